@@ -1,0 +1,128 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "Textliste.h"
+
+class Archiv;
+class Plattform;
+struct EingabeDaten;
+
+// The single document: the input lines, the options of the data dialog, the
+// arrays of the measurement being processed, the fit and regression results,
+// the three result lists and the chart data. Views only read it.
+class CKadrelDoc {
+ public:
+  explicit CKadrelDoc(Plattform& plattform);
+
+  // Life cycle and commands.
+  int OnNewDocument();
+  bool Serialize(Archiv& ar);
+  void OnDateiNeu();
+  void OnDatenAendern();
+  void OnErgebnisseAusgeben();
+  void OnErgebnisseEinlesen();
+
+  // Loads a document file from its bytes; on failure returns false with the
+  // reason in `fehler` and leaves the document as it was.
+  bool DokumentLaden(std::string_view bytes, std::string& fehler);
+  // Stores the input lines as document file bytes; fails (with the reason)
+  // when a line holds a character the file's code page cannot hold.
+  bool DokumentSpeichern(std::string& bytes, std::string& fehler) const;
+
+  const std::string& GetPathName() const { return m_strPathName; }
+  void SetPathName(const std::string& pfad) { m_strPathName = pfad; }
+  bool IsModified() const { return m_bModified; }
+  void SetModifiedFlag(bool geaendert = true) { m_bModified = geaendert; }
+
+  // The calculation run and its steps.
+  void Berechnung();
+  void Initialisieren();
+  int MessungLesen();
+  int Normieren();
+  void AlfaBeta();
+  double AlfaAbleitung(double a, double b);
+  double BetaAbleitung(double a, double b);
+  double Fehlerberechnung(double a, double b);
+  void Nachrechnung(int status);
+
+  // Permeability correlation.
+  void Testwerte();
+  int OnParameter();
+  void Normalgleichungen(double A[8][9]);
+  void Eliminieren(double A[8][9]);
+  void Funktionsausgabe(double A[8][9], int Spalte, float maxDruck);
+  void Parameter_Grafik();
+  void Gesamtgrafik();
+  void Grafikdaten();
+
+  // The list the text view shows and aus.txt receives, by iTabelle; null for
+  // any other value.
+  const Textliste* GewaehlteListe() const;
+
+  Plattform& GetPlattform() { return plattform_; }
+
+  // Members in the order of the original declaration.
+  std::string Untertitel;
+  Textliste Parameterliste;
+  Textliste Detailergebnisse;
+  Textliste Parameterfunktionen;
+  Textliste Eingabezeilen;
+  float X[100] = {};
+  float Y[100] = {};
+  float Shg[100] = {};
+  float Pc[100] = {};
+  float PcSperrdruck = 0.0f;
+  float ShgMax = 0.0f;
+  float Perm = 0.0f;
+  float Ymax = 0.0f;
+  float X2[100] = {};
+  float Y1[100] = {};
+  float Y2[100] = {};
+  float Y3[100] = {};
+  float C[7] = {};
+  float C_[4][7] = {};
+  float XK[5][31] = {};
+  float YK[5][31] = {};
+  float PermAuswahl = 0.0f;
+  float MaxPchg = 0.0f;
+  double Alfa = 0.0;
+  double Beta = 0.0;
+  double Error = 0.0;
+  int iStart = 0;
+  int iMaxZeilen = 0;
+  int Maxwerte = 0;
+  int iMax2Werte = 0;
+  int iKoeff = 0;
+  int kmax = 0;
+  int iGrafik = 0;
+  int iTabelle = 0;
+  int bNeuRechnen = 0;
+  int bTestwerte = 0;
+  int bEinzelmessung = 0;
+  int bPolynom3 = 0;
+  std::string Info;
+  std::string Titel;
+  std::string Kern;
+  std::string YText;
+  std::string XText;
+  std::string Legende1;
+  std::string Legende2;
+  std::string Y1Text;
+  std::string Meldung;
+
+ private:
+  void OptionenZuruecksetzen();
+  void DatenUebernehmen(const EingabeDaten& dialog);
+  void Korrelation();
+  // Fills aus[i] = X[i]^Alfa for the points with X[i] > 0.
+  void AlfaPotenzen(double* aus);
+
+  bool bZuVieleWerte_ = false;  // the last read stopped at 100 value lines
+  int iZuVieleWerteAb_ = 0;     // index of the line where that block began
+
+  Plattform& plattform_;
+  std::string m_strPathName;
+  bool m_bModified = false;
+};
