@@ -112,28 +112,27 @@ thread_local Potenzen tPotenzen;
 
 }  // namespace
 
-double CKadrelDoc::AlfaAbleitung(double a, double b) {
+// The sums for one exponent, with the powers computed for this call alone.
+template <typename Summe>
+double FuerEinenExponenten(const float* X, const float* Y, int maxwerte, double a, Summe summe) {
   Fitpunkte p;
-  p.Fuellen(X, Y, Maxwerte);
+  p.Fuellen(X, Y, maxwerte);
   Potenzen pot;
   pot.Neu(p);
-  return SummeAlfa(p, pot.Zu(a), b);
+  return summe(p, pot.Zu(a));
+}
+
+double CKadrelDoc::AlfaAbleitung(double a, double b) {
+  return FuerEinenExponenten(X, Y, Maxwerte, a, [b](const Fitpunkte& p, const double* xa) { return SummeAlfa(p, xa, b); });
 }
 
 double CKadrelDoc::BetaAbleitung(double a, double b) {
-  Fitpunkte p;
-  p.Fuellen(X, Y, Maxwerte);
-  Potenzen pot;
-  pot.Neu(p);
-  return SummeBeta(p, pot.Zu(a), b);
+  return FuerEinenExponenten(X, Y, Maxwerte, a, [b](const Fitpunkte& p, const double* xa) { return SummeBeta(p, xa, b); });
 }
 
 double CKadrelDoc::Fehlerberechnung(double a, double b) {
-  Fitpunkte p;
-  p.Fuellen(X, Y, Maxwerte);
-  Potenzen pot;
-  pot.Neu(p);
-  return Fehler(p, pot.Zu(a), b, Maxwerte);
+  const int n = Maxwerte;
+  return FuerEinenExponenten(X, Y, n, a, [b, n](const Fitpunkte& p, const double* xa) { return Fehler(p, xa, b, n); });
 }
 
 void CKadrelDoc::AlfaBeta() {
