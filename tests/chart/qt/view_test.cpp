@@ -1,9 +1,10 @@
 // The chart view: scroll area, magnifier, painting, printing and preview.
 #include "CGrafik.h"
 
-#include "Beispieldokument.h"
+#include "EingabeDaten.h"
 #include "FakePlattform.h"
 #include "KadrelDoc.h"
+#include "Testdaten.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -61,8 +62,15 @@ void ModalAbbrechen(std::function<void(QWidget*)> pruefen) {
 
 class Ansicht : public ::testing::Test {
  protected:
+  // The curve chart of the built-in test measurement.
   Ansicht() {
-    BeispielFuellen(doc, 0, 0);
+    doc.OnNewDocument();
+    plattform.dialog = [](EingabeDaten& d) {
+      d.Eingabezeilen = TestdatenZeilen();
+      d.bNeuRechnen = 1;
+      return true;
+    };
+    doc.OnDatenAendern();
     grafik.resize(600, 400);
     grafik.OnInitialUpdate();
   }
