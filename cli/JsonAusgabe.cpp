@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include "KadrelDoc.h"
+#include "Skalierung.h"
 
 namespace {
 
@@ -83,5 +84,11 @@ std::string JsonAusgabe(const CKadrelDoc& doc, const std::vector<CliPlattform::N
   j["C_"] = FloatMatrix(doc.C_);
   j["XK"] = FloatMatrix(doc.XK);
   j["YK"] = FloatMatrix(doc.YK);
+  const Skalierung s = BildschirmSkalierung(doc);
+  j["Skalierung"] = {{"xmin", DoubleWert(s.xmin)},     {"xmax", DoubleWert(s.xmax)},
+                     {"ymin", DoubleWert(s.ymin)},     {"ymax", DoubleWert(s.ymax)},
+                     {"xstart", DoubleWert(s.xstart)}, {"ystart", DoubleWert(s.ystart)},
+                     {"deltax", DoubleWert(s.deltax)}, {"deltay", DoubleWert(s.deltay)},
+                     {"breite", s.breite},             {"hoehe", s.hoehe}};
   return j.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
 }

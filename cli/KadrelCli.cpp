@@ -16,7 +16,8 @@ namespace {
 constexpr const char* kAufruf =
     "Aufruf: kadrel-cli [--tabelle N] [--grafik N] [--polynom3] [--testwerte] [--testdaten]\n"
     "                   [--einzelmessung PERM] [--json] [--speichern DATEI]\n"
-    "                   [--ergebnisse-ausgeben] [--ergebnisse-einlesen] EINGABE\n"
+    "                   [--ergebnisse-ausgeben] [--ergebnisse-einlesen] [--grafik-datei DATEI]\n"
+    "                   EINGABE\n"
     "       kadrel-cli --version\n"
     "\n"
     "Wertet die Kapillardruckmessungen in EINGABE aus (Textdatei mit Eingabezeilen\n"
@@ -33,7 +34,8 @@ constexpr const char* kAufruf =
     "  --json               alle Ergebnisse als JSON-Objekt ausgeben\n"
     "  --speichern DATEI    die Eingabezeilen als Kadrel-Dokument speichern\n"
     "  --ergebnisse-ausgeben  nach dem Lauf die Tabelle in aus.txt schreiben\n"
-    "  --ergebnisse-einlesen  nach dem Lauf aus.txt in die Detailtabelle lesen\n";
+    "  --ergebnisse-einlesen  nach dem Lauf aus.txt in die Detailtabelle lesen\n"
+    "  --grafik-datei DATEI die gewählte Grafik als PNG, SVG oder PDF (nach der Endung) schreiben\n";
 
 struct Optionen {
   EingabeDaten daten;
@@ -43,6 +45,7 @@ struct Optionen {
   bool ergebnisseEinlesen = false;
   std::optional<std::string> eingabe;
   std::optional<std::string> speichern;
+  std::optional<std::string> grafikDatei;
 };
 
 bool GanzzahlLesen(const std::string& text, int min, int max, int& wert) {
@@ -107,6 +110,10 @@ std::optional<std::string> OptionenLesen(const std::vector<std::string>& arg, Op
       const auto w = wert("--speichern");
       if (!w) return std::string("--speichern erwartet einen Dateinamen");
       o.speichern = *w;
+    } else if (a == "--grafik-datei") {
+      const auto w = wert("--grafik-datei");
+      if (!w) return std::string("--grafik-datei erwartet einen Dateinamen");
+      o.grafikDatei = *w;
     } else if (a.size() > 1 && a[0] == '-' && a != "-") {
       return "Unbekannte Option: " + a;
     } else {
@@ -135,7 +142,8 @@ bool EingabeLesen(const std::string& pfad, Textliste& zeilen, std::string& fehle
 
 }  // namespace
 
-int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler) {
+int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler,
+                        const GrafikExporter& exporter) {
   for (const auto& a : argumente) {
     if (a == "--version") {
       aus << "kadrel-cli 2.0\n";
@@ -181,6 +189,14 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
     std::string bytes;
     std::string grund;
     if (!doc.DokumentSpeichern(bytes, grund) || !text::DateiSchreiben(*o.speichern, bytes, grund)) {
+      fehler << "kadrel-cli: " << grund << "\n";
+      return 2;
+    }
+  }
+
+  if (o.grafikDatei) {
+    std::string grund = "Diese Ausgabe von kadrel-cli kann keine Grafiken schreiben.";
+    if (!exporter || !exporter(doc, *o.grafikDatei, grund)) {
       fehler << "kadrel-cli: " << grund << "\n";
       return 2;
     }

@@ -1,11 +1,19 @@
 #pragma once
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
+
+class CKadrelDoc;
+
+// Writes the chosen chart of a document to a picture file; false with the
+// reason on failure. The batch program passes one that needs the toolkit.
+using GrafikExporter = std::function<bool(const CKadrelDoc& doc, const std::string& pfad, std::string& fehler)>;
 
 // The batch front end: evaluates an input file like the desktop program's
 // "Daten ändern" with OK, and prints the chosen list or a JSON object.
 // Returns the exit status: 0 after a run (also when it reported failures),
 // 2 for bad options or an input that cannot be read.
-int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
+int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler,
+                        const GrafikExporter& exporter = {});

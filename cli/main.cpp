@@ -3,8 +3,15 @@
 #include <vector>
 
 #include "KadrelCli.h"
+#ifdef KADREL_MIT_GRAFIK
+#include "QtGrafikExporter.h"
+#endif
 
 int main(int argc, char** argv) {
   std::vector<std::string> argumente(argv + 1, argv + argc);
-  return KadrelCliAusfuehren(argumente, std::cout, std::cerr);
+  GrafikExporter exporter;
+#ifdef KADREL_MIT_GRAFIK
+  exporter = QtGrafikExporter();
+#endif
+  return KadrelCliAusfuehren(argumente, std::cout, std::cerr, exporter);
 }

@@ -8,6 +8,9 @@
 #include <nlohmann/json.hpp>
 
 #include "KadrelCli.h"
+#ifdef KADREL_MIT_GRAFIK
+#include "QtGrafikExporter.h"
+#endif
 
 namespace {
 
@@ -22,7 +25,11 @@ struct Ergebnis {
 
 Ergebnis Aufruf(std::vector<std::string> argumente) {
   std::ostringstream aus, fehler;
-  const int status = KadrelCliAusfuehren(argumente, aus, fehler);
+  GrafikExporter exporter;
+#ifdef KADREL_MIT_GRAFIK
+  exporter = QtGrafikExporter();
+#endif
+  const int status = KadrelCliAusfuehren(argumente, aus, fehler, exporter);
   return {status, aus.str(), fehler.str()};
 }
 
@@ -49,7 +56,7 @@ const char* const kSchluessel[] = {
     "messages", "Detailergebnisse", "Parameterliste", "Parameterfunktionen", "Info", "Titel", "Untertitel",
     "XText", "YText", "Legende1", "Legende2", "Kern", "Alfa", "Beta", "Error", "Perm", "PcSperrdruck", "ShgMax",
     "Ymax", "MaxPchg", "Maxwerte", "iMax2Werte", "kmax", "iKoeff", "iStart", "X", "Y", "Y1", "Shg", "Pc", "X2",
-    "Y2", "Y3", "C", "C_", "XK", "YK"};
+    "Y2", "Y3", "C", "C_", "XK", "YK", "Skalierung"};
 
 TEST_F(Cli, JsonHatGenauDieVereinbartenSchluessel) {
   const auto r = Aufruf({"--testdaten", "--json"});
@@ -75,7 +82,48 @@ TEST_F(Cli, JsonHatGenauDieVereinbartenSchluessel) {
   EXPECT_EQ(j["Shg"][1].get<float>(), 0.0079f);
   EXPECT_EQ(j["PcSperrdruck"].get<float>(), 3.19f);
   EXPECT_TRUE(j["Alfa"].is_number_float());
+  // The curve chart of the test data, as a fresh screen chart scales it.
+  const Json& s = j["Skalierung"];
+  EXPECT_EQ(s["xmin"], 0.0);
+  EXPECT_EQ(s["xmax"], 1.0);
+  EXPECT_EQ(s["deltax"], 0.2);
+  EXPECT_EQ(s["ymax"], 1.0);
+  EXPECT_EQ(s["breite"], 1300);
+  EXPECT_EQ(s["hoehe"], 750);
 }
+
+TEST_F(Cli, SkalierungDerKurvenscharFolgtMaxPchg) {
+  const auto r = Aufruf({"--testdaten", "--grafik", "4", "--json"});
+  ASSERT_EQ(r.status, 0);
+  const Json s = Json::parse(r.aus)["Skalierung"];
+  EXPECT_EQ(s["ymin"], 0.0);
+  EXPECT_EQ(s["ymax"], 160.0);
+  EXPECT_EQ(s["deltay"], 20.0);
+}
+
+#ifdef KADREL_MIT_GRAFIK
+TEST_F(Cli, SchreibtDieGrafikAlsBildSvgUndPdf) {
+  for (const std::string name : {"k.png", "k.svg", "k.pdf"}) {
+    const std::string pfad = (ordner_ / name).string();
+    const auto r = Aufruf({"--testdaten", "--tabelle", "1", "--grafik-datei", pfad});
+    ASSERT_EQ(r.status, 0) << r.fehler;
+    std::ifstream ein(pfad, std::ios::binary);
+    std::string kopf(8, '\0');
+    ein.read(kopf.data(), 8);
+    if (name == "k.png") {
+      EXPECT_EQ(kopf, "\x89PNG\r\n\x1a\n");
+    } else if (name == "k.pdf") {
+      EXPECT_EQ(kopf.substr(0, 5), "%PDF-");
+    } else {
+      EXPECT_NE(kopf.find('<'), std::string::npos);
+    }
+    EXPECT_GT(fs::file_size(pfad), 1000u) << name;
+  }
+  const auto falsch = Aufruf({"--testdaten", "--grafik-datei", (ordner_ / "k.bmpx").string()});
+  EXPECT_EQ(falsch.status, 2);
+  EXPECT_FALSE(falsch.fehler.empty());
+}
+#endif
 
 TEST_F(Cli, GibtDieGewaehlteTabelleAus) {
   const auto r = Aufruf({"--testdaten"});
