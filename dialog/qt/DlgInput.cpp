@@ -201,7 +201,17 @@ void DlgInput::SignaleVerbinden() {
   connect(ok_, &QPushButton::clicked, this, [this] { Bedienen([this] { logik_.OnButtonOk(); }); });
   connect(abbrechen_, &QPushButton::clicked, this, [this] { Bedienen([this] { reject(); }); });
   connect(testdaten_, &QPushButton::clicked, this, [this] { Bedienen([this] { logik_.OnTestdaten(); }); });
-  connect(dateiEinlesen_, &QPushButton::clicked, this, [this] { Bedienen([this] { logik_.FileOpen(); }); });
+  connect(dateiEinlesen_, &QPushButton::clicked, this, [this] {
+    Bedienen([this] {
+      // The import adds line after line between its questions; the list box
+      // takes them all at once at the end instead of laying itself out
+      // anew at every question.
+      sammlung_.emplace();
+      logik_.FileOpen();
+      modell_->setStringList(*sammlung_);
+      sammlung_.reset();
+    });
+  });
   connect(einzelmessung_, &QCheckBox::clicked, this, [this] { Bedienen([this] { logik_.OnEinzelmessung(); }); });
   connect(polynom3_, &QCheckBox::clicked, this, [this] { Bedienen([this] { logik_.OnPolynom3(); }); });
   connect(grafik_, &QButtonGroup::idClicked, this, [this](int) { Bedienen([this] { logik_.OnGrafik(); }); });
@@ -331,15 +341,34 @@ void DlgInput::FelderAnzeigen(const DialogFelder& f) {
 }
 
 void DlgInput::ListeEinfuegen(int index, const std::string& zeile) {
+  if (sammlung_) {
+    sammlung_->insert(index, Q(zeile));
+    return;
+  }
   modell_->insertRows(index, 1);
   modell_->setData(modell_->index(index), Q(zeile));
 }
 
-void DlgInput::ListeErsetzen(int index, const std::string& zeile) { modell_->setData(modell_->index(index), Q(zeile)); }
+void DlgInput::ListeErsetzen(int index, const std::string& zeile) {
+  if (sammlung_) {
+    (*sammlung_)[index] = Q(zeile);
+    return;
+  }
+  modell_->setData(modell_->index(index), Q(zeile));
+}
 
-void DlgInput::ListeLoeschen(int index) { modell_->removeRows(index, 1); }
+void DlgInput::ListeLoeschen(int index) {
+  if (sammlung_) {
+    sammlung_->removeAt(index);
+    return;
+  }
+  modell_->removeRows(index, 1);
+}
 
-void DlgInput::ListeLeeren() { modell_->setStringList(QStringList()); }
+void DlgInput::ListeLeeren() {
+  if (sammlung_) sammlung_->clear();
+  modell_->setStringList(QStringList());
+}
 
 void DlgInput::ListeAuswaehlen(int index) {
   if (index < 0 || index >= modell_->rowCount()) {

@@ -6,6 +6,7 @@
 #include "EingabeFenster.h"
 
 #include <QDialog>
+#include <QStringList>
 
 #include <deque>
 #include <optional>
@@ -79,6 +80,8 @@ class DlgInput : public QDialog, private EingabeFenster {
   Dateneingabe logik_;
   std::deque<Verlassen> anstehend_;
   std::optional<DialogFelder> schnappschuss_;
+  // While set, list changes are collected here instead of in the list box.
+  std::optional<QStringList> sammlung_;
   bool imHandler_ = false;
   bool beendet_ = false;
   int basisX_ = 0;
