@@ -104,7 +104,8 @@ int main(int argc, char** argv) {
 
   auto start = std::chrono::steady_clock::now();
   Textliste zeilen;
-  TextdateiLesen(pfad.string(), zeilen);
+  std::string fehler;
+  TextdateiLesen(pfad.string(), zeilen, fehler);
   std::printf("read and split %zu lines:            %8.3f s\n", zeilen.size(), Sekunden(start));
 
   start = std::chrono::steady_clock::now();

@@ -1,8 +1,6 @@
 #include "DateiImport.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "Cp1252.h"
@@ -10,6 +8,7 @@
 #include "Plattform.h"
 #include "TextFormat.h"
 #include "TextScan.h"
+#include "Textdatei.h"
 
 namespace {
 
@@ -45,13 +44,15 @@ Textliste TextdateiZerlegen(std::string_view bytes) {
   return zeilen;
 }
 
-bool TextdateiLesen(const std::string& pfad, Textliste& zeilen) {
-  std::error_code fehler;
-  if (std::filesystem::is_directory(pfad, fehler)) return false;
-  std::ifstream datei(pfad, std::ios::binary);
-  if (!datei) return false;
-  const std::string bytes((std::istreambuf_iterator<char>(datei)), std::istreambuf_iterator<char>());
-  if (datei.bad()) return false;
+bool TextdateiLesen(const std::string& pfad, Textliste& zeilen, std::string& fehler) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(pfad, ec)) {
+    fehler = text::Format("Die Datei %s kann nicht geöffnet werden: %s", pfad,
+                          std::make_error_code(std::errc::is_a_directory).message());
+    return false;
+  }
+  std::string bytes;
+  if (!text::DateiLesen(pfad, bytes, fehler)) return false;
   zeilen = TextdateiZerlegen(bytes);
   return true;
 }
@@ -130,14 +131,11 @@ void ZeilenImportieren(const Textliste& zeilen, Plattform& plattform,
   }
 }
 
-std::string DateiFehlerText(const std::string& pfad) {
-  return text::Format("Die Datei %s kann nicht geöffnet werden!", pfad);
-}
-
 bool DateiImportieren(const std::string& pfad, Plattform& plattform, EingabeDaten& daten) {
   Textliste zeilen;
-  if (!TextdateiLesen(pfad, zeilen)) {
-    plattform.Meldung(DateiFehlerText(pfad));
+  std::string fehler;
+  if (!TextdateiLesen(pfad, zeilen, fehler)) {
+    plattform.Meldung(fehler);
     return false;
   }
   daten.Eingabezeilen.clear();

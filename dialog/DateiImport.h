@@ -17,9 +17,10 @@ struct EingabeDaten;
 // counts. A line ends at a NUL byte, as it did for the C string reading.
 Textliste TextdateiZerlegen(std::string_view bytes);
 
-// Reads a text file and splits it with TextdateiZerlegen; returns false when
-// the file cannot be opened or read.
-bool TextdateiLesen(const std::string& pfad, Textliste& zeilen);
+// Reads a text file and splits it with TextdateiZerlegen; returns false,
+// with the message for the user in `fehler`, when the file cannot be opened
+// or read.
+bool TextdateiLesen(const std::string& pfad, Textliste& zeilen, std::string& fehler);
 
 // Runs the import rules ("Datei einlesen") over the lines of a file:
 // asks whether unclear lines are a title or an end line, stops at the first
@@ -34,6 +35,3 @@ void ZeilenImportieren(const Textliste& zeilen, Plattform& plattform,
 // Returns false, after telling the user and leaving `daten` untouched, when
 // the file cannot be opened.
 bool DateiImportieren(const std::string& pfad, Plattform& plattform, EingabeDaten& daten);
-
-// The message for a file that cannot be opened.
-std::string DateiFehlerText(const std::string& pfad);

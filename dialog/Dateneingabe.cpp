@@ -461,8 +461,9 @@ void Dateneingabe::FileOpen() {
   // Read the file before anything is emptied: a file that cannot be read
   // must not cost the user the working lines.
   Textliste zeilen;
-  if (!TextdateiLesen(*pfad, zeilen)) {
-    plattform_.Meldung(DateiFehlerText(*pfad));
+  std::string fehler;
+  if (!TextdateiLesen(*pfad, zeilen, fehler)) {
+    plattform_.Meldung(fehler);
     return;
   }
   Eingabezeilen.clear();

@@ -224,9 +224,16 @@ TEST_F(DateiTest, FehlendeDateiLaesstDieDatenStehen) {
   const std::string pfad = pfad_.string();
   EXPECT_FALSE(DateiImportieren(pfad, plattform, daten));
   EXPECT_EQ(daten.Eingabezeilen, (Textliste{"alt"}));
-  EXPECT_EQ(plattform.protokoll, (std::vector{Ok("Die Datei " + pfad + " kann nicht geöffnet werden!")}));
+  // The message names the file and the reason.
+  ASSERT_EQ(plattform.protokoll.size(), 1u);
+  EXPECT_EQ(plattform.protokoll[0].art, "ok");
+  EXPECT_EQ(plattform.protokoll[0].text.rfind("Die Datei " + pfad + " kann nicht geöffnet werden: ", 0), 0u)
+      << plattform.protokoll[0].text;
   // Nor is a folder a file.
-  EXPECT_FALSE(DateiImportieren(pfad_.parent_path().string(), plattform, daten));
+  const std::string ordner = pfad_.parent_path().string();
+  EXPECT_FALSE(DateiImportieren(ordner, plattform, daten));
+  EXPECT_EQ(plattform.protokoll.back().text.rfind("Die Datei " + ordner + " kann nicht geöffnet werden: ", 0), 0u);
+  EXPECT_EQ(daten.Eingabezeilen, (Textliste{"alt"}));
 }
 
 TEST_F(DateiTest, DialogSetztDenHinweis) {
