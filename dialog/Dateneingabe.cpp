@@ -220,7 +220,7 @@ void Dateneingabe::OnKillfocusZeile() {
     folgeMeldung = "Die Zeile ist durch Doppelklick auszuwählen";
   } else {
     iTyp = ZeilenTyp(1, Zeile, shgI);
-    const auto text = [this](int i) { return Liste[static_cast<std::size_t>(i)]; };
+    const auto zeileBei = [this](int i) { return Liste[static_cast<std::size_t>(i)]; };
 
     // The neighbours. An end line is assumed before the first line; the
     // last line of the list is never examined as the following one.
@@ -229,10 +229,10 @@ void Dateneingabe::OnKillfocusZeile() {
         if (iZeile == 0) {
           iTypV = kEndezeile;
         } else {
-          iTypV = ZeilenTyp(0, text(iZeile - 1), shgV);
+          iTypV = ZeilenTyp(0, zeileBei(iZeile - 1), shgV);
         }
         if (iZeile + 2 < iAnzahl) {
-          iTypN = ZeilenTyp(0, text(iZeile + 1), shgN);
+          iTypN = ZeilenTyp(0, zeileBei(iZeile + 1), shgN);
         } else if (iZeile == 0 && iAnzahl <= 1) {
           iTypN = kWerte;
         }
@@ -242,16 +242,16 @@ void Dateneingabe::OnKillfocusZeile() {
           iTypV = kEndezeile;
           iTypN = kWerte;
         } else {
-          iTypV = ZeilenTyp(0, text(iAnzahl - 1), shgV);
+          iTypV = ZeilenTyp(0, zeileBei(iAnzahl - 1), shgV);
         }
         break;
       case kEinfuegen:
         if (iZeile == 0 || iAnzahl == 0) {
           iTypV = kEndezeile;
         } else {
-          iTypV = ZeilenTyp(0, text(iZeile - 1), shgV);
+          iTypV = ZeilenTyp(0, zeileBei(iZeile - 1), shgV);
         }
-        if (iAnzahl > 0) iTypN = ZeilenTyp(0, text(iZeile), shgN);
+        if (iAnzahl > 0) iTypN = ZeilenTyp(0, zeileBei(iZeile), shgN);
         break;
       default:
         break;
