@@ -264,16 +264,6 @@ TEST_F(OptionenTest, GrafikUndPolynomGeltenSofort) {
   EXPECT_EQ(fenster.felder.bPolynom3, 1);
 }
 
-TEST_F(OptionenTest, TabellenRadios) {
-  Oeffnen({});
-  dlg.OnTabelleFunktion();
-  EXPECT_EQ(dlg.iTabelle, 2);
-  dlg.OnTabelleNormierung();
-  EXPECT_EQ(dlg.iTabelle, 1);
-  dlg.OnTabelleDetail();
-  EXPECT_EQ(dlg.iTabelle, 0);
-}
-
 TEST_F(OptionenTest, DatenKommenUnveraendertZurueck) {
   EingabeDaten daten;
   daten.Eingabezeilen = {"PERMEABILITAET: 3 A", "0 0", "1 0.5", "2 0.7", "ENDE"};
