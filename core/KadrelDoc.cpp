@@ -160,7 +160,10 @@ void CKadrelDoc::Berechnung() {
     int status = 0;
     for (int i = 0; iStart < iMaxZeilen && status == 0 && i < iMaxZeilen; ++i) {
       if (i == 0) Initialisieren();
-      if (MessungLesen() != 2) break;
+      if (MessungLesen() != 2) {
+        if (bZuVieleWerte_) ZuVieleWerteMelden();
+        break;
+      }
       status = Normieren();
       if (status == 1) plattform_.Meldung("ABBRUCH!");
       AlfaBeta();
@@ -173,6 +176,16 @@ void CKadrelDoc::Berechnung() {
 
   bNeuRechnen = 0;
   plattform_.WarteCursor(false);
+}
+
+// A block that fills all 100 point slots is not evaluated, nor is anything
+// after it; say so instead of ending the run silently.
+void CKadrelDoc::ZuVieleWerteMelden() {
+  Meldung = text::Format("Die Kapillardruckmessung ab der %d.Zeile hat mehr als 99 Messwerte!", iZuVieleWerteAb_ + 1);
+  plattform_.Meldung("ABBRUCH!" + Meldung);
+  Detailergebnisse.push_back("");
+  Detailergebnisse.push_back(" ABBRUCH!");
+  Detailergebnisse.push_back(" " + Meldung);
 }
 
 void CKadrelDoc::Korrelation() {

@@ -116,6 +116,7 @@ class CKadrelDoc {
   void OptionenZuruecksetzen();
   void DatenUebernehmen(const EingabeDaten& dialog);
   void Korrelation();
+  void ZuVieleWerteMelden();
   // Fills aus[i] = X[i]^Alfa for the points with X[i] > 0.
   void AlfaPotenzen(double* aus);
 

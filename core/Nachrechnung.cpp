@@ -1,4 +1,7 @@
+#include <cmath>
+
 #include "KadrelDoc.h"
+#include "Plattform.h"
 #include "TextFormat.h"
 
 void CKadrelDoc::Nachrechnung(int status) {
@@ -34,5 +37,16 @@ void CKadrelDoc::Nachrechnung(int status) {
 
   Meldung = text::Format(" %7.3f %12.4f %7.4f %8.3f %10.5f %9.3f %8.4f  %s", Perm, Alfa, Beta, PcSperrdruck,
                          1.0 - ShgMax, Ymax, Error, Kern);
-  if (status == 0) Parameterliste.push_back(Meldung);
+  if (status != 0) return;
+  // Extreme inputs can drive the fit beyond the float range. Such a row would
+  // carry "nan" into the regression; leave it out and say why.
+  if (!std::isfinite(Alfa) || !std::isfinite(Beta) || !std::isfinite(Error)) {
+    zeile("");
+    zeile(" FEHLER bei der Anpassung!");
+    zeile(" Alfa, Beta oder Fehler sind keine endlichen Zahlen; die Messung fehlt in der Parameterliste!");
+    plattform_.Meldung(text::Format(
+        "Die Anpassung der Messung %s ergibt keine endlichen Werte!\nDie Messung fehlt in der Parameterliste.", Kern));
+    return;
+  }
+  Parameterliste.push_back(Meldung);
 }

@@ -1,0 +1,185 @@
+#include "KadrelCli.h"
+
+#include <filesystem>
+#include <optional>
+
+#include "Archiv.h"
+#include "CliPlattform.h"
+#include "JsonAusgabe.h"
+#include "KadrelDoc.h"
+#include "Testdaten.h"
+#include "TextScan.h"
+#include "Textdatei.h"
+
+namespace {
+
+constexpr const char* kAufruf =
+    "Aufruf: kadrel-cli [--tabelle N] [--grafik N] [--polynom3] [--testwerte] [--testdaten]\n"
+    "                   [--einzelmessung PERM] [--json] [--speichern DATEI] EINGABE\n"
+    "       kadrel-cli --version\n"
+    "\n"
+    "Wertet die Kapillardruckmessungen in EINGABE aus (Textdatei mit Eingabezeilen\n"
+    "oder Kadrel-Dokument *.kdr) und gibt die gewählte Tabelle aus.\n"
+    "\n"
+    "  --tabelle N          Tabelle: 0 Kapillardrücke Detail, 1 Normierungsparameter,\n"
+    "                       2 Parameterfunktion (Vorgabe 0)\n"
+    "  --grafik N           Grafik: 0 Alfa, 1 Beta, 2 Sperrdruck, 3 Min.Sättigung,\n"
+    "                       4 Gesamtgrafik (Vorgabe 0)\n"
+    "  --polynom3           Polynomgrad für Alfawerte auf 3\n"
+    "  --testwerte          Testwerte statt der gemessenen Parameterliste\n"
+    "  --testdaten          Eingabezeilen durch die Testdaten ersetzen (setzt --testwerte)\n"
+    "  --einzelmessung PERM nur die Messung mit dieser Permeabilität auswerten\n"
+    "  --json               alle Ergebnisse als JSON-Objekt ausgeben\n"
+    "  --speichern DATEI    die Eingabezeilen als Kadrel-Dokument speichern\n";
+
+struct Optionen {
+  EingabeDaten daten;
+  bool json = false;
+  bool testdaten = false;
+  std::optional<std::string> eingabe;
+  std::optional<std::string> speichern;
+};
+
+bool GanzzahlLesen(const std::string& text, int min, int max, int& wert) {
+  if (text.empty() || text.size() > 9) return false;
+  int v = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return false;
+    v = v * 10 + (c - '0');
+  }
+  if (v < min || v > max) return false;
+  wert = v;
+  return true;
+}
+
+bool EndetAufKdr(const std::string& pfad) {
+  const std::string endung = std::filesystem::path(pfad).extension().string();
+  if (endung.size() != 4) return false;
+  std::string klein;
+  for (const char c : endung) klein += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  return klein == ".kdr";
+}
+
+// Parses the command line; returns an error text, or nothing on success.
+std::optional<std::string> OptionenLesen(const std::vector<std::string>& arg, Optionen& o) {
+  for (std::size_t i = 0; i < arg.size(); ++i) {
+    const std::string& a = arg[i];
+    auto wert = [&](const char* name) -> std::optional<std::string> {
+      if (i + 1 >= arg.size()) return std::nullopt;
+      (void)name;
+      return arg[++i];
+    };
+    if (a == "--tabelle" || a == "--grafik") {
+      const auto w = wert(a.c_str());
+      const int max = a == "--tabelle" ? 2 : 4;
+      int n = 0;
+      if (!w || !GanzzahlLesen(*w, 0, max, n)) {
+        return a + " erwartet eine Zahl von 0 bis " + std::to_string(max);
+      }
+      (a == "--tabelle" ? o.daten.iTabelle : o.daten.iGrafik) = n;
+    } else if (a == "--polynom3") {
+      o.daten.bPolynom3 = 1;
+    } else if (a == "--testwerte") {
+      o.daten.bTestwerte = 1;
+    } else if (a == "--testdaten") {
+      o.testdaten = true;
+    } else if (a == "--einzelmessung") {
+      const auto w = wert("--einzelmessung");
+      std::size_t pos = 0;
+      float perm = 0.0f;
+      if (!w || !text::ZahlLesen(*w, pos, perm) || pos != w->size()) {
+        return std::string("--einzelmessung erwartet eine Permeabilität (Zahl)");
+      }
+      o.daten.bEinzelmessung = 1;
+      o.daten.PermAuswahl = perm;
+    } else if (a == "--json") {
+      o.json = true;
+    } else if (a == "--speichern") {
+      const auto w = wert("--speichern");
+      if (!w) return std::string("--speichern erwartet einen Dateinamen");
+      o.speichern = *w;
+    } else if (a.size() > 1 && a[0] == '-' && a != "-") {
+      return "Unbekannte Option: " + a;
+    } else {
+      if (o.eingabe) return "Mehr als eine Eingabedatei: " + a;
+      o.eingabe = a;
+    }
+  }
+  if (!o.eingabe && !o.testdaten) return std::string("Keine Eingabedatei angegeben");
+  return std::nullopt;
+}
+
+bool EingabeLesen(const std::string& pfad, Textliste& zeilen, std::string& fehler) {
+  std::string bytes;
+  if (!text::DateiLesen(pfad, bytes, fehler)) return false;
+  if (!EndetAufKdr(pfad)) {
+    zeilen = text::ZeilenAusBytes(bytes);
+    return true;
+  }
+  Archiv ar = Archiv::ZumLaden(bytes);
+  if (!ar.ListeLesen(zeilen)) {
+    fehler = "Das Dokument " + pfad + " kann nicht geladen werden: " + ar.Fehler();
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler) {
+  for (const auto& a : argumente) {
+    if (a == "--version") {
+      aus << "kadrel-cli 2.0\n";
+      return 0;
+    }
+    if (a == "--help" || a == "-h") {
+      aus << kAufruf;
+      return 0;
+    }
+  }
+  Optionen o;
+  if (const auto f = OptionenLesen(argumente, o)) {
+    fehler << "kadrel-cli: " << *f << "\n\n" << kAufruf;
+    return 2;
+  }
+  if (o.eingabe) {
+    std::string grund;
+    if (!EingabeLesen(*o.eingabe, o.daten.Eingabezeilen, grund)) {
+      fehler << "kadrel-cli: " << grund << "\n";
+      return 2;
+    }
+  }
+  if (o.testdaten) {
+    o.daten.Eingabezeilen = TestdatenZeilen();
+    o.daten.bTestwerte = 1;
+  }
+  o.daten.bNeuRechnen = 1;
+
+  CliPlattform plattform(fehler, !o.json);
+  plattform.SetDialogDaten(o.daten);
+  CKadrelDoc doc(plattform);
+  doc.OnNewDocument();
+  if (o.eingabe && EndetAufKdr(*o.eingabe)) {
+    std::error_code ec;
+    const auto absolut = std::filesystem::absolute(*o.eingabe, ec);
+    doc.SetPathName(ec ? *o.eingabe : absolut.string());
+  }
+  doc.OnDatenAendern();
+
+  if (o.speichern) {
+    std::string bytes;
+    std::string grund;
+    if (!doc.DokumentSpeichern(bytes, grund) || !text::DateiSchreiben(*o.speichern, bytes, grund)) {
+      fehler << "kadrel-cli: " << grund << "\n";
+      return 2;
+    }
+  }
+
+  if (o.json) {
+    aus << JsonAusgabe(doc, plattform.Nachrichten());
+  } else if (const Textliste* liste = doc.GewaehlteListe()) {
+    for (const auto& zeile : *liste) aus << zeile << "\n";
+  }
+  aus.flush();
+  return 0;
+}

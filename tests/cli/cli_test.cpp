@@ -1,0 +1,167 @@
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "KadrelCli.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Json = nlohmann::json;
+
+struct Ergebnis {
+  int status;
+  std::string aus;
+  std::string fehler;
+};
+
+Ergebnis Aufruf(std::vector<std::string> argumente) {
+  std::ostringstream aus, fehler;
+  const int status = KadrelCliAusfuehren(argumente, aus, fehler);
+  return {status, aus.str(), fehler.str()};
+}
+
+class Cli : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ordner_ = fs::temp_directory_path() /
+              ("kadrel-cli-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(ordner_);
+  }
+  void TearDown() override { fs::remove_all(ordner_); }
+
+  std::string Datei(const std::string& name, const std::string& inhalt) {
+    const fs::path p = ordner_ / name;
+    std::ofstream(p, std::ios::binary) << inhalt;
+    return p.string();
+  }
+
+  fs::path ordner_;
+};
+
+const char* const kSchluessel[] = {
+    "messages", "Detailergebnisse", "Parameterliste", "Parameterfunktionen", "Info", "Titel", "Untertitel",
+    "XText", "YText", "Legende1", "Legende2", "Kern", "Alfa", "Beta", "Error", "Perm", "PcSperrdruck", "ShgMax",
+    "Ymax", "MaxPchg", "Maxwerte", "iMax2Werte", "kmax", "iKoeff", "iStart", "X", "Y", "Y1", "Shg", "Pc", "X2",
+    "Y2", "Y3", "C", "C_", "XK", "YK"};
+
+TEST_F(Cli, JsonHatGenauDieVereinbartenSchluessel) {
+  const auto r = Aufruf({"--testdaten", "--json"});
+  ASSERT_EQ(r.status, 0) << r.fehler;
+  EXPECT_EQ(r.fehler, "");
+  const Json j = Json::parse(r.aus);
+  std::vector<std::string> soll(std::begin(kSchluessel), std::end(kSchluessel));
+  std::vector<std::string> ist;
+  for (const auto& [k, v] : j.items()) ist.push_back(k);
+  std::sort(soll.begin(), soll.end());
+  std::sort(ist.begin(), ist.end());
+  EXPECT_EQ(ist, soll);
+  for (const char* feld : {"X", "Y", "Y1", "Shg", "Pc", "X2", "Y2", "Y3"}) EXPECT_EQ(j[feld].size(), 100u) << feld;
+  EXPECT_EQ(j["C"].size(), 7u);
+  EXPECT_EQ(j["C_"].size(), 4u);
+  EXPECT_EQ(j["C_"][0].size(), 7u);
+  EXPECT_EQ(j["XK"].size(), 5u);
+  EXPECT_EQ(j["YK"][4].size(), 31u);
+  EXPECT_EQ(j["Kern"], "TEST");
+  EXPECT_EQ(j["Maxwerte"], 20);
+  // Floats read back exactly as floats.
+  EXPECT_EQ(j["Pc"][19].get<float>(), 155.0f);
+  EXPECT_EQ(j["Shg"][1].get<float>(), 0.0079f);
+  EXPECT_EQ(j["PcSperrdruck"].get<float>(), 3.19f);
+  EXPECT_TRUE(j["Alfa"].is_number_float());
+}
+
+TEST_F(Cli, GibtDieGewaehlteTabelleAus) {
+  const auto r = Aufruf({"--testdaten"});
+  ASSERT_EQ(r.status, 0);
+  EXPECT_NE(r.aus.find("   NACHRECHNUNG DER KAPILLARDRUCKKURVE\n"), std::string::npos);
+  EXPECT_NE(r.aus.find(" 0.790000   155.0000     0.000000   1.000000     1.000000\n"), std::string::npos);
+  const auto p = Aufruf({"--tabelle", "1", Datei("e.txt", "PERMEABILITAET: 125.3 K17\r\n0.05 0.0\r\n0.30 0.0\r\n"
+                                                          "0.80 0.21\r\n4.00 0.63\r\n20.0 0.84\r\nENDE")});
+  ASSERT_EQ(p.status, 0);
+  EXPECT_EQ(p.aus.substr(0, 1), "\n");
+  EXPECT_NE(p.aus.find("  K17\n"), std::string::npos) << p.aus;
+}
+
+TEST_F(Cli, MeldungenStehenInDerReihenfolgeImJson) {
+  const auto r = Aufruf({"--json", Datei("f.txt", "PERMEABILITAET: 1 A\n0.1 0\n0.2 0.3\nENDE\n")});
+  ASSERT_EQ(r.status, 0);
+  const Json j = Json::parse(r.aus);
+  ASSERT_GE(j["messages"].size(), 1u);
+  EXPECT_EQ(j["messages"][0]["kind"], "ok");
+  EXPECT_EQ(j["messages"][0]["text"], "ABBRUCH!Die Kapillardruckmessung hat weniger als 3 Messwerte!");
+  const auto t = Aufruf({Datei("g.txt", "PERMEABILITAET: 1 A\n0.1 0\n0.2 0.3\nENDE\n")});
+  EXPECT_EQ(t.status, 0);
+  EXPECT_EQ(t.fehler.rfind("ABBRUCH!Die Kapillardruckmessung hat weniger als 3 Messwerte!\n", 0), 0u) << t.fehler;
+}
+
+TEST_F(Cli, EinzelmessungUndWindows1252Eingabe) {
+  const auto r = Aufruf({"--json", "--einzelmessung", "2.5",
+                         Datei("h.txt", "PERMEABILITAET: 1 A\n0.1 0\n0.5 0.3\n2 0.6\nENDE\n"
+                                        "PERMEABILITAET: 2.5 K\xE4rn\n0.2 0\n0.6 0.3\n3 0.6\nENDE\n")});
+  ASSERT_EQ(r.status, 0);
+  const Json j = Json::parse(r.aus);
+  EXPECT_EQ(j["messages"][0]["text"], "Die Messung mit der Permeabilität:2.500000 wurde gewählt");
+  EXPECT_EQ(j["Kern"], "Kärn");
+  EXPECT_EQ(j["Parameterliste"].size(), 4u);
+}
+
+TEST_F(Cli, SpeichertUndLaedtDokumente) {
+  const std::string kdr = (ordner_ / "t.kdr").string();
+  ASSERT_EQ(Aufruf({"--testdaten", "--speichern", kdr}).status, 0);
+  std::ifstream ein(kdr, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>());
+  ASSERT_GT(bytes.size(), 24u);
+  EXPECT_EQ(bytes.substr(0, 25), std::string("\x16\x00\x16PERMEABILITAET: 1 TEST", 25));
+  const auto r = Aufruf({"--json", "--tabelle", "1", "--testwerte", kdr});
+  ASSERT_EQ(r.status, 0) << r.fehler;
+  const Json j = Json::parse(r.aus);
+  EXPECT_EQ(j["Kern"], "TEST");
+  EXPECT_EQ(j["Maxwerte"], 20);
+}
+
+TEST_F(Cli, FalscheAufrufeEndenMitStatusZwei) {
+  const std::vector<std::vector<std::string>> falsch = {
+      {},
+      {"--tabelle", "3", "x.txt"},
+      {"--grafik", "-1", "x.txt"},
+      {"--grafik"},
+      {"--einzelmessung", "abc", "x.txt"},
+      {"--unbekannt", "x.txt"},
+      {"a.txt", "b.txt"},
+  };
+  for (const auto& a : falsch) {
+    const auto r = Aufruf(a);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.fehler.rfind("kadrel-cli: ", 0), 0u) << r.fehler;
+  }
+  const auto fehlt = Aufruf({(ordner_ / "fehlt.txt").string()});
+  EXPECT_EQ(fehlt.status, 2);
+  EXPECT_NE(fehlt.fehler.find("fehlt.txt"), std::string::npos);
+  const auto kaputt = Aufruf({Datei("k.kdr", std::string("\x05\x00\x01", 3))});
+  EXPECT_EQ(kaputt.status, 2);
+  EXPECT_NE(kaputt.fehler.find("k.kdr"), std::string::npos);
+  const auto v = Aufruf({"--version"});
+  EXPECT_EQ(v.status, 0);
+  EXPECT_EQ(v.aus, "kadrel-cli 2.0\n");
+}
+
+TEST_F(Cli, SpeichernInEinenFehlendenOrdnerScheitertSauber) {
+  const std::string kdr = (ordner_ / "u.kdr").string();
+  std::ofstream(kdr) << "alt";
+  // A document that cannot be written is an error, and nothing else changes.
+  const auto r = Aufruf({"--speichern", (ordner_ / "fehlt" / "x.kdr").string(), Datei("v.txt", "ENDE\n")});
+  EXPECT_EQ(r.status, 2);
+  std::ifstream ein(kdr);
+  std::string inhalt;
+  ein >> inhalt;
+  EXPECT_EQ(inhalt, "alt");
+}
+
+}  // namespace
