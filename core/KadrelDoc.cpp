@@ -9,9 +9,6 @@
 
 namespace {
 
-const char* const kParameterKopf =
-    " PERMEABILITÄT  ALFA    BETA   SPERRDRUCK Min.Sw   Max.DRUCK  FEHLER  KERN";
-
 template <typename T, std::size_t N>
 void Nullen(T (&feld)[N]) {
   std::fill(std::begin(feld), std::end(feld), T{});

@@ -113,13 +113,35 @@ class CKadrelDoc {
   std::string Meldung;
 
  private:
+  // Column header of the parameter list, above the summary rows and the test rows.
+  static constexpr const char* kParameterKopf =
+      " PERMEABILITÄT  ALFA    BETA   SPERRDRUCK Min.Sw   Max.DRUCK  FEHLER  KERN";
+
   void OptionenZuruecksetzen();
   void DatenUebernehmen(const EingabeDaten& dialog);
   void Korrelation();
   void ZuVieleWerteMelden();
+
+  // Reads the seven numbers of a summary row; returns how many were read
+  // (-1 for a blank row).
+  static int SummenzeileLesen(const std::string& zeile, float werte[7]);
+  // The value regressed for parameter p (0 Alfa, 1 Beta, 2 Sperrdruck,
+  // 3 Min.Sw) from a row's numbers: Alfa itself, else the logarithm; false
+  // when the value is not above 0 and so has no logarithm.
+  static bool ParameterWert(int p, const float werte[7], float& y);
+  // The regression polynomial of parameter p at x, in single precision as the
+  // parameter chart draws it.
+  float ParameterPolynom(int p, float x) const;
+  // Ends the regression: message box, note in the detail list, no
+  // coefficients and no partial function report left behind.
+  int RegressionAbbrechen(const std::string& text);
+  // Ends the curve family with a message box.
+  void GesamtgrafikAbbrechen(const std::string& text);
   // Fills aus[i] = X[i]^Alfa for the points with X[i] > 0.
   void AlfaPotenzen(double* aus);
 
+  bool bPassUngueltig_ = false;  // the last function block held a number beyond float range
+  Textliste Ausgelassen_;         // rows left out of the current pass, noted in its block
   bool bZuVieleWerte_ = false;  // the last read stopped at 100 value lines
   int iZuVieleWerteAb_ = 0;     // index of the line where that block began
 
