@@ -1,0 +1,254 @@
+// Axis scaling of the chart: data range, tick steps, plot size and mapping.
+#include "Diagramm.h"
+
+#include "KadrelDoc.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Upper bound of every tick loop. A chart has at most a dozen ticks per
+// axis; the bound only stops data whose magnitude swallows the step (1e20
+// plus 1 is 1e20) from looping forever.
+constexpr int kMaxTicks = 1000;
+
+// The walk of `start` for very large ratios is cut short beyond this many
+// steps by jumping close to the end first.
+constexpr double kMaxWeg = 1e6;
+
+// Mapped coordinates are held within 100 m of the frame, so that wild
+// computed values (or infinities) still give defined integers.
+constexpr double kGrenze = 1e6;
+
+int Koordinate(double v) {
+  if (std::isnan(v)) return 0;
+  return static_cast<int>(std::clamp(v, -kGrenze, kGrenze));
+}
+
+// The smallest and largest finite value seen; non-finite values are passed
+// over so that they cannot poison the range.
+struct Spanne {
+  double min = 0.0;
+  double max = 0.0;
+  bool belegt = false;
+
+  void Erweitern(float wert) {
+    const double v = wert;
+    if (!std::isfinite(v)) return;
+    if (!belegt) {
+      min = max = v;
+      belegt = true;
+      return;
+    }
+    if (v < min) min = v;
+    if (v > max) max = v;
+  }
+};
+
+}  // namespace
+
+Diagramm::Diagramm(const CKadrelDoc& doc) : doc_(doc) {}
+
+Diagrammart Diagramm::Art() const {
+  if (doc_.iGrafik == 4) return Diagrammart::Kurvenschar;
+  if (doc_.iGrafik < 4 && doc_.iTabelle == 0) return Diagrammart::Kurve;
+  if (doc_.iGrafik < 4 && doc_.iTabelle > 0) return Diagrammart::Parameter;
+  return Diagrammart::Keine;
+}
+
+int Diagramm::Kurvenpunkte() const { return std::clamp(doc_.Maxwerte, 0, 100); }
+
+int Diagramm::Parameterpunkte() const { return std::clamp(doc_.iMax2Werte, 0, 100); }
+
+void Diagramm::OnInitialUpdate() {
+  m_bHochformat = 1;
+  m_bPrint = 0;
+}
+
+void Diagramm::OnGraf() {
+  extreme();
+  scale();
+  worldtrans();
+}
+
+void Diagramm::extreme() {
+  Spanne x;
+  Spanne y;
+  switch (Art()) {
+    case Diagrammart::Kurve:
+      // The computed curve Y1 does not widen the range: it may leave the frame.
+      for (int i = 0; i < Kurvenpunkte(); ++i) {
+        x.Erweitern(doc_.X[i]);
+        y.Erweitern(doc_.Y[i]);
+      }
+      break;
+    case Diagrammart::Parameter:
+      for (int k = 0; k < Parameterpunkte(); ++k) {
+        x.Erweitern(doc_.X2[k]);
+        y.Erweitern(doc_.Y2[k]);
+        y.Erweitern(doc_.Y3[k]);
+      }
+      break;
+    case Diagrammart::Kurvenschar:
+      xmin = 0.0;
+      xmax = 1.0;
+      ymin = 0.0;
+      ymax = std::isfinite(doc_.MaxPchg) ? doc_.MaxPchg : 0.0;
+      return;
+    case Diagrammart::Keine:
+      return;
+  }
+  // Without points the ranges of the previous scaling stand.
+  if (x.belegt) {
+    xmin = x.min;
+    xmax = x.max;
+  }
+  if (y.belegt) {
+    ymin = y.min;
+    ymax = y.max;
+  }
+}
+
+double Diagramm::delta(double delt) {
+  if (delt == 0) return 1;
+  // A negative or non-finite width has no step of its own.
+  if (!(delt > 0) || !std::isfinite(delt)) return 1;
+  const double ddelt = delt / 10;
+  // Truncated toward zero, not floored: below 1 this moves upward.
+  const int n = static_cast<int>(std::log10(ddelt));
+  const double s = std::pow(10.0, n);
+  const double r = ddelt / s;
+  if (r >= 4) return 10 * s;
+  if (r >= 2) return 5 * s;
+  if (r >= 1) return 2 * s;
+  if (r >= 0.5) return s;
+  if (r >= 0.2) return 0.5 * s;
+  if (r > 0.1) return 0.2 * s;
+  if (r == 0.1) return 0.1 * s;
+  return 1;
+}
+
+double Diagramm::start(double min, double delt) {
+  if (min == 0) return 0;
+  if (!(delt > 0) || !std::isfinite(delt) || !std::isfinite(min)) return min;
+  const double q = min / delt;
+  if (q == std::trunc(q)) return min;
+  // Below 1e5 steps (and for every negative minimum) the first tick is the
+  // largest multiple of the step not above the minimum. This also covers a
+  // tiny positive ratio, whose first tick is 0.
+  if (min < 0 || q < 1e5) {
+    return min < 0 ? std::trunc(q) * delt - delt : std::trunc(q) * delt;
+  }
+  // For large ratios walk up from a power of ten in steps of `delt`, so that
+  // the tick is a sum of steps like the ticks after it.
+  const int n = static_cast<int>(std::log10(q));
+  double t = std::pow(10.0, n) * delt - delt;
+  const double schritte = std::floor((min - delt - t) / delt);
+  if (schritte > kMaxWeg) t += (schritte - kMaxWeg) * delt;
+  while (t <= min - delt) t += delt;
+  return t;
+}
+
+void Diagramm::scale() {
+  deltax = delta(xmax - xmin);
+  deltay = delta(ymax - ymin);
+  xstart = start(xmin, deltax);
+  ystart = start(ymin, deltay);
+  if (xstart < xmin) xmin = xstart;
+  if (ystart < ymin) ymin = ystart;
+  // The axis ends on the first whole tick at or above the largest value;
+  // xaxis repeats these very additions, so its last tick equals xmax.
+  double t = xstart;
+  for (int n = 0; t < xmax - 0.00001 && n < kMaxTicks; ++n) t += deltax;
+  xmax = t;
+  t = ystart;
+  for (int n = 0; t < ymax - 0.000001 && n < kMaxTicks; ++n) t += deltay;
+  ymax = t;
+  if (ymax == ymin) {
+    ymax += deltay;
+    ymin -= deltay;
+  }
+}
+
+void Diagramm::worldtrans() {
+  if (m_bHochformat == 0) {
+    breite = 2200;
+    hoehe = 1300;
+  } else {
+    breite = 1300;
+    hoehe = m_bPrint == 1 ? 2100 : 750;
+  }
+  if (m_bPrint == 0 && m_bGrafiklupe == 1) {
+    breite = 1950;
+    hoehe = 1125;
+  }
+  if (m_bPrint == 0 && m_bGrafiklupe == 0) hoehe = 750;
+
+  switch (Art()) {
+    case Diagrammart::Kurve:
+      for (int i = 0; i < Kurvenpunkte(); ++i) {
+        m_ptMess[i] = Abbilden(doc_.X[i], doc_.Y[i]);
+        m_ptRechen[i] = Abbilden(doc_.X[i], doc_.Y1[i]);
+      }
+      break;
+    case Diagrammart::Parameter:
+      for (int k = 0; k < Parameterpunkte(); ++k) {
+        m_ptMess2[k] = Abbilden(doc_.X2[k], doc_.Y2[k]);
+        m_ptRechen2[k] = Abbilden(doc_.X2[k], doc_.Y3[k]);
+      }
+      break;
+    case Diagrammart::Kurvenschar:
+      for (int j = 0; j < 5; ++j) {
+        for (int i = 0; i < 31; ++i) m_ptKurven[j][i] = Abbilden(doc_.XK[j][i], doc_.YK[j][i]);
+      }
+      break;
+    case Diagrammart::Keine:
+      break;
+  }
+}
+
+bool Diagramm::XBereichGueltig() const {
+  const double b = xmax - xmin;
+  return b > 0 && std::isfinite(b);
+}
+
+bool Diagramm::YBereichGueltig() const {
+  const double b = ymax - ymin;
+  return b > 0 && std::isfinite(b);
+}
+
+// A range of zero width (all x values on one tick) puts everything in the
+// middle of the axis instead of dividing by zero.
+Punkt Diagramm::Abbilden(double vx, double vy) const {
+  const double x = XBereichGueltig() ? breite * ((vx - xmin) / (xmax - xmin)) : breite * 0.5;
+  const double y = YBereichGueltig() ? hoehe * ((vy - ymin) / (ymax - ymin)) - hoehe : hoehe * 0.5 - hoehe;
+  return {Koordinate(x), Koordinate(y)};
+}
+
+int Diagramm::XTick(double t) const {
+  if (!XBereichGueltig()) return breite / 2;
+  return Koordinate(breite * (t - xmin) / (xmax - xmin));
+}
+
+int Diagramm::YTick(double t) const {
+  if (!YBereichGueltig()) return hoehe / 2 - hoehe;
+  return Koordinate(hoehe * (t - ymin) / (ymax - ymin)) - hoehe;
+}
+
+void Diagramm::OnGrafiklupe() {
+  m_bGrafiklupe = m_bGrafiklupe == 0 ? 1 : 0;
+  OnGraf();
+}
+
+void Diagramm::DruckBeginnen(double breiteSeite, double hoeheSeite) {
+  m_bPrint = 1;
+  m_bHochformat = std::fabs(hoeheSeite) > std::fabs(breiteSeite) ? 1 : 0;
+  worldtrans();
+}
+
+void Diagramm::DruckBeenden() {
+  m_bHochformat = 1;
+  m_bPrint = 0;
+  worldtrans();
+}

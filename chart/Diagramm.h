@@ -1,0 +1,90 @@
+#pragma once
+
+#include "Zeichenmittel.h"
+
+class CKadrelDoc;
+class Zeichenflaeche;
+
+// Which chart the document's display options choose.
+enum class Diagrammart {
+  Kurve,        // iTabelle 0, iGrafik below 4: the normalised curve
+  Parameter,    // iTabelle above 0, iGrafik below 4: one parameter against log10(K)
+  Kurvenschar,  // iGrafik 4: the curve family
+  Keine         // any other combination: frame, texts and axes only
+};
+
+// The chart view without its window: scales the document's chart data to
+// integer chart points (0.1 mm, y up, origin at the top-left corner of the
+// plot frame) and draws them onto a surface. Reads the document, never
+// changes it. The screen view, printing, the export and the tests all draw
+// through this one class.
+class Diagramm {
+ public:
+  explicit Diagramm(const CKadrelDoc& doc);
+
+  const CKadrelDoc& GetDocument() const { return doc_; }
+  Diagrammart Art() const;
+
+  // Sets the screen state: tall layout, not printing.
+  void OnInitialUpdate();
+
+  // Scaling, run before every paint.
+  void OnGraf();
+  void extreme();
+  void scale();
+  void worldtrans();
+  // Returns the tick step for a range of width `delt`.
+  static double delta(double delt);
+  // Returns the first tick of an axis starting at `min` with step `delt`.
+  static double start(double min, double delt);
+
+  // Drawing.
+  void draw(Zeichenflaeche& dc) const;
+  void xaxis(Zeichenflaeche& dc) const;
+  void yaxis(Zeichenflaeche& dc) const;
+  void grid(Zeichenflaeche& dc) const;
+  void symbols(Zeichenflaeche& dc, const Punkt* punkte, int anzahl) const;
+
+  // Switches the magnifier and rescales.
+  void OnGrafiklupe();
+  // Enters printing on a page whose printable area is `breiteSeite` wide
+  // and `hoeheSeite` high (any unit, the sign of the height is ignored):
+  // a page taller than wide gets the tall layout.
+  void DruckBeginnen(double breiteSeite, double hoeheSeite);
+  // Leaves printing: back to the screen state and sizes.
+  void DruckBeenden();
+
+  // Point counts of the document, held within its 100-slot arrays.
+  int Kurvenpunkte() const;
+  int Parameterpunkte() const;
+
+  int m_bPrint = 0;
+  int m_bHochformat = 1;
+  int m_bGrafiklupe = 0;
+  double xmin = 0.0;
+  double xmax = 0.0;
+  double ymin = 0.0;
+  double ymax = 0.0;
+  double xstart = 0.0;
+  double ystart = 0.0;
+  double deltax = 0.0;
+  double deltay = 0.0;
+  int breite = 0;
+  int hoehe = 0;
+  Punkt m_ptMess[500] = {};
+  Punkt m_ptRechen[500] = {};
+  Punkt m_ptMess2[500] = {};
+  Punkt m_ptRechen2[500] = {};
+  Punkt m_ptKurven[5][31] = {};
+
+ private:
+  // Maps a data pair to chart coordinates.
+  Punkt Abbilden(double vx, double vy) const;
+  // Positions of a tick value on the x and the y axis.
+  int XTick(double t) const;
+  int YTick(double t) const;
+  bool XBereichGueltig() const;
+  bool YBereichGueltig() const;
+
+  const CKadrelDoc& doc_;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+class CKadrelDoc;
+
+// Writes the chart chosen by the document's iGrafik/iTabelle to `pfad` as
+// PNG (300 dpi), SVG or PDF, by the file's ending, as it prints on an A4
+// page taller than wide, drawn by the same code as the screen. The file is
+// replaced only when written completely. On failure returns false with the
+// reason in `fehler`. Needs a QGuiApplication.
+bool GrafikExportieren(const CKadrelDoc& doc, const std::string& pfad, std::string& fehler);

@@ -1,0 +1,156 @@
+// The chart export: PNG, SVG and PDF files of each chart, and its failures.
+#include "GrafikExport.h"
+
+#include "Beispieldokument.h"
+#include "FakePlattform.h"
+#include "KadrelDoc.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+QByteArray Lesen(const QString& pfad) {
+  QFile f(pfad);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  return f.readAll();
+}
+
+int PdfSeiten(const QByteArray& pdf) {
+  static const QRegularExpression seite(QStringLiteral("/Type\\s*/Page(?!s)"));
+  int n = 0;
+  auto treffer = seite.globalMatch(QString::fromLatin1(pdf));
+  while (treffer.hasNext()) {
+    treffer.next();
+    ++n;
+  }
+  return n;
+}
+
+// Counts the pixels that are neither white nor grey: the coloured curves.
+int FarbigePixel(const QImage& bild, QRgb farbe) {
+  int n = 0;
+  for (int y = 0; y < bild.height(); ++y) {
+    const QRgb* zeile = reinterpret_cast<const QRgb*>(bild.constScanLine(y));
+    for (int x = 0; x < bild.width(); ++x) {
+      if ((zeile[x] & 0xFFFFFF) == (farbe & 0xFFFFFF)) ++n;
+    }
+  }
+  return n;
+}
+
+struct ArtFall {
+  const char* name;
+  int tabelle;
+  int grafik;
+};
+
+class Exportieren : public ::testing::TestWithParam<ArtFall> {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(ordner.isValid());
+    BeispielFuellen(doc, GetParam().tabelle, GetParam().grafik);
+  }
+
+  std::string Pfad(const char* name) const { return ordner.filePath(QString::fromUtf8(name)).toStdString(); }
+
+  QTemporaryDir ordner;
+  FakePlattform plattform;
+  CKadrelDoc doc{plattform};
+};
+
+TEST_P(Exportieren, Png) {
+  std::string fehler;
+  const std::string pfad = Pfad("grafik.png");
+  ASSERT_TRUE(GrafikExportieren(doc, pfad, fehler)) << fehler;
+  QImage bild;
+  ASSERT_TRUE(bild.load(QString::fromStdString(pfad), "PNG"));
+  // A4 at 300 dpi.
+  EXPECT_EQ(bild.width(), 2480);
+  EXPECT_EQ(bild.height(), 3508);
+  EXPECT_NEAR(bild.dotsPerMeterX(), 11811, 1);
+  const QImage rgb = bild.convertToFormat(QImage::Format_RGB32);
+  // The red of the computed curve (or the 0.01 mD curve) and the black frame.
+  EXPECT_GT(FarbigePixel(rgb, qRgb(255, 0, 0)), 1000);
+  EXPECT_GT(FarbigePixel(rgb, qRgb(0, 0, 0)), 10000);
+  EXPECT_GT(FarbigePixel(rgb, qRgb(255, 255, 255)), rgb.width() * rgb.height() / 2);
+  EXPECT_TRUE(ordner.isValid());
+}
+
+TEST_P(Exportieren, Svg) {
+  std::string fehler;
+  const std::string pfad = Pfad("grafik.svg");
+  ASSERT_TRUE(GrafikExportieren(doc, pfad, fehler)) << fehler;
+  const QByteArray svg = Lesen(QString::fromStdString(pfad));
+  ASSERT_FALSE(svg.isEmpty());
+  QSvgRenderer leser(svg);
+  EXPECT_TRUE(leser.isValid());
+  EXPECT_EQ(leser.viewBox(), QRect(0, 0, 2100, 2970));
+  EXPECT_TRUE(svg.contains("width=\"210mm\"")) << svg.left(600).constData();
+  EXPECT_TRUE(svg.contains(QString::fromUtf8(doc.Titel.c_str()).toUtf8()));
+}
+
+TEST_P(Exportieren, Pdf) {
+  std::string fehler;
+  const std::string pfad = Pfad("grafik.pdf");
+  ASSERT_TRUE(GrafikExportieren(doc, pfad, fehler)) << fehler;
+  const QByteArray pdf = Lesen(QString::fromStdString(pfad));
+  ASSERT_TRUE(pdf.startsWith("%PDF-"));
+  EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF"));
+  EXPECT_EQ(PdfSeiten(pdf), 1);
+  // An A4 page taller than wide, in points.
+  static const QRegularExpression a4(QStringLiteral("/MediaBox \\[0 0 595(\\.0+)? 842(\\.0+)?\\]"));
+  EXPECT_TRUE(a4.match(QString::fromLatin1(pdf)).hasMatch()) << "no portrait A4 media box";
+}
+
+INSTANTIATE_TEST_SUITE_P(Diagramme, Exportieren,
+                         ::testing::Values(ArtFall{"Kapillardruckkurve", 0, 0}, ArtFall{"Parameterchart", 2, 1},
+                                           ArtFall{"Kurvenschar", 0, 4}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class ExportFehler : public ::testing::Test {
+ protected:
+  QTemporaryDir ordner;
+  FakePlattform plattform;
+  CKadrelDoc doc{plattform};
+};
+
+TEST_F(ExportFehler, UnbekannteEndung) {
+  const std::string pfad = ordner.filePath(QStringLiteral("grafik.bmp")).toStdString();
+  std::string fehler;
+  EXPECT_FALSE(GrafikExportieren(doc, pfad, fehler));
+  EXPECT_EQ(fehler, "Die Grafik kann nicht als " + pfad + " gespeichert werden: erlaubt sind .png, .svg und .pdf.");
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(pfad)));
+}
+
+TEST_F(ExportFehler, OrdnerFehlt) {
+  const std::string pfad = ordner.filePath(QStringLiteral("fehlt/grafik.pdf")).toStdString();
+  std::string fehler;
+  EXPECT_FALSE(GrafikExportieren(doc, pfad, fehler));
+  EXPECT_EQ(fehler.rfind("Die Datei " + pfad + " kann nicht geschrieben werden: ", 0), 0u) << fehler;
+}
+
+TEST_F(ExportFehler, GrossGeschriebeneEndungUndUmlautImNamen) {
+  BeispielFuellen(doc, 0, 0);
+  const std::string pfad = ordner.filePath(QStringLiteral("Sättigung.PNG")).toStdString();
+  std::string fehler;
+  ASSERT_TRUE(GrafikExportieren(doc, pfad, fehler)) << fehler;
+  QImage bild;
+  EXPECT_TRUE(bild.load(QString::fromStdString(pfad), "PNG"));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
