@@ -3,12 +3,10 @@
 #include "Archiv.h"
 #include "Befehlstexte.h"
 #include "CAboutDlg.h"
+#include "CGrafik.h"
 #include "CHilfeFenster.h"
 #include "CKadrelView.h"
 #include "DruckAblauf.h"
-#if KADREL_MIT_GRAFIK
-#include "CGrafik.h"
-#endif
 
 #include <QAction>
 #include <QCloseEvent>
@@ -343,11 +341,7 @@ void CMainFrame::BefehleAktualisieren() {
   Aktion(befehl::kText)->setEnabled(!textAktiv);
   QAction* lupe = Aktion(befehl::kGrafiklupe);
   lupe->setEnabled(!textAktiv);
-#if KADREL_MIT_GRAFIK
   lupe->setChecked(!textAktiv && grafik_ && grafik_->Grafiklupe());
-#else
-  lupe->setChecked(false);
-#endif
 }
 
 void CMainFrame::TitelSetzen() {
@@ -359,9 +353,7 @@ void CMainFrame::TitelSetzen() {
 
 void CMainFrame::AnsichtenAktualisieren() {
   text_->OnUpdate();
-#if KADREL_MIT_GRAFIK
   if (grafik_) grafik_->viewport()->update();
-#endif
   BefehleAktualisieren();
   TitelSetzen();
 }
@@ -371,7 +363,6 @@ void CMainFrame::AnsichtWechseln(int id) {
   if (id == kTextAnsicht) {
     neu = text_;
   } else if (id == kGrafikAnsicht) {
-#if KADREL_MIT_GRAFIK
     if (!grafik_) {
       grafik_ = new CGrafik(doc_, ansichten_);
       grafik_->setFrameShape(QFrame::StyledPanel);
@@ -379,7 +370,6 @@ void CMainFrame::AnsichtWechseln(int id) {
       grafik_->OnInitialUpdate();
     }
     neu = grafik_;
-#endif
   }
   if (!neu || neu == GetActiveView()) return;
   ansichten_->setCurrentWidget(neu);
@@ -392,9 +382,7 @@ void CMainFrame::OnGrafik() { AnsichtWechseln(kGrafikAnsicht); }
 void CMainFrame::OnText() { AnsichtWechseln(kTextAnsicht); }
 
 void CMainFrame::OnGrafiklupe() {
-#if KADREL_MIT_GRAFIK
   if (grafik_ && GetActiveView() == grafik_) grafik_->OnGrafiklupe();
-#endif
   BefehleAktualisieren();
 }
 
@@ -445,7 +433,10 @@ bool CMainFrame::OnSpeichern() {
 
 bool CMainFrame::OnSpeichernUnter() {
   const std::string& bisher = doc_.GetPathName();
-  const QString vorschlag = bisher.empty() ? QStringLiteral("Unbenannt.kdr") : Utf8(bisher);
+  // An untitled document is offered beside the most recent file, or at home.
+  const QString ordner = zuletzt_.Eintraege().empty() ? QDir::homePath()
+                                                      : QFileInfo(Utf8(zuletzt_.Eintraege().front())).absolutePath();
+  const QString vorschlag = bisher.empty() ? QDir(ordner).filePath(QStringLiteral("Unbenannt.kdr")) : Utf8(bisher);
   QString pfad = QFileDialog::getSaveFileName(this, QStringLiteral("Speichern unter"), vorschlag, kFilter);
   if (pfad.isEmpty()) return false;
   if (QFileInfo(pfad).suffix().isEmpty()) pfad += QStringLiteral(".kdr");
@@ -515,10 +506,13 @@ bool CMainFrame::DateiSpeichern(const QString& pfad) {
 }
 
 void CMainFrame::Drucken(bool vorschau) {
-  druck::Seitenmaler maler = [this](QPrinter& seiten) { text_->Drucken(seiten); };
-#if KADREL_MIT_GRAFIK
-  if (grafik_ && GetActiveView() == grafik_) maler = [this](QPrinter& seiten) { grafik_->Drucken(seiten); };
-#endif
+  druck::Seitenmaler maler = [this](QPrinter& seiten) { return text_->Drucken(seiten); };
+  if (grafik_ && GetActiveView() == grafik_) {
+    maler = [this](QPrinter& seiten) {
+      grafik_->Drucken(seiten);
+      return seiten.printerState() != QPrinter::Error;
+    };
+  }
   if (vorschau) {
     druck::Seitenansicht(this, drucker_, maler);
   } else {

@@ -44,6 +44,8 @@ class CMainFrame : public QMainWindow {
   // The action of a command id of the menus, toolbar and accelerators.
   QAction* Aktion(int id) const;
   QStringList ZuletztGeoeffnet() const;
+  // The printer that printing, the preview and the printer setup share.
+  QPrinter& Drucker() { return drucker_; }
 
   // Opens a document file; its loading opens the data dialog. Reports a
   // failure, naming the file, and returns false.

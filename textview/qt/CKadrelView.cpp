@@ -81,11 +81,11 @@ void CKadrelView::paintEvent(QPaintEvent* event) {
   }
 }
 
-void CKadrelView::Drucken(QPrinter& drucker) {
+bool CKadrelView::Drucken(QPrinter& drucker) {
   const Textliste* liste = doc_.GewaehlteListe();
   const int zeilen = liste ? static_cast<int>(std::min<std::size_t>(liste->size(), 0x7FFFFFFF)) : 0;
   QPainter maler;
-  if (!maler.begin(&drucker)) return;
+  if (!maler.begin(&drucker)) return false;
 
   // The painter's origin is the top-left corner of the printable area.
   const QRectF seite = drucker.pageRect(QPrinter::DevicePixel);
@@ -112,13 +112,13 @@ void CKadrelView::Drucken(QPrinter& drucker) {
       maler.drawText(QPointF(3.0 * zeichenbreite, oben + masse.ascent()), Zeile((*liste)[static_cast<std::size_t>(i)]));
     }
   }
-  maler.end();
+  return maler.end();
 }
 
 void CKadrelView::OnFilePrint(QPrinter& drucker) {
-  druck::MitDialogDrucken(this, drucker, [this](QPrinter& seiten) { Drucken(seiten); });
+  druck::MitDialogDrucken(this, drucker, [this](QPrinter& seiten) { return Drucken(seiten); });
 }
 
 void CKadrelView::OnFilePrintPreview(QPrinter& drucker) {
-  druck::Seitenansicht(this, drucker, [this](QPrinter& seiten) { Drucken(seiten); });
+  druck::Seitenansicht(this, drucker, [this](QPrinter& seiten) { return Drucken(seiten); });
 }

@@ -24,8 +24,8 @@ class CKadrelView : public QAbstractScrollArea {
   void OnUpdate();
 
   // Prints the list on the printer, one page after the other, within the page
-  // range chosen in the print dialog.
-  void Drucken(QPrinter& drucker);
+  // range chosen in the print dialog; false when the printer cannot be opened.
+  bool Drucken(QPrinter& drucker);
   // Prints with the print dialog, or shows the print preview, on `drucker`.
   void OnFilePrint(QPrinter& drucker);
   void OnFilePrintPreview(QPrinter& drucker);

@@ -2,6 +2,7 @@
 
 #include <QAbstractPrintDialog>
 #include <QFontMetricsF>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -16,8 +17,15 @@ bool MitDialogDrucken(QWidget* eltern, QPrinter& drucker, const Seitenmaler& mal
   dialog.setWindowTitle(QStringLiteral("Drucken"));
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
   if (dialog.exec() != QDialog::Accepted) return false;
-  maler(drucker);
-  return true;
+  if (maler(drucker)) return true;
+  const QString datei = drucker.outputFileName();
+  const QString text = datei.isEmpty()
+                           ? QStringLiteral("Der Drucker kann nicht geöffnet werden.")
+                           : QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(datei);
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Kadrel"), text, QMessageBox::Ok, eltern);
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+  return false;
 }
 
 void Seitenansicht(QWidget* eltern, QPrinter& drucker, const Seitenmaler& maler) {

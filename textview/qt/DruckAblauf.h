@@ -13,10 +13,12 @@ class QWidget;
 // by the text view and the main frame, and the fonts sized by line height.
 namespace druck {
 
-using Seitenmaler = std::function<void(QPrinter&)>;
+// Paints every page on the printer; false when the printer cannot be opened.
+using Seitenmaler = std::function<bool(QPrinter&)>;
 
 // Shows the print dialog on `drucker`; prints through `maler` when the user
-// confirms. Returns true when something was printed.
+// confirms, and says so, naming the output file, when printing fails.
+// Returns true when something was printed.
 bool MitDialogDrucken(QWidget* eltern, QPrinter& drucker, const Seitenmaler& maler);
 
 // Shows the print preview of `maler` on `drucker`, modally.
