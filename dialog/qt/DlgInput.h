@@ -1,0 +1,101 @@
+#pragma once
+
+#include "Dateneingabe.h"
+#include "DialogFelder.h"
+#include "EingabeDaten.h"
+#include "EingabeFenster.h"
+
+#include <QDialog>
+
+#include <deque>
+#include <optional>
+#include <string>
+
+class Plattform;
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPushButton;
+class QStringListModel;
+
+// The data dialog ("Dialogfeld zur Dateneingabe und Datenänderung"), laid
+// out from its template in dialog units. It only shows and collects: every
+// rule lives in Dateneingabe. The line edit commits each time it loses the
+// focus; the commit runs queued, after the focus change, and never nested.
+class DlgInput : public QDialog, private EingabeFenster {
+  Q_OBJECT
+
+ public:
+  explicit DlgInput(Plattform& plattform, QWidget* parent = nullptr);
+
+  // Takes a copy of the document's lines and options; call before exec().
+  void SetDaten(const EingabeDaten& daten);
+  // Returns the lines and options as the dialog left them.
+  EingabeDaten Daten() const;
+
+  void done(int ergebnis) override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* objekt, QEvent* event) override;
+
+ private:
+  enum class Feld { Zeile, Permeabilitaet };
+  // A field the focus left, with the controls as they were at that moment.
+  struct Verlassen {
+    Feld feld;
+    DialogFelder felder;
+  };
+
+  // EingabeFenster.
+  DialogFelder FelderAbfragen() override;
+  void FelderAnzeigen(const DialogFelder& felder) override;
+  void ListeEinfuegen(int index, const std::string& zeile) override;
+  void ListeErsetzen(int index, const std::string& zeile) override;
+  void ListeLoeschen(int index) override;
+  void ListeLeeren() override;
+  void ListeAuswaehlen(int index) override;
+  int ListenAuswahl() override;
+  void FokusWeiter() override;
+  void FokusAufPermeabilitaet() override;
+  std::optional<std::string> DateiWaehlen() override;
+  void DialogBeenden() override;
+
+  void SteuerelementeAnlegen();
+  void SignaleVerbinden();
+  // Converts a rectangle in dialog units to pixels of the dialog's font.
+  QRect Pixel(int x, int y, int breite, int hoehe) const;
+  DialogFelder FelderJetzt() const;
+  // Runs the commits of the fields the focus has left, in order.
+  void AnstehendeAusfuehren();
+  // Runs a click's handler after the pending commits; a click during which
+  // a commit has shown a box is dropped, as the box took the press.
+  template <typename Handler>
+  void Bedienen(Handler handler);
+
+  Dateneingabe logik_;
+  std::deque<Verlassen> anstehend_;
+  std::optional<DialogFelder> schnappschuss_;
+  bool imHandler_ = false;
+  bool beendet_ = false;
+  int basisX_ = 0;
+  int basisY_ = 0;
+
+  QCheckBox* einzelmessung_ = nullptr;
+  QLineEdit* permeabilitaet_ = nullptr;
+  QListView* liste_ = nullptr;
+  QStringListModel* modell_ = nullptr;
+  QLineEdit* zeile_ = nullptr;
+  QPushButton* ok_ = nullptr;
+  QPushButton* abbrechen_ = nullptr;
+  QPushButton* testdaten_ = nullptr;
+  QPushButton* dateiEinlesen_ = nullptr;
+  QButtonGroup* grafik_ = nullptr;
+  QButtonGroup* tabelle_ = nullptr;
+  QButtonGroup* modus_ = nullptr;
+  QCheckBox* polynom3_ = nullptr;
+  QLabel* hinweis_ = nullptr;
+};

@@ -1,0 +1,7 @@
+#include "ZeilenDelegate.h"
+
+QSize ZeilenDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+  QSize groesse = QStyledItemDelegate::sizeHint(option, index);
+  groesse.rheight() += 2;
+  return groesse;
+}

@@ -1,0 +1,458 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "DlgInput.h"
+#include "EingabeDaten.h"
+#include "Plattform.h"
+
+namespace {
+
+// A platform that shows real message boxes and records their texts. With
+// no window manager to do it, it gives the activation back to the window
+// the box came from once the box is closed.
+class BoxPlattform : public Plattform {
+ public:
+  struct Eintrag {
+    std::string art;
+    std::string text;
+    bool operator==(const Eintrag&) const = default;
+  };
+
+  void Meldung(const std::string& text) override {
+    protokoll.push_back({"ok", text});
+    QWidget* fenster = QApplication::activeWindow();
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Kadrel"), QString::fromUtf8(text), QMessageBox::Ok,
+                    fenster);
+    box.exec();
+    Reaktivieren(fenster);
+  }
+  bool Frage(const std::string& text) override {
+    protokoll.push_back({"yesno", text});
+    QWidget* fenster = QApplication::activeWindow();
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Kadrel"), QString::fromUtf8(text),
+                    QMessageBox::Yes | QMessageBox::No, fenster);
+    const bool ja = box.exec() == QMessageBox::Yes;
+    Reaktivieren(fenster);
+    return ja;
+  }
+  void WarteCursor(bool) override {}
+  void AnsichtenAktualisieren() override {}
+  bool DatenDialog(EingabeDaten&) override { return false; }
+
+  std::vector<Eintrag> protokoll;
+
+ private:
+  static void Reaktivieren(QWidget* fenster) {
+    if (fenster != nullptr && fenster->isVisible()) QApplication::setActiveWindow(fenster);
+  }
+};
+
+void PrintTo(const BoxPlattform::Eintrag& e, std::ostream* os) { *os << e.art << ": \"" << e.text << '"'; }
+
+BoxPlattform::Eintrag Ok(const std::string& t) { return {"ok", t}; }
+BoxPlattform::Eintrag Frage(const std::string& t) { return {"yesno", t}; }
+
+// Answers the modal boxes as they come: questions from a queue (Yes when
+// it runs dry), messages with OK, the open-file dialog with a file name.
+class Antworter {
+ public:
+  Antworter() {
+    timer_.setInterval(10);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { Pruefen(); });
+    timer_.start();
+  }
+
+  std::deque<bool> antworten;
+  std::string datei;
+  QString dateiFilter;
+
+ private:
+  void Pruefen() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      if (QAbstractButton* ja = box->button(QMessageBox::Yes)) {
+        const bool antwort = antworten.empty() ? true : antworten.front();
+        if (!antworten.empty()) antworten.pop_front();
+        (antwort ? ja : box->button(QMessageBox::No))->click();
+      } else {
+        box->button(QMessageBox::Ok)->click();
+      }
+    } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+      dateiFilter = dialog->nameFilters().join(QStringLiteral(";"));
+      dialog->selectFile(QString::fromStdString(datei));
+      static_cast<QDialog*>(dialog)->accept();
+    }
+  }
+
+  QTimer timer_;
+};
+
+// Processes events until the condition holds or five seconds have passed.
+bool Warten(const std::function<bool()>& bedingung) {
+  QElapsedTimer uhr;
+  uhr.start();
+  while (!bedingung()) {
+    if (uhr.elapsed() > 5000) return false;
+    QTest::qWait(10);
+  }
+  return true;
+}
+
+// Lets queued work run (and boxes be answered) for a moment.
+void Ruhe() { QTest::qWait(100); }
+
+const std::vector<std::string> kMessung = {
+    "PERMEABILITAET: 125.3 K17", "0.05 0.0", "0.30 0.2", "0.80 0.3", "4.00 0.4", "20.0 0.84", "ENDE"};
+
+class DlgInputTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    if (QApplication::instance() == nullptr) {
+      static int argc = 1;
+      static char name[] = "dialog-dlginput";
+      static char* argv[] = {name, nullptr};
+      new QApplication(argc, argv);
+    }
+  }
+
+  void Oeffnen(const std::vector<std::string>& zeilen) {
+    EingabeDaten daten;
+    daten.Eingabezeilen = zeilen;
+    dlg.SetDaten(daten);
+    dlg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    dlg.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+  }
+
+  template <typename T>
+  T* Kind(const char* name) {
+    T* w = dlg.findChild<T*>(QLatin1String(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+  }
+  QLineEdit* Zeile() { return Kind<QLineEdit>("zeile"); }
+  QListView* Liste() { return Kind<QListView>("liste"); }
+  QString Hinweis() { return Kind<QLabel>("hinweis")->text(); }
+  std::vector<std::string> Zeilen() {
+    std::vector<std::string> z;
+    QAbstractItemModel* m = Liste()->model();
+    for (int i = 0; i < m->rowCount(); ++i) z.push_back(m->index(i, 0).data().toString().toStdString());
+    return z;
+  }
+
+  void Doppelklick(int nummer) {
+    QListView* liste = Liste();
+    const QRect r = liste->visualRect(liste->model()->index(nummer - 1, 0));
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, r.center());
+    QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, r.center());
+  }
+  // A click as a user makes it: the press, whatever the press sets off, then
+  // the release.
+  void Klick(QWidget* w) {
+    QTest::mousePress(w, Qt::LeftButton, {}, w->rect().center());
+    Ruhe();
+    QTest::mouseRelease(w, Qt::LeftButton, {}, w->rect().center());
+    Ruhe();
+  }
+  void Tippen(const QString& text) {
+    Zeile()->selectAll();
+    QTest::keyClicks(Zeile(), text);
+  }
+
+  BoxPlattform plattform;
+  Antworter antworter;
+  DlgInput dlg{plattform};
+};
+
+TEST_F(DlgInputTest, VorlageUndTabulatorfolge) {
+  Oeffnen(kMessung);
+  EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Dialogfeld zur Dateneingabe und Datenänderung"));
+  EXPECT_EQ(Zeilen(), kMessung);
+  EXPECT_EQ(Zeile()->maxLength(), 79);
+  EXPECT_TRUE(Kind<QRadioButton>("zeileAendern")->isChecked());
+  EXPECT_FALSE(Kind<QPushButton>("ok")->isDefault());
+  // The controls stand where the template puts them, relative to each
+  // other: edit above the list, buttons in a row from right to left.
+  EXPECT_LT(Zeile()->geometry().bottom(), Liste()->geometry().top());
+  EXPECT_LT(Kind<QPushButton>("abbrechen")->geometry().right(), Kind<QPushButton>("ok")->geometry().left());
+  EXPECT_LT(Kind<QPushButton>("dateiEinlesen")->geometry().right(), Kind<QPushButton>("testdaten")->geometry().left());
+
+  // The tab order: the focus chain from the check box, controls that take
+  // the focus by tab only.
+  std::vector<QString> folge;
+  QWidget* w = Kind<QCheckBox>("einzelmessung");
+  do {
+    if ((w->focusPolicy() & Qt::TabFocus) != 0 && w->window() == &dlg && w != &dlg) folge.push_back(w->objectName());
+    w = w->nextInFocusChain();
+  } while (w != Kind<QCheckBox>("einzelmessung") && folge.size() < 40);
+  EXPECT_EQ(folge,
+            (std::vector<QString>{
+                QStringLiteral("einzelmessung"), QStringLiteral("permeabilitaet"), QStringLiteral("liste"),
+                QStringLiteral("zeile"), QStringLiteral("ok"), QStringLiteral("abbrechen"), QStringLiteral("testdaten"),
+                QStringLiteral("dateiEinlesen"), QStringLiteral("grafikAlfa"), QStringLiteral("grafikBeta"),
+                QStringLiteral("grafikSperrdruck"), QStringLiteral("grafikMinSaettigung"),
+                QStringLiteral("grafikGesamt"), QStringLiteral("tabelleDetail"), QStringLiteral("tabelleNormierung"),
+                QStringLiteral("tabelleFunktion"), QStringLiteral("zeileAendern"), QStringLiteral("zeileAnhaengen"),
+                QStringLiteral("zeileEinfuegen"), QStringLiteral("zeileLoeschen"), QStringLiteral("polynom3")}));
+
+  // Tab through the list into the edit and on: leaving the edit without a
+  // selection commits nothing and says so.
+  Liste()->setFocus(Qt::MouseFocusReason);
+  QTest::keyClick(Liste(), Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), Zeile());
+  QTest::keyClick(Zeile(), Qt::Key_Tab);
+  Ruhe();
+  EXPECT_EQ(QApplication::focusWidget(), Kind<QPushButton>("ok"));
+  EXPECT_TRUE(plattform.protokoll.empty());
+  EXPECT_EQ(Hinweis(), QStringLiteral("Bitte Zeile durch Doppelklick ausgewählen!"));
+}
+
+TEST_F(DlgInputTest, ZeileAendernMitFrage) {
+  Oeffnen(kMessung);
+  Doppelklick(4);
+  ASSERT_TRUE(Warten([&] { return QApplication::focusWidget() == Zeile(); }));
+  EXPECT_EQ(Zeile()->text(), QStringLiteral("0.80 0.3"));
+  EXPECT_EQ(Hinweis(), QStringLiteral("4.Zeile ausgewählt"));
+
+  Tippen(QStringLiteral("1.5 0.3"));
+  antworter.antworten = {true};
+  QTest::keyClick(Zeile(), Qt::Key_Tab);
+  ASSERT_TRUE(Warten([&] { return Hinweis() == QStringLiteral("4.Zeile wurde geändert"); }));
+  Ruhe();
+  // One question only: the box's own focus changes commit nothing.
+  EXPECT_EQ(plattform.protokoll, (std::vector{Frage("Soll diese Zeile geändert werden?\n      1.5        0.3")}));
+  auto erwartet = kMessung;
+  erwartet[3] = "      1.5        0.3";
+  EXPECT_EQ(Zeilen(), erwartet);
+  EXPECT_EQ(Zeile()->text(), QStringLiteral("      1.5        0.3"));
+  EXPECT_TRUE(dlg.isVisible());
+
+  // Back into the edit and out again by a mouse click on the list: the
+  // same line is committed once more, and No refuses it.
+  Zeile()->setFocus(Qt::MouseFocusReason);
+  antworter.antworten = {false};
+  QTest::mouseClick(Liste()->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+  ASSERT_TRUE(Warten([&] { return plattform.protokoll.size() == 2; }));
+  Ruhe();
+  EXPECT_EQ(plattform.protokoll.size(), 2u);
+  EXPECT_EQ(Hinweis(), QStringLiteral("Bitte Zeile durch Doppelklick ausgewählen!"));
+  EXPECT_EQ(Zeilen(), erwartet);
+
+  dlg.reject();
+}
+
+TEST_F(DlgInputTest, FalscheZeileWirdGemeldet) {
+  Oeffnen(kMessung);
+  Doppelklick(4);
+  ASSERT_TRUE(Warten([&] { return QApplication::focusWidget() == Zeile(); }));
+  Tippen(QStringLiteral("2,5 0,3"));
+  QTest::keyClick(Zeile(), Qt::Key_Tab);
+  ASSERT_TRUE(Warten([&] { return !plattform.protokoll.empty(); }));
+  Ruhe();
+  EXPECT_EQ(plattform.protokoll, (std::vector{Ok("Falsche Daten")}));
+  EXPECT_EQ(Zeilen(), kMessung);
+  EXPECT_EQ(Hinweis(), QStringLiteral("Bitte Zeile durch Doppelklick ausgewählen!"));
+}
+
+TEST_F(DlgInputTest, LoeschenUndDanachNichtsMehr) {
+  Oeffnen(kMessung);
+  Klick(Kind<QRadioButton>("zeileLoeschen"));
+  EXPECT_TRUE(Kind<QRadioButton>("zeileLoeschen")->isChecked());
+  Doppelklick(3);
+  ASSERT_TRUE(Warten([&] { return QApplication::focusWidget() == Zeile(); }));
+  QTest::keyClick(Zeile(), Qt::Key_Tab);
+  ASSERT_TRUE(Warten([&] { return Hinweis() == QStringLiteral("3.Zeile gelöscht"); }));
+  EXPECT_EQ(plattform.protokoll, (std::vector{Frage("Soll diese Zeile wirklich gelöscht werden?\n0.30 0.2")}));
+  auto erwartet = kMessung;
+  erwartet.erase(erwartet.begin() + 2);
+  EXPECT_EQ(Zeilen(), erwartet);
+  EXPECT_EQ(Zeile()->text(), QString());
+
+  // Into the edit and out again: nothing is asked and nothing deleted.
+  QTest::mouseClick(Zeile(), Qt::LeftButton);
+  QTest::keyClick(Zeile(), Qt::Key_Tab);
+  Ruhe();
+  EXPECT_EQ(plattform.protokoll.size(), 1u);
+  EXPECT_EQ(Zeilen(), erwartet);
+  EXPECT_EQ(Hinweis(), QStringLiteral("Bitte Zeile durch Doppelklick ausgewählen!"));
+}
+
+TEST_F(DlgInputTest, AnhaengenUeberDenRadio) {
+  Oeffnen({"PERMEABILITAET: 1 A", "0 0", "1 0.5", "2 0.8"});
+  Klick(Kind<QRadioButton>("zeileAnhaengen"));
+  EXPECT_EQ(Liste()->selectionModel()->selectedIndexes().value(0).row(), 3);
+  QTest::mouseClick(Zeile(), Qt::LeftButton);
+  Tippen(QStringLiteral("ENDE"));
+  QTest::keyClick(Zeile(), Qt::Key_Tab);
+  ASSERT_TRUE(Warten([&] { return Hinweis() == QStringLiteral("5.Zeile ausgewählt"); }));
+  EXPECT_EQ(plattform.protokoll, (std::vector{Frage("Soll diese Zeile angehängt werden?\nENDE")}));
+  EXPECT_EQ(Zeilen().back(), "ENDE");
+  EXPECT_EQ(Zeilen().size(), 5u);
+}
+
+TEST_F(DlgInputTest, KlickAufOkBegleichtErstDieOffeneZeile) {
+  Oeffnen(kMessung);
+  Doppelklick(4);
+  ASSERT_TRUE(Warten([&] { return QApplication::focusWidget() == Zeile(); }));
+  Tippen(QStringLiteral("1.5 0.3"));
+  antworter.antworten = {true};
+  // The press moves the focus and the commit asks; the box takes the press,
+  // so this click does not close the dialog.
+  Klick(Kind<QPushButton>("ok"));
+  EXPECT_EQ(plattform.protokoll, (std::vector{Frage("Soll diese Zeile geändert werden?\n      1.5        0.3")}));
+  EXPECT_TRUE(dlg.isVisible());
+  Klick(Kind<QPushButton>("ok"));
+  EXPECT_FALSE(dlg.isVisible());
+  EXPECT_EQ(dlg.result(), QDialog::Accepted);
+  EXPECT_EQ(dlg.Daten().Eingabezeilen[3], "      1.5        0.3");
+  EXPECT_EQ(dlg.Daten().bNeuRechnen, 1);
+}
+
+TEST_F(DlgInputTest, SchnellerKlickAufAbbrechenBegleichtErstDieOffeneZeile) {
+  Oeffnen(kMessung);
+  Doppelklick(4);
+  ASSERT_TRUE(Warten([&] { return QApplication::focusWidget() == Zeile(); }));
+  Tippen(QStringLiteral("1.5 0.3"));
+  antworter.antworten = {false};
+  // Press and release at once: the commit still comes first, in the mode
+  // and with the fields of the moment the focus left the edit.
+  QTest::mouseClick(Kind<QPushButton>("abbrechen"), Qt::LeftButton);
+  Ruhe();
+  EXPECT_EQ(plattform.protokoll, (std::vector{Frage("Soll diese Zeile geändert werden?\n      1.5        0.3")}));
+  EXPECT_TRUE(dlg.isVisible());
+  QTest::mouseClick(Kind<QPushButton>("abbrechen"), Qt::LeftButton);
+  EXPECT_FALSE(dlg.isVisible());
+  EXPECT_EQ(dlg.result(), QDialog::Rejected);
+}
+
+TEST_F(DlgInputTest, EnterSchliesstNichtEscBricht) {
+  Oeffnen(kMessung);
+  Doppelklick(2);
+  ASSERT_TRUE(Warten([&] { return QApplication::focusWidget() == Zeile(); }));
+  QTest::keyClick(Zeile(), Qt::Key_Return);
+  QTest::keyClick(Zeile(), Qt::Key_Enter);
+  Kind<QPushButton>("ok")->setFocus(Qt::OtherFocusReason);
+  Ruhe();
+  antworter.antworten = {false};
+  QTest::keyClick(Kind<QPushButton>("ok"), Qt::Key_Return);
+  Ruhe();
+  EXPECT_TRUE(dlg.isVisible());
+  // Leaving the edit for the button committed the line once (answered No).
+  EXPECT_EQ(plattform.protokoll.size(), 1u);
+
+  QTest::keyClick(&dlg, Qt::Key_Escape);
+  EXPECT_FALSE(dlg.isVisible());
+  EXPECT_EQ(dlg.result(), QDialog::Rejected);
+  Ruhe();
+  EXPECT_EQ(plattform.protokoll.size(), 1u);
+}
+
+TEST_F(DlgInputTest, PermeabilitaetWirdGeprueft) {
+  Oeffnen(kMessung);
+  auto* perm = Kind<QLineEdit>("permeabilitaet");
+  EXPECT_EQ(perm->text(), QStringLiteral("0"));
+  perm->setFocus(Qt::MouseFocusReason);
+  perm->selectAll();
+  QTest::keyClicks(perm, QStringLiteral("12,5"));
+  QTest::keyClick(perm, Qt::Key_Tab);
+  // The refused entry leaves the previous value 0, which the handler then
+  // reports too; the focus goes back into the field.
+  ASSERT_TRUE(Warten([&] { return plattform.protokoll.size() == 2; }));
+  Ruhe();
+  EXPECT_EQ(plattform.protokoll,
+            (std::vector{Ok("Bitte als Permeabilität eine Zahl eingeben (mit Dezimalpunkt, z. B. 12.5)."),
+                         Ok("Permeabilität muß größer als Null sein!")}));
+  EXPECT_TRUE(Warten([&] { return QApplication::focusWidget() == perm; }));
+  EXPECT_EQ(perm->text(), QStringLiteral("0"));
+
+  perm->selectAll();
+  QTest::keyClicks(perm, QStringLiteral("1000001"));
+  QTest::keyClick(perm, Qt::Key_Tab);
+  ASSERT_TRUE(Warten([&] { return plattform.protokoll.size() == 4; }));
+  EXPECT_EQ(plattform.protokoll[2], Ok("Die Permeabilität muss zwischen 0 und 1000000 mD liegen."));
+
+  perm->selectAll();
+  QTest::keyClicks(perm, QStringLiteral("12.5"));
+  QTest::keyClick(perm, Qt::Key_Tab);
+  Ruhe();
+  EXPECT_EQ(plattform.protokoll.size(), 4u);
+  EXPECT_EQ(dlg.Daten().PermAuswahl, 12.5f);
+}
+
+TEST_F(DlgInputTest, TestdatenUndEinzelmessung) {
+  Oeffnen({});
+  Klick(Kind<QPushButton>("testdaten"));
+  ASSERT_EQ(Zeilen().size(), 22u);
+  EXPECT_EQ(Zeilen()[1], "   3.1900         0.00000");
+  EXPECT_EQ(Zeilen()[20], " 155.0000         0.79000");
+  EXPECT_TRUE(plattform.protokoll.empty());
+
+  auto* perm = Kind<QLineEdit>("permeabilitaet");
+  perm->setFocus(Qt::MouseFocusReason);
+  perm->selectAll();
+  QTest::keyClicks(perm, QStringLiteral("1"));
+  Klick(Kind<QCheckBox>("einzelmessung"));
+  EXPECT_TRUE(Kind<QCheckBox>("einzelmessung")->isChecked());
+  EXPECT_TRUE(Kind<QRadioButton>("tabelleDetail")->isChecked());
+  Klick(Kind<QRadioButton>("grafikGesamt"));
+  Klick(Kind<QPushButton>("ok"));
+  EXPECT_FALSE(dlg.isVisible());
+  const EingabeDaten daten = dlg.Daten();
+  EXPECT_EQ(daten.bEinzelmessung, 1);
+  EXPECT_EQ(daten.PermAuswahl, 1.0f);
+  EXPECT_EQ(daten.iGrafik, 0);
+  EXPECT_EQ(daten.bTestwerte, 1);
+  EXPECT_EQ(daten.Eingabezeilen.size(), 22u);
+  EXPECT_TRUE(plattform.protokoll.empty());
+}
+
+TEST_F(DlgInputTest, DateiEinlesen) {
+  const std::filesystem::path pfad = std::filesystem::temp_directory_path() / "kadrel-dlginput-beispiel.txt";
+  {
+    std::ofstream datei(pfad, std::ios::binary);
+    datei << "PERMEABILITAET: 125.3 K17\n0.05 0.0\n0.30 0.0\n0.80 0.21\n4.00 0.63\nENDE\n";
+  }
+  Oeffnen({"alt"});
+  antworter.datei = pfad.string();
+  Klick(Kind<QPushButton>("dateiEinlesen"));
+  ASSERT_TRUE(Warten([&] { return Hinweis() == QStringLiteral("6 Zeilen wurden eingelesen"); }));
+  EXPECT_EQ(antworter.dateiFilter, QStringLiteral("Alle Dateien (*.*)"));
+  EXPECT_EQ(plattform.protokoll, (std::vector{Ok(pfad.string() + " wird geöffnet"),
+                                              Frage("Zeile PERMEABILITAET: 125.3 K17 \nals Titelzeile verwenden?"),
+                                              Frage("Zeile ENDE \nals Schlusszeile ansehen?")}));
+  ASSERT_EQ(Zeilen().size(), 6u);
+  EXPECT_EQ(Zeilen()[1], "   0.0500          0.00000 ");
+  std::filesystem::remove(pfad);
+}
+
+TEST_F(DlgInputTest, LangeZeileWirdGanzGezeigt) {
+  const std::string lang = "1.5 0.3 " + std::string(90, 'x');
+  Oeffnen({"PERMEABILITAET: 1 A", "0 0", lang, "ENDE"});
+  Doppelklick(3);
+  ASSERT_TRUE(Warten([&] { return QApplication::focusWidget() == Zeile(); }));
+  EXPECT_EQ(Zeile()->text().toStdString(), lang);
+}
+
+}  // namespace
