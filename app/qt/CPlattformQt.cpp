@@ -1,9 +1,7 @@
 #include "CPlattformQt.h"
 
-#include "EingabeDaten.h"
-#if KADREL_MIT_DATENDIALOG
 #include "DlgInput.h"
-#endif
+#include "EingabeDaten.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -71,16 +69,10 @@ void CPlattformQt::AnsichtenAktualisieren() {
 }
 
 bool CPlattformQt::DatenDialog(EingabeDaten& daten) {
-#if KADREL_MIT_DATENDIALOG
   const PfeilWaehrendBox pfeil(warteTiefe_ > 0);
   DlgInput dialog(*this, fenster_);
   dialog.SetDaten(daten);
   if (dialog.exec() != QDialog::Accepted) return false;
   daten = dialog.Daten();
   return true;
-#else
-  (void)daten;
-  Meldung("Der Datendialog fehlt in diesem Build.");
-  return false;
-#endif
 }
