@@ -15,7 +15,8 @@ namespace {
 
 constexpr const char* kAufruf =
     "Aufruf: kadrel-cli [--tabelle N] [--grafik N] [--polynom3] [--testwerte] [--testdaten]\n"
-    "                   [--einzelmessung PERM] [--json] [--speichern DATEI] EINGABE\n"
+    "                   [--einzelmessung PERM] [--json] [--speichern DATEI]\n"
+    "                   [--ergebnisse-ausgeben] [--ergebnisse-einlesen] EINGABE\n"
     "       kadrel-cli --version\n"
     "\n"
     "Wertet die Kapillardruckmessungen in EINGABE aus (Textdatei mit Eingabezeilen\n"
@@ -30,12 +31,16 @@ constexpr const char* kAufruf =
     "  --testdaten          Eingabezeilen durch die Testdaten ersetzen (setzt --testwerte)\n"
     "  --einzelmessung PERM nur die Messung mit dieser Permeabilität auswerten\n"
     "  --json               alle Ergebnisse als JSON-Objekt ausgeben\n"
-    "  --speichern DATEI    die Eingabezeilen als Kadrel-Dokument speichern\n";
+    "  --speichern DATEI    die Eingabezeilen als Kadrel-Dokument speichern\n"
+    "  --ergebnisse-ausgeben  nach dem Lauf die Tabelle in aus.txt schreiben\n"
+    "  --ergebnisse-einlesen  nach dem Lauf aus.txt in die Detailtabelle lesen\n";
 
 struct Optionen {
   EingabeDaten daten;
   bool json = false;
   bool testdaten = false;
+  bool ergebnisseAusgeben = false;
+  bool ergebnisseEinlesen = false;
   std::optional<std::string> eingabe;
   std::optional<std::string> speichern;
 };
@@ -92,6 +97,10 @@ std::optional<std::string> OptionenLesen(const std::vector<std::string>& arg, Op
       }
       o.daten.bEinzelmessung = 1;
       o.daten.PermAuswahl = perm;
+    } else if (a == "--ergebnisse-ausgeben") {
+      o.ergebnisseAusgeben = true;
+    } else if (a == "--ergebnisse-einlesen") {
+      o.ergebnisseEinlesen = true;
     } else if (a == "--json") {
       o.json = true;
     } else if (a == "--speichern") {
@@ -165,6 +174,8 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
     doc.SetPathName(ec ? *o.eingabe : absolut.string());
   }
   doc.OnDatenAendern();
+  if (o.ergebnisseAusgeben) doc.OnErgebnisseAusgeben();
+  if (o.ergebnisseEinlesen) doc.OnErgebnisseEinlesen();
 
   if (o.speichern) {
     std::string bytes;

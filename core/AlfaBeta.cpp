@@ -4,7 +4,10 @@
 #include <unordered_map>
 #include <vector>
 
+#include "FitStatistik.h"
 #include "KadrelDoc.h"
+
+FitStatistik* gFitStatistik = nullptr;
 
 namespace {
 
@@ -45,8 +48,10 @@ struct Fitpunkte {
 // 3.0, and the Beta derivatives and the error share the inner result).
 class Potenzen {
  public:
-  void Neu(const Fitpunkte& p) {
+  // With `protokoll`, the distinct exponents go to the fit statistics.
+  void Neu(const Fitpunkte& p, bool protokoll = false) {
     punkte_ = &p;
+    protokoll_ = protokoll && gFitStatistik != nullptr;
     index_.clear();
     speicher_.clear();
   }
@@ -57,6 +62,8 @@ class Potenzen {
     const std::size_t n = punkte_->x.size();
     const auto [eintrag, neu] = index_.try_emplace(schluessel, speicher_.size());
     if (neu) {
+      if (protokoll_) gFitStatistik->exponenten.back().push_back(a);
+      if (gFitStatistik) gFitStatistik->potenzAufrufe += n;
       speicher_.resize(speicher_.size() + n);
       double* ziel = speicher_.data() + eintrag->second;
       for (std::size_t i = 0; i < n; ++i) ziel[i] = std::pow(punkte_->x[i], a);
@@ -66,6 +73,7 @@ class Potenzen {
 
  private:
   const Fitpunkte* punkte_ = nullptr;
+  bool protokoll_ = false;
   std::unordered_map<std::uint64_t, std::size_t> index_;
   std::vector<double> speicher_;
 };
@@ -104,35 +112,38 @@ thread_local Potenzen tPotenzen;
 
 }  // namespace
 
-double CKadrelDoc::AlfaAbleitung(double a, double b) {
+// The sums for one exponent, with the powers computed for this call alone.
+template <typename Summe>
+double FuerEinenExponenten(const float* X, const float* Y, int maxwerte, double a, Summe summe) {
   Fitpunkte p;
-  p.Fuellen(X, Y, Maxwerte);
+  p.Fuellen(X, Y, maxwerte);
   Potenzen pot;
   pot.Neu(p);
-  return SummeAlfa(p, pot.Zu(a), b);
+  return summe(p, pot.Zu(a));
+}
+
+double CKadrelDoc::AlfaAbleitung(double a, double b) {
+  return FuerEinenExponenten(X, Y, Maxwerte, a, [b](const Fitpunkte& p, const double* xa) { return SummeAlfa(p, xa, b); });
 }
 
 double CKadrelDoc::BetaAbleitung(double a, double b) {
-  Fitpunkte p;
-  p.Fuellen(X, Y, Maxwerte);
-  Potenzen pot;
-  pot.Neu(p);
-  return SummeBeta(p, pot.Zu(a), b);
+  return FuerEinenExponenten(X, Y, Maxwerte, a, [b](const Fitpunkte& p, const double* xa) { return SummeBeta(p, xa, b); });
 }
 
 double CKadrelDoc::Fehlerberechnung(double a, double b) {
-  Fitpunkte p;
-  p.Fuellen(X, Y, Maxwerte);
-  Potenzen pot;
-  pot.Neu(p);
-  return Fehler(p, pot.Zu(a), b, Maxwerte);
+  const int n = Maxwerte;
+  return FuerEinenExponenten(X, Y, n, a, [b, n](const Fitpunkte& p, const double* xa) { return Fehler(p, xa, b, n); });
 }
 
 void CKadrelDoc::AlfaBeta() {
   Fitpunkte& p = tPunkte;
   p.Fuellen(X, Y, Maxwerte);
+  if (gFitStatistik) {
+    gFitStatistik->punkte.push_back(p.x);
+    gFitStatistik->exponenten.emplace_back();
+  }
   Potenzen& pot = tPotenzen;
-  pot.Neu(p);
+  pot.Neu(p, true);
 
   double deltbeta = 0.0;
   Beta = kStartBeta;
@@ -179,7 +190,12 @@ void CKadrelDoc::AlfaPotenzen(double* aus) {
   for (int i = 0; i < Maxwerte; ++i) {
     if (!(X[i] > 0.0f)) continue;
     const double x = X[i];
-    aus[i] = (xa != nullptr && j < tPunkte.x.size() && tPunkte.x[j] == x) ? xa[j] : std::pow(x, Alfa);
+    if (xa != nullptr && j < tPunkte.x.size() && tPunkte.x[j] == x) {
+      aus[i] = xa[j];
+    } else {
+      if (gFitStatistik) ++gFitStatistik->potenzAufrufe;
+      aus[i] = std::pow(x, Alfa);
+    }
     ++j;
   }
 }

@@ -75,21 +75,7 @@ std::string Utf16NachUtf8(std::string_view b) {
       }
     }
     if (cp >= 0xD800 && cp <= 0xDFFF) cp = 0xFFFD;
-    if (cp < 0x80) {
-      aus += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-      aus += static_cast<char>(0xC0 | (cp >> 6));
-      aus += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-      aus += static_cast<char>(0xE0 | (cp >> 12));
-      aus += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      aus += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-      aus += static_cast<char>(0xF0 | (cp >> 18));
-      aus += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-      aus += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      aus += static_cast<char>(0x80 | (cp & 0x3F));
-    }
+    text::Utf8Anhaengen(aus, cp);
   }
   return aus;
 }

@@ -16,24 +16,6 @@ constexpr std::array<char32_t, 32> kObereSteuerzeichen = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-void Utf8Anhaengen(std::string& aus, char32_t cp) {
-  if (cp < 0x80) {
-    aus += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    aus += static_cast<char>(0xC0 | (cp >> 6));
-    aus += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    aus += static_cast<char>(0xE0 | (cp >> 12));
-    aus += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    aus += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    aus += static_cast<char>(0xF0 | (cp >> 18));
-    aus += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    aus += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    aus += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
 // Decodes one UTF-8 character at pos; returns false for malformed input.
 bool Utf8Dekodieren(std::string_view s, std::size_t& pos, char32_t& cp) {
   const auto b0 = static_cast<unsigned char>(s[pos]);
@@ -72,6 +54,24 @@ bool Utf8Dekodieren(std::string_view s, std::size_t& pos, char32_t& cp) {
 }
 
 }  // namespace
+
+void Utf8Anhaengen(std::string& aus, char32_t cp) {
+  if (cp < 0x80) {
+    aus += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    aus += static_cast<char>(0xC0 | (cp >> 6));
+    aus += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    aus += static_cast<char>(0xE0 | (cp >> 12));
+    aus += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    aus += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    aus += static_cast<char>(0xF0 | (cp >> 18));
+    aus += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    aus += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    aus += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
 
 std::string Cp1252NachUtf8(std::string_view bytes) {
   std::string aus;

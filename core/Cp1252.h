@@ -18,6 +18,9 @@ bool Utf8NachCp1252(std::string_view utf8, std::string& bytes, std::string* fehl
 // Tells whether the bytes are well-formed UTF-8.
 bool IstUtf8(std::string_view bytes);
 
+// Appends one character (a Unicode code point) in UTF-8.
+void Utf8Anhaengen(std::string& aus, char32_t cp);
+
 // Number of characters of a UTF-8 text (invalid bytes count one each).
 std::size_t Zeichenzahl(std::string_view utf8);
 

@@ -77,6 +77,7 @@ void CKadrelDoc::Funktionsausgabe(double A[8][9], int Spalte, float maxDruck) {
   block.push_back("");
   block.push_back(text::Format("     Mittlerer Fehler:%f ", mittel));
   block.insert(block.end(), Ausgelassen_.begin(), Ausgelassen_.end());
+  Ausgelassen_.clear();
   if (Spalte == 3) block.push_back(text::Format("    Max.Kapillardruck(Hg): %9.3f bar", maxDruck));
 
   if (!darstellbar) {

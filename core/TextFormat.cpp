@@ -86,13 +86,9 @@ std::string ZahlText(double wert, const Angabe& a) {
       }
     }
     ziffern.assign(puffer, r.ptr);
-    if (a.art == 'g' || a.art == 'G') {
-      if (!a.alternativ) NullenKuerzen(ziffern);
-    } else if (a.alternativ && ziffern.find('.') == std::string::npos) {
-      const auto e = ziffern.find('e');
-      ziffern.insert(e == std::string::npos ? ziffern.size() : e, 1, '.');
-    }
-    if (a.alternativ && (a.art == 'g' || a.art == 'G') && ziffern.find('.') == std::string::npos) {
+    const bool allgemein = a.art == 'g' || a.art == 'G';
+    if (allgemein && !a.alternativ) NullenKuerzen(ziffern);
+    if (a.alternativ && ziffern.find('.') == std::string::npos) {
       const auto e = ziffern.find('e');
       ziffern.insert(e == std::string::npos ? ziffern.size() : e, 1, '.');
     }

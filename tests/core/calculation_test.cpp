@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "DokumentFixture.h"
+#include "Textdatei.h"
 #include "Toleranz.h"
 
 namespace {
@@ -189,6 +190,66 @@ TEST_F(Rechnung, DetailblockKopfUndPunktzeilen) {
   EXPECT_EQ(doc.Y1[0], 0.0f);
   EXPECT_EQ(doc.X[0], 1.0f);
   EXPECT_EQ(doc.X[1], 0.75f);
+}
+
+}  // namespace
+
+namespace {
+
+// The fit written out step by step with a fresh evaluation of every sum, as
+// a reference for the fast version that evaluates each power once.
+void ReferenzFit(CKadrelDoc& d, double& alfa, double& beta, double& fehler) {
+  const double h = 0.01f;
+  double deltbeta = 0.0;
+  beta = 0.0001f;
+  for (int ib = 0; ib < 70;) {
+    alfa = 3.0;
+    for (int ia = 0; ia < 70;) {
+      if (alfa <= 1.0) alfa = 1.01;
+      const double f0 = d.AlfaAbleitung(alfa, beta);
+      const double f1 = d.AlfaAbleitung(alfa + h, beta);
+      double deltaalfa = 0.0;
+      if (f0 - f1 != 0.0) deltaalfa = f0 * h / (f0 - f1);
+      else ia = 70;
+      if (deltaalfa * deltaalfa < 1e-24 * alfa) ia = 70;
+      ++ia;
+      alfa = alfa + deltaalfa;
+    }
+    const double g0 = d.BetaAbleitung(alfa, beta);
+    const double g1 = d.BetaAbleitung(alfa, beta + h);
+    if (g0 - g1 != 0.0) deltbeta = g0 * h / (g0 - g1);
+    else {
+      deltbeta = 0.0;
+      ib = 70;
+    }
+    if (deltbeta * deltbeta < 1e-24 * beta) ib = 70;
+    fehler = d.Fehlerberechnung(alfa, beta);
+    ++ib;
+    beta = beta + deltbeta;
+  }
+  if (deltbeta + beta <= 0.0) beta = 0.001f;
+}
+
+TEST_F(Rechnung, SchnellerFitGleichtDerReferenzBitFuerBit) {
+  std::string bytes, fehler;
+  ASSERT_TRUE(text::DateiLesen(KADREL_SOURCE_DIR "/../shared/data/arab-d-rosetta.txt", bytes, fehler));
+  const Textliste alle = text::ZeilenAusBytes(bytes);
+  doc.Eingabezeilen = alle;
+  doc.iMaxZeilen = static_cast<int>(alle.size());
+  doc.iStart = 0;
+  int geprueft = 0;
+  for (int m = 0; m < 60 && doc.MessungLesen() == 2; ++m) {
+    if (m % 6 != 0) continue;  // every sixth curve, across the permeability range
+    ASSERT_EQ(doc.Normieren(), 0);
+    double alfa = 0, beta = 0, err = 0;
+    ReferenzFit(doc, alfa, beta, err);
+    doc.AlfaBeta();
+    EXPECT_EQ(doc.Alfa, alfa) << doc.Kern;
+    EXPECT_EQ(doc.Beta, beta) << doc.Kern;
+    EXPECT_EQ(doc.Error, err) << doc.Kern;
+    ++geprueft;
+  }
+  EXPECT_EQ(geprueft, 10);
 }
 
 }  // namespace

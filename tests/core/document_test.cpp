@@ -152,7 +152,8 @@ TEST_F(Dokument, OkRechnetUndZeichnetNeu) {
   ASSERT_EQ(doc.Parameterliste.size(), 5u);
   EXPECT_EQ(doc.Parameterliste[1], " PERMEABILITÄT  ALFA    BETA   SPERRDRUCK Min.Sw   Max.DRUCK  FEHLER  KERN");
   EXPECT_EQ(doc.Parameterliste[4].substr(0, 9), "   1.000 ");
-  EXPECT_EQ(doc.Detailergebnisse.size(), 2u * (17 + 3));
+  // Two blocks, then the regression's note that two curves are too few.
+  EXPECT_EQ(doc.Detailergebnisse.size(), 2u * (17 + 3) + 2);
   EXPECT_EQ(doc.Kern, "K2");
   EXPECT_EQ(doc.MaxPchg, 9.0f);
 }
@@ -167,7 +168,9 @@ TEST_F(Dokument, NurGeaenderteAnzeigeUeberspringtDieMessschleife) {
   doc.OnDatenAendern();
   EXPECT_EQ(doc.iGrafik, 3);
   EXPECT_EQ(doc.bNeuRechnen, 0);
-  EXPECT_EQ(doc.Detailergebnisse.back(), "Markierung");
+  // The list stands; only the regression's note follows again.
+  ASSERT_GE(doc.Detailergebnisse.size(), 3u);
+  EXPECT_EQ(doc.Detailergebnisse[doc.Detailergebnisse.size() - 3], "Markierung");
   EXPECT_EQ(doc.Parameterliste.size(), 5u);
 }
 
@@ -181,7 +184,11 @@ TEST_F(Dokument, EinzelmessungLaeuftImmerUndNurEinmal) {
   doc.OnDatenAendern();
   ASSERT_EQ(doc.Parameterliste.size(), 4u);
   EXPECT_EQ(doc.Kern, "K2");
-  EXPECT_EQ(plattform.Texte().back(), "Die Messung mit der Permeabilität:1.000000 wurde gewählt");
+  // The choice is announced before the regression finds one curve too few.
+  const auto texte = plattform.Texte();
+  ASSERT_GE(texte.size(), 2u);
+  EXPECT_EQ(texte[texte.size() - 2], "Die Messung mit der Permeabilität:1.000000 wurde gewählt");
+  EXPECT_EQ(texte.back(), "Erforderlich sind mindestens 3 Kapillardruckmessungen");
   // Switching it off again processes all measurements.
   plattform.dialog = [](EingabeDaten& d) {
     d.bEinzelmessung = 0;
@@ -219,7 +226,7 @@ TEST_F(Dokument, FehlerhafteDritteMessungBeendetDieSchleife) {
   z.insert(z.end(), {"PERMEABILITAET: 5 K3", "0.1 0.5", "ENDE", "PERMEABILITAET: 6 K4", "0.1 0", "1 0.3", "2 0.4", "ENDE"});
   Auswerten(z);
   EXPECT_EQ(doc.Parameterliste.size(), 5u);
-  EXPECT_EQ(doc.Detailergebnisse.size(), 2u * (17 + 3));
+  EXPECT_EQ(doc.Detailergebnisse.size(), 2u * (17 + 3) + 2);
   EXPECT_EQ(plattform.Texte().front(), "ABBRUCH!Der 1.Sättigungswert ist nicht NULL");
 }
 
@@ -230,7 +237,7 @@ TEST_F(Dokument, GescheiterteNormierungGibtDetailblockAberKeineZeile) {
   ASSERT_GE(doc.Detailergebnisse.size(), 4u);
   EXPECT_EQ(doc.Detailergebnisse[2], " Der max.Hg-Sättigung=0!");
   EXPECT_EQ(doc.Detailergebnisse[4], "   NACHRECHNUNG DER KAPILLARDRUCKKURVE");
-  EXPECT_EQ(doc.Detailergebnisse.size(), 3u + 17 + 3);  // the loop ends after it
+  EXPECT_EQ(doc.Detailergebnisse.size(), 3u + 17 + 3 + 2);  // the loop ends after it; then the regression's note
   EXPECT_EQ(doc.Parameterliste.size(), 3u);
 }
 
@@ -241,7 +248,9 @@ TEST_F(Dokument, MessungMitHundertWertenWirdGemeldet) {
   Auswerten(z);
   EXPECT_EQ(doc.Parameterliste.size(), 4u);
   EXPECT_EQ(plattform.Texte().front(), "ABBRUCH!Die Kapillardruckmessung ab der 6.Zeile hat mehr als 99 Messwerte!");
-  EXPECT_EQ(doc.Detailergebnisse.back(), " Die Kapillardruckmessung ab der 6.Zeile hat mehr als 99 Messwerte!");
+  ASSERT_GE(doc.Detailergebnisse.size(), 3u);
+  EXPECT_EQ(doc.Detailergebnisse[doc.Detailergebnisse.size() - 3],
+            " Die Kapillardruckmessung ab der 6.Zeile hat mehr als 99 Messwerte!");
 }
 
 }  // namespace

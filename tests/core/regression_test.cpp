@@ -242,6 +242,7 @@ TEST_P(RegressionsFehler, MeldungUndDetailzeilen) {
 const std::string kZeile1 = Summenzeile({0.1f, 3, 1, 10, 0.01f, 100, 0.01f, "K1"});
 const std::string kZeile2 = Summenzeile({1, 4, 0.1f, 1, 0.001f, 150, 0.01f, "K2"});
 const std::string kSechsWerte = "   10.000       5.0000  0.0100    0.100    0.00010   120.000";
+const std::string kNan = "  10.000          nan     nan    0.100    0.00010   120.000      nan  K3";
 const std::string kPermNull = Summenzeile({0.0004f, 5, 0.01f, 0.1f, 0.0001f, 120, 0.01f, "K3"});
 const std::string kPermNegativ = Summenzeile({-2, 5, 0.01f, 0.1f, 0.0001f, 120, 0.01f, "K3"});
 const std::string kBetaNull = Summenzeile({10, 5, 0.00004f, 0.1f, 0.0001f, 120, 0.01f, "K3"});
@@ -264,6 +265,12 @@ INSTANTIATE_TEST_SUITE_P(
                    {kZeile1, "", kZeile2},
                    "ABBRUCH! Es werden 7 Werte erwartet\n",
                    {"ABBRUCH! Es werden 7 Werte erwartet\n"},
+                   true},
+        // A fit that ran off writes nan into its row; that is no number.
+        Fehlerfall{"NanInDerZeile",
+                   {kZeile1, kZeile2, kNan},
+                   "ABBRUCH! Es werden 7 Werte erwartet\n" + kNan,
+                   {"ABBRUCH! Es werden 7 Werte erwartet\n" + kNan},
                    true},
         Fehlerfall{"PermeabilitaetAlsNullGedruckt",
                    {kZeile1, kZeile2, kPermNull},

@@ -139,3 +139,9 @@ TEST(Locale, FormatUndScanHaengenNichtVomProzessLocaleAb) {
 }
 
 }  // namespace
+
+TEST(Format, AlternativeFormBehaeltPunktUndNullen) {
+  EXPECT_EQ(text::Format("%#g", 2.0), "2.00000");
+  EXPECT_EQ(text::Format("%#.0f", 3.0), "3.");
+  EXPECT_EQ(text::Format("%#.0e", 3.0), "3.e+000");
+}

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and passes all tests: a normal build with
+# warnings as errors, then a build under AddressSanitizer and
+# UndefinedBehaviorSanitizer whose tests run in the C and the German locale.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+export QT_QPA_PLATFORM=offscreen
+
+scripts/build.sh build
+(cd build && ctest --output-on-failure -j2)
+
+scripts/build.sh build-asan -DKADREL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+(cd build-asan && LC_ALL=C.UTF-8 ctest --output-on-failure -j2)
+(cd build-asan && LC_ALL=de_DE.UTF-8 ctest --output-on-failure -j2)
