@@ -23,7 +23,7 @@ struct DeltaFall {
 class DeltaTest : public ::testing::TestWithParam<DeltaFall> {};
 
 TEST_P(DeltaTest, GibtDenSchritt) {
-  EXPECT_TRUE(Nah(Diagramm::delta(GetParam().delt), GetParam().schritt));
+  EXPECT_TRUE(Nahe(Diagramm::delta(GetParam().delt), GetParam().schritt));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -48,7 +48,7 @@ struct StartFall {
 class StartTest : public ::testing::TestWithParam<StartFall> {};
 
 TEST_P(StartTest, GibtDenErstenTick) {
-  EXPECT_TRUE(Nah(Diagramm::start(GetParam().min, GetParam().delt), GetParam().erster));
+  EXPECT_TRUE(Nahe(Diagramm::start(GetParam().min, GetParam().delt), GetParam().erster));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -98,47 +98,47 @@ TEST_F(Skalieren, KurvenscharMitGroesstemDruck) {
   doc.MaxPchg = 87.3f;
   d.OnGraf();
   EXPECT_EQ(d.xmin, 0);
-  EXPECT_TRUE(Nah(d.xmax, 1));
-  EXPECT_TRUE(Nah(d.deltax, 0.2));
+  EXPECT_TRUE(Nahe(d.xmax, 1));
+  EXPECT_TRUE(Nahe(d.deltax, 0.2));
   EXPECT_EQ(d.ymin, 0);
-  EXPECT_TRUE(Nah(d.ymax, 90));
-  EXPECT_TRUE(Nah(d.deltay, 10));
+  EXPECT_TRUE(Nahe(d.ymax, 90));
+  EXPECT_TRUE(Nahe(d.deltay, 10));
 }
 
 TEST_F(Skalieren, ParameterchartVonMinusEinsSiebenBisZweiDrei) {
   Parameter({-1.7f, 0.4f, 2.3f}, {1, 2, 3}, {1.5f, 2, 2.5f});
   d.OnGraf();
-  EXPECT_TRUE(Nah(d.deltax, 0.5));
-  EXPECT_TRUE(Nah(d.xmin, -2));
-  EXPECT_TRUE(Nah(d.xmax, 2.5));
+  EXPECT_TRUE(Nahe(d.deltax, 0.5));
+  EXPECT_TRUE(Nahe(d.xmin, -2));
+  EXPECT_TRUE(Nahe(d.xmax, 2.5));
 }
 
 TEST_F(Skalieren, AlleYGleichZweiInDerKurve) {
   Kurve({0.5f}, {2});
   d.OnGraf();
-  EXPECT_TRUE(Nah(d.deltay, 1));
-  EXPECT_TRUE(Nah(d.ystart, 2));
-  EXPECT_TRUE(Nah(d.ymin, 1));
-  EXPECT_TRUE(Nah(d.ymax, 3));
+  EXPECT_TRUE(Nahe(d.deltay, 1));
+  EXPECT_TRUE(Nahe(d.ystart, 2));
+  EXPECT_TRUE(Nahe(d.ymin, 1));
+  EXPECT_TRUE(Nahe(d.ymax, 3));
   EXPECT_EQ(d.xmin, 0);
-  EXPECT_TRUE(Nah(d.xmax, 1));
-  EXPECT_TRUE(Nah(d.deltax, 1));
+  EXPECT_TRUE(Nahe(d.xmax, 1));
+  EXPECT_TRUE(Nahe(d.deltax, 1));
 }
 
 TEST_F(Skalieren, AlleYGleichZweiImParameterchart) {
   Parameter({0.5f}, {2}, {2});
   d.OnGraf();
-  EXPECT_TRUE(Nah(d.ymin, 1));
-  EXPECT_TRUE(Nah(d.ymax, 3));
+  EXPECT_TRUE(Nahe(d.ymin, 1));
+  EXPECT_TRUE(Nahe(d.ymax, 3));
   EXPECT_EQ(d.xmin, 0);
-  EXPECT_TRUE(Nah(d.xmax, 1));
+  EXPECT_TRUE(Nahe(d.xmax, 1));
 }
 
 TEST_F(Skalieren, LeeresDiagramm) {
   const Skalierung s = BildschirmSkalierung(doc);
-  EXPECT_TRUE(Nah(s.ymin, -1));
-  EXPECT_TRUE(Nah(s.ymax, 1));
-  EXPECT_TRUE(Nah(s.deltay, 1));
+  EXPECT_TRUE(Nahe(s.ymin, -1));
+  EXPECT_TRUE(Nahe(s.ymax, 1));
+  EXPECT_TRUE(Nahe(s.deltay, 1));
   EXPECT_EQ(s.xmin, 0);
   EXPECT_EQ(s.xmax, 0);
   EXPECT_EQ(s.xstart, 0);
@@ -153,28 +153,28 @@ TEST_F(Skalieren, OhnePunkteBleibtDieVorigeSkalierung) {
   const double x0 = d.xmin, x1 = d.xmax, y0 = d.ymin, y1 = d.ymax;
   doc.Maxwerte = 0;
   d.OnGraf();
-  EXPECT_TRUE(Nah(d.xmin, x0));
-  EXPECT_TRUE(Nah(d.xmax, x1));
-  EXPECT_TRUE(Nah(d.ymin, y0));
-  EXPECT_TRUE(Nah(d.ymax, y1));
+  EXPECT_TRUE(Nahe(d.xmin, x0));
+  EXPECT_TRUE(Nahe(d.xmax, x1));
+  EXPECT_TRUE(Nahe(d.ymin, y0));
+  EXPECT_TRUE(Nahe(d.ymax, y1));
 }
 
 TEST_F(Skalieren, BildschirmSkalierungEinerKurve) {
   Kurve({0, 0.37f, 0.93f}, {0, 0.2f, 1.04f});
   const Skalierung s = BildschirmSkalierung(doc);
   EXPECT_EQ(s.xmin, 0);
-  EXPECT_TRUE(Nah(s.xmax, 1));
-  EXPECT_TRUE(Nah(s.deltax, 0.1));
+  EXPECT_TRUE(Nahe(s.xmax, 1));
+  EXPECT_TRUE(Nahe(s.deltax, 0.1));
   EXPECT_EQ(s.ymin, 0);
-  EXPECT_TRUE(Nah(s.ymax, 1.2));
-  EXPECT_TRUE(Nah(s.deltay, 0.2));
+  EXPECT_TRUE(Nahe(s.ymax, 1.2));
+  EXPECT_TRUE(Nahe(s.deltay, 0.2));
 }
 
 TEST_F(Skalieren, RechenwerteErweiternDieKurveNicht) {
   Kurve({0, 1}, {0, 1});
   doc.Y1[1] = 2;
   d.OnGraf();
-  EXPECT_TRUE(Nah(d.ymax, 1));
+  EXPECT_TRUE(Nahe(d.ymax, 1));
   // Mapped above the frame, not clipped.
   EXPECT_EQ(d.m_ptRechen[1], (Punkt{1300, 750}));
 }
@@ -182,7 +182,7 @@ TEST_F(Skalieren, RechenwerteErweiternDieKurveNicht) {
 TEST_F(Skalieren, RegressionswerteErweiternDasParameterchart) {
   Parameter({0, 1}, {0, 1}, {-0.5f, 1});
   d.OnGraf();
-  EXPECT_TRUE(Nah(d.ymin, -0.6));
+  EXPECT_TRUE(Nahe(d.ymin, -0.6));
 }
 
 TEST_F(Skalieren, AbbildungMitAbschneidenZurNull) {
@@ -278,10 +278,10 @@ TEST_F(Skalieren, NichtEndlicheWerteVergiftenDenBereichNicht) {
   Kurve({nan, 0.2f, 0.8f}, {0.5f, inf, 0.9f});
   doc.Y1[2] = -inf;
   d.OnGraf();
-  EXPECT_TRUE(Nah(d.xmin, 0.2));
-  EXPECT_TRUE(Nah(d.xmax, 0.8));
-  EXPECT_TRUE(Nah(d.ymin, 0.5));
-  EXPECT_TRUE(Nah(d.ymax, 0.9));
+  EXPECT_TRUE(Nahe(d.xmin, 0.2));
+  EXPECT_TRUE(Nahe(d.xmax, 0.8));
+  EXPECT_TRUE(Nahe(d.ymin, 0.5));
+  EXPECT_TRUE(Nahe(d.ymax, 0.9));
   EXPECT_EQ(d.m_ptMess[0].x, 0);
   EXPECT_EQ(d.m_ptMess[1].y, 1000000);
   EXPECT_EQ(d.m_ptRechen[2].y, -1000000);
@@ -301,7 +301,7 @@ TEST_F(Skalieren, AnzahlUeberDenFeldernWirdBegrenzt) {
   EXPECT_EQ(d.Kurvenpunkte(), 100);
   EXPECT_EQ(d.Parameterpunkte(), 0);
   d.OnGraf();
-  EXPECT_TRUE(Nah(d.xmax, 1));
+  EXPECT_TRUE(Nahe(d.xmax, 1));
 }
 
 TEST_F(Skalieren, DiagrammartNachOptionen) {
