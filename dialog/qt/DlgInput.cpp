@@ -60,10 +60,10 @@ QRect DlgInput::Pixel(int x, int y, int breite, int hoehe) const {
 }
 
 void DlgInput::SteuerelementeAnlegen() {
-  // The template's 8-point sans-serif face; its average character width
-  // and its height make the dialog units.
+  // The template's 8-point sans-serif face, in the metrics of Arial; its
+  // average character width and its height make the dialog units.
   QFont schrift;
-  schrift.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+  schrift.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
   schrift.setStyleHint(QFont::SansSerif);
   schrift.setPointSize(8);
   setFont(schrift);
@@ -74,10 +74,11 @@ void DlgInput::SteuerelementeAnlegen() {
   basisY_ = fm.height();
   setFixedSize(Pixel(0, 0, 361, 175).size());
 
-  // Group boxes first, so that they lie below the radios they frame.
+  // Group boxes first, so that they lie below the radios they frame. Their
+  // frame starts half a line below the top, where the old platform drew it.
   for (const QRect& r : {Pixel(134, 110, 83, 58), Pixel(272, 37, 82, 60), Pixel(258, 107, 96, 47)}) {
     auto* rahmen = new QGroupBox(this);
-    rahmen->setGeometry(r);
+    rahmen->setGeometry(r.adjusted(0, basisY_ / 2, 0, 0));
     rahmen->setFocusPolicy(Qt::NoFocus);
   }
 
@@ -166,6 +167,14 @@ void DlgInput::SteuerelementeAnlegen() {
   polynom3_->setObjectName(QStringLiteral("polynom3"));
 
   beschriftung(QStringLiteral("Tabelle anzeigen mit"), Pixel(275, 100, 66, 8));
+
+  // Check boxes, radios and captions are at least as wide as their text:
+  // this style's indicators take more room than the template allowed for.
+  for (QWidget* w : findChildren<QWidget*>()) {
+    if (w == hinweis_ || !(qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w))) continue;
+    if (qobject_cast<QPushButton*>(w)) continue;
+    w->resize(std::max(w->width(), w->sizeHint().width()), w->height());
+  }
 
   QWidget* vorher = einzelmessung_;
   for (QWidget* w : std::initializer_list<QWidget*>{permeabilitaet_, liste_, zeile_, ok_, abbrechen_, testdaten_,
@@ -358,7 +367,9 @@ std::optional<std::string> DlgInput::DateiWaehlen() {
   QFileDialog dialog(this, QStringLiteral("Öffnen"));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilter(QStringLiteral("Alle Dateien (*.*)"));
+  // "*.*" meant every file where names had to have a dot; here it would
+  // hide the files without one, so every file is matched by "*".
+  dialog.setNameFilter(QStringLiteral("Alle Dateien (*)"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return S(dialog.selectedFiles().constFirst());
 }

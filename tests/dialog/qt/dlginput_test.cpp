@@ -438,7 +438,7 @@ TEST_F(DlgInputTest, DateiEinlesen) {
   antworter.datei = pfad.string();
   Klick(Kind<QPushButton>("dateiEinlesen"));
   ASSERT_TRUE(Warten([&] { return Hinweis() == QStringLiteral("6 Zeilen wurden eingelesen"); }));
-  EXPECT_EQ(antworter.dateiFilter, QStringLiteral("Alle Dateien (*.*)"));
+  EXPECT_EQ(antworter.dateiFilter, QStringLiteral("Alle Dateien (*)"));
   EXPECT_EQ(plattform.protokoll, (std::vector{Ok(pfad.string() + " wird geöffnet"),
                                               Frage("Zeile PERMEABILITAET: 125.3 K17 \nals Titelzeile verwenden?"),
                                               Frage("Zeile ENDE \nals Schlusszeile ansehen?")}));
