@@ -65,23 +65,24 @@ class ModalSkript {
  private:
   void Pruefen() {
     QWidget* w = QApplication::activeModalWidget();
-    if (!w || w == letztes_) return;
-    if (schritte_.empty()) {
-      if (uhr_.elapsed() > 5000) Abbrechen()(w);
-      return;
+    if (!w) return;
+    if (w != letztes_) {
+      letztes_ = w;
+      uhr_.restart();
+      fenster << QString::fromLatin1(w->metaObject()->className());
+      if (auto* box = qobject_cast<QMessageBox*>(w)) meldungen << box->text();
+      if (schritte_.empty()) return;
+      Schritt schritt = std::move(schritte_.front());
+      schritte_.pop_front();
+      // Queued: a step that opens the next modal window must not block this
+      // timer inside its own slot.
+      QPointer<QWidget> ziel(w);
+      QTimer::singleShot(0, [schritt = std::move(schritt), ziel] {
+        if (ziel) schritt(ziel);
+      });
+    } else if (uhr_.elapsed() > 5000) {
+      Abbrechen()(w);
     }
-    letztes_ = w;
-    fenster << QString::fromLatin1(w->metaObject()->className());
-    if (auto* box = qobject_cast<QMessageBox*>(w)) meldungen << box->text();
-    Schritt schritt = std::move(schritte_.front());
-    schritte_.pop_front();
-    uhr_.restart();
-    // Queued: a step that opens the next modal window must not block this
-    // timer inside its own slot.
-    QPointer<QWidget> ziel(w);
-    QTimer::singleShot(0, [schritt = std::move(schritt), ziel] {
-      if (ziel) schritt(ziel);
-    });
   }
 
   std::deque<Schritt> schritte_;
