@@ -1,0 +1,150 @@
+#include "CKadrelView.h"
+
+#include "FakePlattform.h"
+#include "KadrelDoc.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+// Counts the pages of a PDF written by Qt: one page object each.
+int PdfSeiten(const QString& pfad) {
+  QFile datei(pfad);
+  if (!datei.open(QIODevice::ReadOnly)) return -1;
+  const QString inhalt = QString::fromLatin1(datei.readAll());
+  return static_cast<int>(inhalt.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))));
+}
+
+Textliste Zeilen(int n) {
+  Textliste liste;
+  for (int i = 0; i < n; ++i) liste.push_back(" Zeile " + std::to_string(i + 1));
+  return liste;
+}
+
+struct DruckFall {
+  const char* name;
+  int zeilen;
+  bool quer;
+  int seiten;
+};
+
+class KadrelViewDruckTest : public ::testing::TestWithParam<DruckFall> {};
+
+TEST_P(KadrelViewDruckTest, DrucktAlleSeitenInsPdf) {
+  const DruckFall& f = GetParam();
+  FakePlattform plattform;
+  CKadrelDoc doc(plattform);
+  doc.Detailergebnisse = Zeilen(f.zeilen);
+  doc.SetPathName("/tmp/probe.kdr");
+  CKadrelView ansicht(doc);
+
+  QTemporaryDir ordner;
+  ASSERT_TRUE(ordner.isValid());
+  const QString pdf = ordner.filePath(QStringLiteral("liste.pdf"));
+  QPrinter drucker(QPrinter::HighResolution);
+  drucker.setOutputFormat(QPrinter::PdfFormat);
+  drucker.setOutputFileName(pdf);
+  drucker.setPageSize(QPageSize(QPageSize::A4));
+  drucker.setPageOrientation(f.quer ? QPageLayout::Landscape : QPageLayout::Portrait);
+  ansicht.Drucken(drucker);
+  EXPECT_EQ(PdfSeiten(pdf), f.seiten);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faelle, KadrelViewDruckTest,
+                         ::testing::Values(DruckFall{"Leer", 0, false, 1}, DruckFall{"Hoch57", 57, false, 2},
+                                           DruckFall{"Hoch58", 58, false, 2}, DruckFall{"Hoch114", 114, false, 3},
+                                           DruckFall{"Quer50", 50, true, 2}, DruckFall{"Quer100", 100, true, 3},
+                                           DruckFall{"Quer101", 101, true, 3}),
+                         [](const ::testing::TestParamInfo<DruckFall>& info) { return info.param.name; });
+
+TEST(KadrelViewDruck, SeitenbereichDesDruckdialogs) {
+  FakePlattform plattform;
+  CKadrelDoc doc(plattform);
+  doc.Detailergebnisse = Zeilen(300);  // six upright pages
+  CKadrelView ansicht(doc);
+  QTemporaryDir ordner;
+  const QString pdf = ordner.filePath(QStringLiteral("bereich.pdf"));
+  QPrinter drucker(QPrinter::HighResolution);
+  drucker.setOutputFormat(QPrinter::PdfFormat);
+  drucker.setOutputFileName(pdf);
+  drucker.setPrintRange(QPrinter::PageRange);
+  drucker.setFromTo(2, 4);
+  ansicht.Drucken(drucker);
+  EXPECT_EQ(PdfSeiten(pdf), 3);
+}
+
+class KadrelViewRollTest : public ::testing::Test {
+ protected:
+  KadrelViewRollTest() : doc(plattform), ansicht(doc) { ansicht.resize(640, 480); }
+
+  double Zeilenhoehe() const { return QFontMetricsF(ansicht.Bildschirmschrift(), ansicht.viewport()).height(); }
+
+  FakePlattform plattform;
+  CKadrelDoc doc;
+  CKadrelView ansicht;
+};
+
+// 100000 lines reach far beyond 1000 inches; the last one must still come
+// into view at the bottom of the scroll range.
+TEST_F(KadrelViewRollTest, LetzteZeileEinerLangenListeErreichbar) {
+  doc.Detailergebnisse = Zeilen(100000);
+  ansicht.OnUpdate();
+  const QScrollBar* senkrecht = ansicht.verticalScrollBar();
+  const double letzteUnten = 100000 * Zeilenhoehe();
+  EXPECT_GE(senkrecht->maximum() + ansicht.viewport()->height(), letzteUnten);
+  EXPECT_LT(senkrecht->maximum() + ansicht.viewport()->height(), letzteUnten + 2 * Zeilenhoehe());
+  EXPECT_EQ(senkrecht->singleStep(), qRound(Zeilenhoehe()));
+  EXPECT_EQ(senkrecht->pageStep(), ansicht.viewport()->height());
+}
+
+// The view reads the list chosen by iTabelle, and takes up a new choice at
+// the next update: here seen through the width a long line adds.
+TEST_F(KadrelViewRollTest, ZeigtDieGewaehlteListe) {
+  doc.Detailergebnisse = Zeilen(10);
+  doc.Parameterliste = Zeilen(3);
+  doc.Parameterliste[1] = std::string(400, '#');
+  doc.Parameterfunktionen = Zeilen(5000);
+
+  doc.iTabelle = 0;
+  ansicht.OnUpdate();
+  const int schmal = ansicht.horizontalScrollBar()->maximum();
+  const int kurz = ansicht.verticalScrollBar()->maximum();
+
+  doc.iTabelle = 1;
+  ansicht.OnUpdate();
+  EXPECT_GT(ansicht.horizontalScrollBar()->maximum(), schmal);
+
+  doc.iTabelle = 2;
+  ansicht.OnUpdate();
+  EXPECT_GT(ansicht.verticalScrollBar()->maximum(), kurz);
+
+  doc.iTabelle = 3;  // no list
+  ansicht.OnUpdate();
+  EXPECT_EQ(ansicht.verticalScrollBar()->maximum(), kurz);
+  EXPECT_EQ(ansicht.horizontalScrollBar()->maximum(), schmal);
+}
+
+TEST_F(KadrelViewRollTest, SchriftIstFestbreit) {
+  const QFontMetricsF masse(ansicht.Bildschirmschrift(), ansicht.viewport());
+  EXPECT_EQ(masse.horizontalAdvance(QStringLiteral("iiii")), masse.horizontalAdvance(QStringLiteral("WWWW")));
+  // 0.22 inch at the screen's resolution.
+  EXPECT_NEAR(masse.height(), 22.0 * ansicht.logicalDpiY() / 100.0, 1.0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication anwendung(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
