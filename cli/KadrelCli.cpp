@@ -5,6 +5,7 @@
 
 #include "Archiv.h"
 #include "CliPlattform.h"
+#include "DateiImport.h"
 #include "JsonAusgabe.h"
 #include "KadrelDoc.h"
 #include "Testdaten.h"
@@ -17,7 +18,7 @@ constexpr const char* kAufruf =
     "Aufruf: kadrel-cli [--tabelle N] [--grafik N] [--polynom3] [--testwerte] [--testdaten]\n"
     "                   [--einzelmessung PERM] [--json] [--speichern DATEI]\n"
     "                   [--ergebnisse-ausgeben] [--ergebnisse-einlesen] [--grafik-datei DATEI]\n"
-    "                   EINGABE\n"
+    "                   [--import DATEI [--nein]] [EINGABE]\n"
     "       kadrel-cli --version\n"
     "\n"
     "Wertet die Kapillardruckmessungen in EINGABE aus (Textdatei mit Eingabezeilen\n"
@@ -35,6 +36,9 @@ constexpr const char* kAufruf =
     "  --speichern DATEI    die Eingabezeilen als Kadrel-Dokument speichern\n"
     "  --ergebnisse-ausgeben  nach dem Lauf die Tabelle in aus.txt schreiben\n"
     "  --ergebnisse-einlesen  nach dem Lauf aus.txt in die Detailtabelle lesen\n"
+    "  --import DATEI       vor dem Lauf eine Textdatei wie \"Datei einlesen\" importieren\n"
+    "                       (Fragen werden mit Ja beantwortet)\n"
+    "  --nein               Fragen des Imports mit Nein beantworten\n"
     "  --grafik-datei DATEI die gewählte Grafik als PNG, SVG oder PDF (nach der Endung) schreiben\n";
 
 struct Optionen {
@@ -46,6 +50,8 @@ struct Optionen {
   std::optional<std::string> eingabe;
   std::optional<std::string> speichern;
   std::optional<std::string> grafikDatei;
+  std::optional<std::string> import;
+  bool nein = false;
 };
 
 bool GanzzahlLesen(const std::string& text, int min, int max, int& wert) {
@@ -110,6 +116,12 @@ std::optional<std::string> OptionenLesen(const std::vector<std::string>& arg, Op
       const auto w = wert("--speichern");
       if (!w) return std::string("--speichern erwartet einen Dateinamen");
       o.speichern = *w;
+    } else if (a == "--import") {
+      const auto w = wert("--import");
+      if (!w) return std::string("--import erwartet einen Dateinamen");
+      o.import = *w;
+    } else if (a == "--nein") {
+      o.nein = true;
     } else if (a == "--grafik-datei") {
       const auto w = wert("--grafik-datei");
       if (!w) return std::string("--grafik-datei erwartet einen Dateinamen");
@@ -121,7 +133,8 @@ std::optional<std::string> OptionenLesen(const std::vector<std::string>& arg, Op
       o.eingabe = a;
     }
   }
-  if (!o.eingabe && !o.testdaten) return std::string("Keine Eingabedatei angegeben");
+  if (!o.eingabe && !o.testdaten && !o.import) return std::string("Keine Eingabedatei angegeben");
+  if (o.nein && !o.import) return std::string("--nein gilt nur zusammen mit --import");
   return std::nullopt;
 }
 
@@ -170,9 +183,14 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
     o.daten.Eingabezeilen = TestdatenZeilen();
     o.daten.bTestwerte = 1;
   }
-  o.daten.bNeuRechnen = 1;
 
   CliPlattform plattform(fehler, !o.json);
+  plattform.SetAntwort(!o.nein);
+  if (o.import && !DateiImportieren(*o.import, plattform, o.daten)) {
+    if (o.json) fehler << "kadrel-cli: " << plattform.Nachrichten().back().text << "\n";
+    return 2;
+  }
+  o.daten.bNeuRechnen = 1;
   plattform.SetDialogDaten(o.daten);
   CKadrelDoc doc(plattform);
   doc.OnNewDocument();

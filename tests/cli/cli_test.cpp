@@ -101,6 +101,30 @@ TEST_F(Cli, SkalierungDerKurvenscharFolgtMaxPchg) {
   EXPECT_EQ(s["deltay"], 20.0);
 }
 
+TEST_F(Cli, ImportiertDieLockerereTextform) {
+  const std::string datei = Datei("i.txt", "Probe 7.5 A3\n0.05 0.0\n0.30 0.01\n0.80 0.21\n4.00 0.63\nfertig\n");
+  const auto r = Aufruf({"--json", "--tabelle", "1", "--import", datei});
+  ASSERT_EQ(r.status, 0) << r.fehler;
+  const Json j = Json::parse(r.aus);
+  ASSERT_EQ(j["messages"].size(), 4u);
+  EXPECT_EQ(j["messages"][0]["text"], datei + " wird geöffnet");
+  EXPECT_EQ(j["messages"][1]["kind"], "yesno");
+  EXPECT_EQ(j["messages"][1]["text"], "Zeile Probe 7.5 A3 \nals Titelzeile verwenden?");
+  EXPECT_EQ(j["messages"][2]["text"], "Zeile fertig \nals Schlusszeile ansehen?");
+  EXPECT_EQ(j["Kern"], "A3");
+  EXPECT_EQ(j["Parameterliste"].size(), 4u);
+
+  // Answered No, the title question ends the import before any line.
+  const auto n = Aufruf({"--json", "--import", datei, "--nein"});
+  ASSERT_EQ(n.status, 0);
+  const Json k = Json::parse(n.aus);
+  EXPECT_EQ(k["messages"][1]["text"], "Zeile Probe 7.5 A3 \nals Titelzeile verwenden?");
+  EXPECT_EQ(k["Parameterliste"].size(), 3u);
+
+  EXPECT_EQ(Aufruf({"--import", (ordner_ / "fehlt.txt").string()}).status, 2);
+  EXPECT_EQ(Aufruf({"--nein", datei}).status, 2);
+}
+
 #ifdef KADREL_MIT_GRAFIK
 TEST_F(Cli, SchreibtDieGrafikAlsBildSvgUndPdf) {
   for (const std::string name : {"k.png", "k.svg", "k.pdf"}) {

@@ -232,7 +232,7 @@ void ReferenzFit(CKadrelDoc& d, double& alfa, double& beta, double& fehler) {
 
 TEST_F(Rechnung, SchnellerFitGleichtDerReferenzBitFuerBit) {
   std::string bytes, fehler;
-  ASSERT_TRUE(text::DateiLesen(KADREL_SOURCE_DIR "/../shared/data/arab-d-rosetta.txt", bytes, fehler));
+  ASSERT_TRUE(text::DateiLesen(KADREL_ARAB_D, bytes, fehler));
   const Textliste alle = text::ZeilenAusBytes(bytes);
   doc.Eingabezeilen = alle;
   doc.iMaxZeilen = static_cast<int>(alle.size());

@@ -20,7 +20,7 @@ const std::string kWarnung100 = "Es werden maximal 100 Kapillardruckkurven verar
 
 Textliste Rosetta() {
   std::string bytes, fehler;
-  EXPECT_TRUE(text::DateiLesen(KADREL_SOURCE_DIR "/../shared/data/arab-d-rosetta.txt", bytes, fehler)) << fehler;
+  EXPECT_TRUE(text::DateiLesen(KADREL_ARAB_D, bytes, fehler)) << fehler;
   return text::ZeilenAusBytes(bytes);
 }
 

@@ -18,7 +18,7 @@ using Liste = std::vector<std::string>;
 
 Liste EchteDaten() {
   std::string bytes, fehler;
-  EXPECT_TRUE(text::DateiLesen(KADREL_SOURCE_DIR "/../shared/data/arab-d-rosetta.txt", bytes, fehler)) << fehler;
+  EXPECT_TRUE(text::DateiLesen(KADREL_ARAB_D, bytes, fehler)) << fehler;
   return text::ZeilenAusBytes(bytes);
 }
 

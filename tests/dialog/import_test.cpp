@@ -268,7 +268,7 @@ TEST_F(DateiTest, DialogSetztDenHinweis) {
 TEST(EchteDaten, ImportBisZumDrittenNullpunkt) {
   FakePlattform plattform;
   EingabeDaten daten;
-  ASSERT_TRUE(DateiImportieren(KADREL_SOURCE_DIR "/../shared/data/arab-d-rosetta.txt", plattform, daten));
+  ASSERT_TRUE(DateiImportieren(KADREL_ARAB_D, plattform, daten));
   ASSERT_EQ(daten.Eingabezeilen.size(), 1334u);
   EXPECT_EQ(daten.Eingabezeilen[1331], "PERMEABILITAET: 125 AD-084");
   EXPECT_EQ(daten.Eingabezeilen[1333], "   0.2220          0.00000 ");
