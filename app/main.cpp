@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstring>
 
@@ -33,6 +36,14 @@ int main(int argc, char** argv) {
 
   QApplication anwendung(argc, argv);
   CKadrelApp::AnwendungBenennen();
+  // The program speaks German throughout; so should the toolkit's own
+  // dialogs (print, file, message box buttons) where their translation is
+  // installed.
+  QTranslator qtTexte;
+  if (qtTexte.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    anwendung.installTranslator(&qtTexte);
+  }
   QCommandLineParser parser;
   CKadrelApp::BefehlszeileEinrichten(parser);
   parser.process(anwendung);
