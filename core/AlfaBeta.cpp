@@ -1,7 +1,7 @@
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <unordered_map>
 #include <vector>
 
 #include "FitStatistik.h"
@@ -52,29 +52,60 @@ class Potenzen {
   void Neu(const Fitpunkte& p, bool protokoll = false) {
     punkte_ = &p;
     protokoll_ = protokoll && gFitStatistik != nullptr;
-    index_.clear();
     speicher_.clear();
+    eintraege_ = 0;
+    if (plaetze_.empty()) plaetze_.resize(64);
+    std::fill(plaetze_.begin(), plaetze_.end(), Platz{});
   }
 
   const double* Zu(double a) {
     std::uint64_t schluessel = 0;
     std::memcpy(&schluessel, &a, sizeof a);
-    const std::size_t n = punkte_->x.size();
-    const auto [eintrag, neu] = index_.try_emplace(schluessel, speicher_.size());
-    if (neu) {
+    Platz& platz = Suchen(schluessel);
+    if (!platz.belegt) {
+      const std::size_t n = punkte_->x.size();
       if (protokoll_) gFitStatistik->exponenten.back().push_back(a);
       if (gFitStatistik) gFitStatistik->potenzAufrufe += n;
+      platz = Platz{schluessel, speicher_.size(), true};
       speicher_.resize(speicher_.size() + n);
-      double* ziel = speicher_.data() + eintrag->second;
+      double* ziel = speicher_.data() + platz.anfang;
       for (std::size_t i = 0; i < n; ++i) ziel[i] = std::pow(punkte_->x[i], a);
+      const std::size_t anfang = platz.anfang;
+      if (++eintraege_ * 2 > plaetze_.size()) Vergroessern();
+      return speicher_.data() + anfang;
     }
-    return speicher_.data() + eintrag->second;
+    return speicher_.data() + platz.anfang;
   }
 
  private:
+  // An open-addressing table from the exponent's bits to its powers: a fit
+  // visits hundreds of exponents, and a node allocation for each would cost
+  // a noticeable share of the powers themselves.
+  struct Platz {
+    std::uint64_t schluessel = 0;
+    std::size_t anfang = 0;
+    bool belegt = false;
+  };
+
+  Platz& Suchen(std::uint64_t schluessel) {
+    const std::size_t maske = plaetze_.size() - 1;
+    std::size_t i = (schluessel * 0x9E3779B97F4A7C15ULL) >> 40 & maske;
+    while (plaetze_[i].belegt && plaetze_[i].schluessel != schluessel) i = (i + 1) & maske;
+    return plaetze_[i];
+  }
+
+  void Vergroessern() {
+    std::vector<Platz> alt(plaetze_.size() * 2);
+    alt.swap(plaetze_);
+    for (const Platz& p : alt) {
+      if (p.belegt) Suchen(p.schluessel) = p;
+    }
+  }
+
   const Fitpunkte* punkte_ = nullptr;
   bool protokoll_ = false;
-  std::unordered_map<std::uint64_t, std::size_t> index_;
+  std::vector<Platz> plaetze_;
+  std::size_t eintraege_ = 0;
   std::vector<double> speicher_;
 };
 
