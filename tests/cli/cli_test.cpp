@@ -161,6 +161,20 @@ TEST_F(Cli, GibtDieGewaehlteTabelleAus) {
   EXPECT_NE(p.aus.find("  K17\n"), std::string::npos) << p.aus;
 }
 
+TEST_F(Cli, FunktionsberichtDerTestdaten) {
+  const auto r = Aufruf({"--testdaten", "--tabelle", "2"});
+  ASSERT_EQ(r.status, 0);
+  std::vector<std::string> fehler;
+  std::istringstream zeilen(r.aus);
+  for (std::string z; std::getline(zeilen, z);) {
+    if (z.rfind("     Mittlerer Fehler:", 0) == 0) fehler.push_back(z);
+  }
+  EXPECT_EQ(fehler, (std::vector<std::string>{"     Mittlerer Fehler:0.083594 ", "     Mittlerer Fehler:0.000084 ",
+                                              "     Mittlerer Fehler:0.001786 ", "     Mittlerer Fehler:0.016002 "}));
+  EXPECT_NE(r.aus.find("   log10(Beta) = -0.853851  -0.500011*log10(K)\n"), std::string::npos);
+  EXPECT_NE(r.aus.find("    Max.Kapillardruck(Hg):   158.000 bar\n"), std::string::npos);
+}
+
 TEST_F(Cli, MeldungenStehenInDerReihenfolgeImJson) {
   const auto r = Aufruf({"--json", Datei("f.txt", "PERMEABILITAET: 1 A\n0.1 0\n0.2 0.3\nENDE\n")});
   ASSERT_EQ(r.status, 0);
