@@ -163,8 +163,8 @@ int main(int argc, char** argv) {
   datei.start(10);
   start = std::chrono::steady_clock::now();
   importDialog.findChild<QPushButton*>(QStringLiteral("dateiEinlesen"))->click();
-  std::printf("Qt import with the event loop at each of %ld boxes: %8.3f s (file dialog included)\n",
-              ereignisse.boxen, Sekunden(start));
+  std::printf("Qt import with the event loop at each of %ld boxes: %8.3f s (file dialog included)\n", ereignisse.boxen,
+              Sekunden(start));
 #else
   (void)argc;
   (void)argv;

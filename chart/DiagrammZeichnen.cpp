@@ -11,10 +11,10 @@ namespace {
 
 constexpr int kMaxTicks = 1000;  // as in the scaling: a guard, never reached by real charts
 
-constexpr Stift kStiftA{Linienart::Durchgezogen, 4, {0, 0, 0}};      // frame, ticks
-constexpr Stift kStiftB{Linienart::Durchgezogen, 3, {255, 0, 0}};    // computed curve
-constexpr Stift kStiftC{Linienart::Gestrichelt, 3, {0, 0, 255}};     // star symbols
-constexpr Stift kStiftD{Linienart::Gepunktet, 1, {0, 0, 0}};         // grid
+constexpr Stift kStiftA{Linienart::Durchgezogen, 4, {0, 0, 0}};    // frame, ticks
+constexpr Stift kStiftB{Linienart::Durchgezogen, 3, {255, 0, 0}};  // computed curve
+constexpr Stift kStiftC{Linienart::Gestrichelt, 3, {0, 0, 255}};   // star symbols
+constexpr Stift kStiftD{Linienart::Gepunktet, 1, {0, 0, 0}};       // grid
 constexpr Stift kScharStifte[5] = {
     kStiftB,
     {Linienart::Durchgezogen, 3, {0, 255, 0}},

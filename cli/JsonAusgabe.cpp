@@ -85,10 +85,15 @@ std::string JsonAusgabe(const CKadrelDoc& doc, const std::vector<CliPlattform::N
   j["XK"] = FloatMatrix(doc.XK);
   j["YK"] = FloatMatrix(doc.YK);
   const Skalierung s = BildschirmSkalierung(doc);
-  j["Skalierung"] = {{"xmin", DoubleWert(s.xmin)},     {"xmax", DoubleWert(s.xmax)},
-                     {"ymin", DoubleWert(s.ymin)},     {"ymax", DoubleWert(s.ymax)},
-                     {"xstart", DoubleWert(s.xstart)}, {"ystart", DoubleWert(s.ystart)},
-                     {"deltax", DoubleWert(s.deltax)}, {"deltay", DoubleWert(s.deltay)},
-                     {"breite", s.breite},             {"hoehe", s.hoehe}};
+  j["Skalierung"] = {{"xmin", DoubleWert(s.xmin)},
+                     {"xmax", DoubleWert(s.xmax)},
+                     {"ymin", DoubleWert(s.ymin)},
+                     {"ymax", DoubleWert(s.ymax)},
+                     {"xstart", DoubleWert(s.xstart)},
+                     {"ystart", DoubleWert(s.ystart)},
+                     {"deltax", DoubleWert(s.deltax)},
+                     {"deltay", DoubleWert(s.deltay)},
+                     {"breite", s.breite},
+                     {"hoehe", s.hoehe}};
   return j.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
 }

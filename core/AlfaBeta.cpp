@@ -154,11 +154,13 @@ double FuerEinenExponenten(const float* X, const float* Y, int maxwerte, double 
 }
 
 double CKadrelDoc::AlfaAbleitung(double a, double b) {
-  return FuerEinenExponenten(X, Y, Maxwerte, a, [b](const Fitpunkte& p, const double* xa) { return SummeAlfa(p, xa, b); });
+  return FuerEinenExponenten(X, Y, Maxwerte, a,
+                             [b](const Fitpunkte& p, const double* xa) { return SummeAlfa(p, xa, b); });
 }
 
 double CKadrelDoc::BetaAbleitung(double a, double b) {
-  return FuerEinenExponenten(X, Y, Maxwerte, a, [b](const Fitpunkte& p, const double* xa) { return SummeBeta(p, xa, b); });
+  return FuerEinenExponenten(X, Y, Maxwerte, a,
+                             [b](const Fitpunkte& p, const double* xa) { return SummeBeta(p, xa, b); });
 }
 
 double CKadrelDoc::Fehlerberechnung(double a, double b) {

@@ -116,14 +116,15 @@ bool Utf8NachCp1252(std::string_view utf8, std::string& bytes, std::string* fehl
     }
     if (!gefunden) {
       if (fehler) {
-        *fehler = Format("Das Zeichen \"%s\" (U+%s) an der Stelle %d ist im Zeichensatz Windows-1252 nicht darstellbar",
-                         std::string(utf8.substr(anfang, pos - anfang)),
-                         [cp] {
-                           char hex[16];
-                           std::snprintf(hex, sizeof hex, "%04X", static_cast<unsigned>(cp));
-                           return std::string(hex);
-                         }(),
-                         static_cast<long long>(zeichen));
+        *fehler = Format(
+            "Das Zeichen \"%s\" (U+%s) an der Stelle %d ist im Zeichensatz Windows-1252 nicht darstellbar",
+            std::string(utf8.substr(anfang, pos - anfang)),
+            [cp] {
+              char hex[16];
+              std::snprintf(hex, sizeof hex, "%04X", static_cast<unsigned>(cp));
+              return std::string(hex);
+            }(),
+            static_cast<long long>(zeichen));
       }
       return false;
     }

@@ -101,9 +101,8 @@ void CKadrelDoc::DatenUebernehmen(const EingabeDaten& dialog) {
     Parameterliste.clear();
   }
   bNeuRechnen = dialog.bNeuRechnen;
-  if (iTabelle != dialog.iTabelle || bTestwerte != dialog.bTestwerte ||
-      bEinzelmessung != dialog.bEinzelmessung || PermAuswahl != dialog.PermAuswahl ||
-      iGrafik != dialog.iGrafik || bPolynom3 != dialog.bPolynom3) {
+  if (iTabelle != dialog.iTabelle || bTestwerte != dialog.bTestwerte || bEinzelmessung != dialog.bEinzelmessung ||
+      PermAuswahl != dialog.PermAuswahl || iGrafik != dialog.iGrafik || bPolynom3 != dialog.bPolynom3) {
     bNeuRechnen = 1;
   }
   iTabelle = dialog.iTabelle;

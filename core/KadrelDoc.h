@@ -141,9 +141,9 @@ class CKadrelDoc {
   void AlfaPotenzen(double* aus);
 
   bool bPassUngueltig_ = false;  // the last function block held a number beyond float range
-  Textliste Ausgelassen_;         // rows left out of the current pass, noted in its block
-  bool bZuVieleWerte_ = false;  // the last read stopped at 100 value lines
-  int iZuVieleWerteAb_ = 0;     // index of the line where that block began
+  Textliste Ausgelassen_;        // rows left out of the current pass, noted in its block
+  bool bZuVieleWerte_ = false;   // the last read stopped at 100 value lines
+  int iZuVieleWerteAb_ = 0;      // index of the line where that block began
 
   Plattform& plattform_;
   std::string m_strPathName;

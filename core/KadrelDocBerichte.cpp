@@ -11,7 +11,8 @@ namespace {
 const char* const kFunktionsname[4] = {"Alfa", "log10(Beta)", "log10(Pcsperr)", "log10(MinSw)"};
 
 // The permeabilities of the test rows (mD).
-constexpr double kTestPermeabilitaeten[13] = {0.001, 0.005, 0.01, 0.05, 0.1, 0.5, 1.0, 5.0, 10.0, 50.0, 100.0, 500.0, 1000.0};
+constexpr double kTestPermeabilitaeten[13] = {0.001, 0.005, 0.01, 0.05,  0.1,   0.5,   1.0,
+                                              5.0,   10.0,  50.0, 100.0, 500.0, 1000.0};
 
 // Converts to float; a value beyond float range clears `darstellbar`.
 float ZuFloat(double wert, bool& darstellbar) {
@@ -96,7 +97,7 @@ void CKadrelDoc::Testwerte() {
     const double beta = 0.14 * std::pow(K, -0.5);
     const double sperrdruck = 3.19 * std::pow(K, -0.39);
     const double minSw = std::pow(K / 0.0015 + 1.0, -0.24);
-    Parameterliste.push_back(text::Format(" %8.3f %11.4f %7.4f %8.3f %10.5f %9.3f %8.4f  %s", K, alfa, beta,
-                                          sperrdruck, minSw, 158.0, 0.0, "TESTWERTE"));
+    Parameterliste.push_back(text::Format(" %8.3f %11.4f %7.4f %8.3f %10.5f %9.3f %8.4f  %s", K, alfa, beta, sperrdruck,
+                                          minSw, 158.0, 0.0, "TESTWERTE"));
   }
 }

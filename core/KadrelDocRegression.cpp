@@ -20,15 +20,13 @@ constexpr double kNullGrenze = 1e-16;
 
 const char* const kWertname[4] = {"Alfa", "Beta", "Sperrdruck", "Min.Sw"};
 
-int Zeilenzahl(const Textliste& liste) {
-  return static_cast<int>(std::min<std::size_t>(liste.size(), 0x7FFFFFFF));
-}
+int Zeilenzahl(const Textliste& liste) { return static_cast<int>(std::min<std::size_t>(liste.size(), 0x7FFFFFFF)); }
 
 }  // namespace
 
 int CKadrelDoc::SummenzeileLesen(const std::string& zeile, float werte[7]) {
-  return text::Scan(zeile, "%f %f %f %f %f %f %f", &werte[0], &werte[1], &werte[2], &werte[3], &werte[4],
-                    &werte[5], &werte[6]);
+  return text::Scan(zeile, "%f %f %f %f %f %f %f", &werte[0], &werte[1], &werte[2], &werte[3], &werte[4], &werte[5],
+                    &werte[6]);
 }
 
 bool CKadrelDoc::ParameterWert(int p, const float werte[7], float& y) {

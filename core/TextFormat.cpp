@@ -72,15 +72,13 @@ std::string ZahlText(double wert, const Angabe& a) {
         // value rounded to that many digits.
         const int g = p == 0 ? 1 : p;
         char probe[64];
-        const auto pr =
-            std::to_chars(probe, probe + sizeof probe, betrag, std::chars_format::scientific, g - 1);
+        const auto pr = std::to_chars(probe, probe + sizeof probe, betrag, std::chars_format::scientific, g - 1);
         const std::string_view sp(probe, static_cast<std::size_t>(pr.ptr - probe));
         const int exponent = std::atoi(std::string(sp.substr(sp.find('e') + 1)).c_str());
         if (exponent < -4 || exponent >= g) {
           r = std::to_chars(puffer, puffer + sizeof puffer, betrag, std::chars_format::scientific, g - 1);
         } else {
-          r = std::to_chars(puffer, puffer + sizeof puffer, betrag, std::chars_format::fixed,
-                            g - 1 - exponent);
+          r = std::to_chars(puffer, puffer + sizeof puffer, betrag, std::chars_format::fixed, g - 1 - exponent);
         }
         break;
       }
@@ -168,12 +166,18 @@ std::string FormatListe(std::string_view format, const std::vector<FormatArg>& a
     Angabe a;
     for (; i < format.size(); ++i) {
       const char f = format[i];
-      if (f == '-') a.links = true;
-      else if (f == '+') a.plus = true;
-      else if (f == ' ') a.blank = true;
-      else if (f == '0') a.null = true;
-      else if (f == '#') a.alternativ = true;
-      else break;
+      if (f == '-')
+        a.links = true;
+      else if (f == '+')
+        a.plus = true;
+      else if (f == ' ')
+        a.blank = true;
+      else if (f == '0')
+        a.null = true;
+      else if (f == '#')
+        a.alternativ = true;
+      else
+        break;
     }
     while (i < format.size() && format[i] >= '0' && format[i] <= '9') {
       a.breite = a.breite * 10 + (format[i++] - '0');
@@ -194,9 +198,7 @@ std::string FormatListe(std::string_view format, const std::vector<FormatArg>& a
       case 'd':
       case 'i':
       case 'u':
-        aus += GanzText(arg.art() == FormatArg::Art::Gleitkomma ? static_cast<long long>(arg.gleit())
-                                                                 : arg.ganz(),
-                        a);
+        aus += GanzText(arg.art() == FormatArg::Art::Gleitkomma ? static_cast<long long>(arg.gleit()) : arg.ganz(), a);
         break;
       case 'f':
       case 'F':
@@ -204,9 +206,7 @@ std::string FormatListe(std::string_view format, const std::vector<FormatArg>& a
       case 'E':
       case 'g':
       case 'G':
-        aus += ZahlText(arg.art() == FormatArg::Art::Ganzzahl ? static_cast<double>(arg.ganz())
-                                                               : arg.gleit(),
-                        a);
+        aus += ZahlText(arg.art() == FormatArg::Art::Ganzzahl ? static_cast<double>(arg.ganz()) : arg.gleit(), a);
         break;
       case 'c':
         aus += TextFeld(std::string(1, static_cast<char>(arg.ganz())), a);

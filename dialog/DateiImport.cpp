@@ -98,8 +98,7 @@ void ZeilenImportieren(const Textliste& zeilen, Plattform& plattform,
         bKopf = 1;
         iWerte = 0;
       } else if (bKopf == 0 && iWerte == 0) {
-        plattform.Meldung(
-            "ABBRUCH!\nDie 1.Zeile muss folgenden Aufbau haben\nPERMEABILITAET: Zahl Kernbezeichnung");
+        plattform.Meldung("ABBRUCH!\nDie 1.Zeile muss folgenden Aufbau haben\nPERMEABILITAET: Zahl Kernbezeichnung");
         return;
       } else if (bKopf == 1 && iWerte >= 2) {
         if (plattform.Frage(text::Format("Zeile %s \nals Schlusszeile ansehen?", zeile))) {
@@ -141,7 +140,6 @@ bool DateiImportieren(const std::string& pfad, Plattform& plattform, EingabeDate
   daten.Eingabezeilen.clear();
   plattform.Meldung(pfad + " wird geöffnet");
   ZeilenImportieren(
-      zeilen, plattform, [&daten](const std::string& z) { daten.Eingabezeilen.push_back(z); },
-      daten.bNeuRechnen);
+      zeilen, plattform, [&daten](const std::string& z) { daten.Eingabezeilen.push_back(z); }, daten.bNeuRechnen);
   return true;
 }

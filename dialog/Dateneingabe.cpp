@@ -11,16 +11,14 @@
 namespace {
 
 const char* const kKopfwort = "PERMEABILITAET:";
-const char* const kKopfAufbau =
-    "Die Kopfzeile muss folgenden Aufbau haben\nPERMEABILITAET: Zahl Kernbezeichnung";
+const char* const kKopfAufbau = "Die Kopfzeile muss folgenden Aufbau haben\nPERMEABILITAET: Zahl Kernbezeichnung";
 const char* const kBitteAuswaehlen = "Bitte Zeile durch Doppelklick ausgewählen!";
 
 constexpr float kPermeabilitaetMax = 1000000.0f;
 
 }  // namespace
 
-Dateneingabe::Dateneingabe(Plattform& plattform, EingabeFenster& fenster)
-    : plattform_(plattform), fenster_(fenster) {}
+Dateneingabe::Dateneingabe(Plattform& plattform, EingabeFenster& fenster) : plattform_(plattform), fenster_(fenster) {}
 
 void Dateneingabe::SetDaten(const EingabeDaten& daten) {
   Eingabezeilen = daten.Eingabezeilen;
@@ -325,8 +323,7 @@ void Dateneingabe::OnKillfocusZeile() {
     case kLoeschen:
       if (abbruch) break;
       // The question names the line that goes, whatever the edit holds.
-      if (!plattform_.Frage("Soll diese Zeile wirklich gelöscht werden?\n" +
-                            Liste[static_cast<std::size_t>(iZeile)])) {
+      if (!plattform_.Frage("Soll diese Zeile wirklich gelöscht werden?\n" + Liste[static_cast<std::size_t>(iZeile)])) {
         abbruch = true;
         break;
       }
@@ -480,9 +477,7 @@ void Dateneingabe::FileOpen() {
   UpdateData(false);
 }
 
-void Dateneingabe::ListeAnhaengen(const std::string& zeile) {
-  ListeEinfuegen(static_cast<int>(Liste.size()), zeile);
-}
+void Dateneingabe::ListeAnhaengen(const std::string& zeile) { ListeEinfuegen(static_cast<int>(Liste.size()), zeile); }
 
 void Dateneingabe::ListeEinfuegen(int index, const std::string& zeile) {
   Liste.insert(Liste.begin() + index, zeile);

@@ -16,9 +16,7 @@ int Seitenaufteilung::ErsteZeile(int seite) const {
   return static_cast<int>(std::min<long long>(erste, zeilen_));
 }
 
-int Seitenaufteilung::EndeZeile(int seite) const {
-  return std::min(ErsteZeile(seite) + zeilenProSeite_, zeilen_);
-}
+int Seitenaufteilung::EndeZeile(int seite) const { return std::min(ErsteZeile(seite) + zeilenProSeite_, zeilen_); }
 
 std::string Seitenaufteilung::Kopfzeile(const std::string& pfad) { return text::Format(" Dokument:%s", pfad); }
 

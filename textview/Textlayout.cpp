@@ -19,7 +19,9 @@ Textlayout::Textlayout(const Textliste* liste, double zeichenbreite, double zeil
       zeilenhoehe_(std::max(zeilenhoehe, 1.0)),
       punkteProZoll_(punkteProZoll > 0.0 ? punkteProZoll : 96.0) {}
 
-int Textlayout::Pixel(double hundertstelZoll) const { return Begrenzt(std::ceil(hundertstelZoll * punkteProZoll_ / 100.0)); }
+int Textlayout::Pixel(double hundertstelZoll) const {
+  return Begrenzt(std::ceil(hundertstelZoll * punkteProZoll_ / 100.0));
+}
 
 int Textlayout::InhaltBreite() const {
   std::size_t laengste = 0;  // characters

@@ -263,8 +263,10 @@ void CMainFrame::readSettings() {
   QSettings einstellungen;
   const QByteArray geometrie = einstellungen.value(QStringLiteral("Fenster/Geometrie")).toByteArray();
   if (geometrie.isEmpty() || !restoreGeometry(geometrie)) resize(900, 650);
-  Aktion(befehl::kSymbolleiste)->setChecked(einstellungen.value(QStringLiteral("Symbolleiste/Sichtbar"), true).toBool());
-  Aktion(befehl::kStatusleiste)->setChecked(einstellungen.value(QStringLiteral("Statusleiste/Sichtbar"), true).toBool());
+  Aktion(befehl::kSymbolleiste)
+      ->setChecked(einstellungen.value(QStringLiteral("Symbolleiste/Sichtbar"), true).toBool());
+  Aktion(befehl::kStatusleiste)
+      ->setChecked(einstellungen.value(QStringLiteral("Statusleiste/Sichtbar"), true).toBool());
   Symbolleiste->setVisible(Aktion(befehl::kSymbolleiste)->isChecked());
   Statusleiste->setVisible(Aktion(befehl::kStatusleiste)->isChecked());
   std::vector<std::string> pfade;
@@ -322,7 +324,8 @@ void CMainFrame::ZuletztMenueAktualisieren() {
     if (belegt) {
       const QString pfad = QDir::toNativeSeparators(Utf8(eintraege[static_cast<std::size_t>(i)]));
       // A literal '&' in a path must not become a mnemonic.
-      aktion->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QString(pfad).replace(QLatin1Char('&'), QStringLiteral("&&"))));
+      aktion->setText(
+          QStringLiteral("&%1 %2").arg(i + 1).arg(QString(pfad).replace(QLatin1Char('&'), QStringLiteral("&&"))));
       aktion->setData(Utf8(eintraege[static_cast<std::size_t>(i)]));
     }
   }
@@ -434,8 +437,8 @@ bool CMainFrame::OnSpeichern() {
 bool CMainFrame::OnSpeichernUnter() {
   const std::string& bisher = doc_.GetPathName();
   // An untitled document is offered beside the most recent file, or at home.
-  const QString ordner = zuletzt_.Eintraege().empty() ? QDir::homePath()
-                                                      : QFileInfo(Utf8(zuletzt_.Eintraege().front())).absolutePath();
+  const QString ordner =
+      zuletzt_.Eintraege().empty() ? QDir::homePath() : QFileInfo(Utf8(zuletzt_.Eintraege().front())).absolutePath();
   const QString vorschlag = bisher.empty() ? QDir(ordner).filePath(QStringLiteral("Unbenannt.kdr")) : Utf8(bisher);
   QString pfad = QFileDialog::getSaveFileName(this, QStringLiteral("Speichern unter"), vorschlag, kFilter);
   if (pfad.isEmpty()) return false;
@@ -545,7 +548,8 @@ void CMainFrame::OnErgebnisseEinlesen() {
 QString CMainFrame::Hilfedatei() const {
   if (!hilfedatei_.isEmpty()) return hilfedatei_;
   const QString programm = QCoreApplication::applicationDirPath();
-  const QStringList orte = {programm + QStringLiteral("/share/kadrel/"), programm + QStringLiteral("/../share/kadrel/")};
+  const QStringList orte = {programm + QStringLiteral("/share/kadrel/"),
+                            programm + QStringLiteral("/../share/kadrel/")};
   for (const QString& ort : orte) {
     if (QFileInfo::exists(ort + kHilfeName)) return QDir::cleanPath(ort + kHilfeName);
   }
@@ -578,9 +582,12 @@ void CMainFrame::contextMenuEvent(QContextMenuEvent* event) {
     int id;
   };
   static const Eintrag eintraege[] = {
-      {u"Daten ändern", befehl::kDatenAendern},      {u"Datei neu", befehl::kDateiNeu},
-      {u"Datei Öffnen", befehl::kOeffnen},            {u"Datei speichern unter", befehl::kSpeichernUnter},
-      {u"Grafik", befehl::kGrafik},                   {u"Text", befehl::kText},
+      {u"Daten ändern", befehl::kDatenAendern},
+      {u"Datei neu", befehl::kDateiNeu},
+      {u"Datei Öffnen", befehl::kOeffnen},
+      {u"Datei speichern unter", befehl::kSpeichernUnter},
+      {u"Grafik", befehl::kGrafik},
+      {u"Text", befehl::kText},
   };
   QMenu menue(QStringLiteral("Kontextmenü"), this);
   for (const Eintrag& e : eintraege) {

@@ -102,8 +102,8 @@ int main(int argc, char** argv) {
     std::sort(ms.begin(), ms.end());
     double summe = 0;
     for (const double m : ms) summe += m;
-    std::printf("%-22s Mittel %6.3f ms  Median %6.3f ms  Minimum %6.3f ms  Maximum %6.3f ms  (Ziel < 5 ms)\n",
-                art.name, summe / static_cast<double>(ms.size()), ms[ms.size() / 2], ms.front(), ms.back());
+    std::printf("%-22s Mittel %6.3f ms  Median %6.3f ms  Minimum %6.3f ms  Maximum %6.3f ms  (Ziel < 5 ms)\n", art.name,
+                summe / static_cast<double>(ms.size()), ms[ms.size() / 2], ms.front(), ms.back());
   }
   return 0;
 }

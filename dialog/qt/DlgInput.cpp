@@ -68,8 +68,7 @@ void DlgInput::SteuerelementeAnlegen() {
   schrift.setPointSize(8);
   setFont(schrift);
   const QFontMetrics fm(schrift);
-  const int buchstaben =
-      fm.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+  const int buchstaben = fm.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
   basisX_ = (buchstaben / 26 + 1) / 2;
   basisY_ = fm.height();
   setFixedSize(Pixel(0, 0, 361, 175).size());
@@ -150,10 +149,8 @@ void DlgInput::SteuerelementeAnlegen() {
 
   modus_ = new QButtonGroup(this);
   radio(modus_, Dateneingabe::kAendern, QStringLiteral("Zeile ändern"), Pixel(143, 119, 55, 10), "zeileAendern");
-  radio(modus_, Dateneingabe::kAnhaengen, QStringLiteral("Zeile anhängen"), Pixel(143, 130, 65, 10),
-        "zeileAnhaengen");
-  radio(modus_, Dateneingabe::kEinfuegen, QStringLiteral("Zeile einfügen"), Pixel(143, 140, 61, 10),
-        "zeileEinfuegen");
+  radio(modus_, Dateneingabe::kAnhaengen, QStringLiteral("Zeile anhängen"), Pixel(143, 130, 65, 10), "zeileAnhaengen");
+  radio(modus_, Dateneingabe::kEinfuegen, QStringLiteral("Zeile einfügen"), Pixel(143, 140, 61, 10), "zeileEinfuegen");
   radio(modus_, Dateneingabe::kLoeschen, QStringLiteral("Zeile löschen"), Pixel(143, 151, 58, 10), "zeileLoeschen");
 
   beschriftung(QStringLiteral("Permeabilitaet in mD"), Pixel(139, 47, 70, 8));
@@ -177,8 +174,8 @@ void DlgInput::SteuerelementeAnlegen() {
   }
 
   QWidget* vorher = einzelmessung_;
-  for (QWidget* w : std::initializer_list<QWidget*>{permeabilitaet_, liste_, zeile_, ok_, abbrechen_, testdaten_,
-                                                      dateiEinlesen_}) {
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{permeabilitaet_, liste_, zeile_, ok_, abbrechen_, testdaten_, dateiEinlesen_}) {
     setTabOrder(vorher, w);
     vorher = w;
   }
@@ -195,9 +192,8 @@ void DlgInput::SteuerelementeAnlegen() {
 }
 
 void DlgInput::SignaleVerbinden() {
-  connect(liste_, &QListView::doubleClicked, this, [this](const QModelIndex&) {
-    Bedienen([this] { logik_.OnDblclkListe(); });
-  });
+  connect(liste_, &QListView::doubleClicked, this,
+          [this](const QModelIndex&) { Bedienen([this] { logik_.OnDblclkListe(); }); });
   connect(ok_, &QPushButton::clicked, this, [this] { Bedienen([this] { logik_.OnButtonOk(); }); });
   connect(abbrechen_, &QPushButton::clicked, this, [this] { Bedienen([this] { reject(); }); });
   connect(testdaten_, &QPushButton::clicked, this, [this] { Bedienen([this] { logik_.OnTestdaten(); }); });

@@ -20,23 +20,20 @@ TEST_P(BefehlstexteTest, AufforderungUndTooltip) {
 
 INSTANTIATE_TEST_SUITE_P(
     Zeichenketten, BefehlstexteTest,
-    ::testing::Values(Text{32772, "Eingabedatei einlesen bzw. ändern", "Daten änden"},
-                      Text{32773, "Ergebnisse als grafik anzeigen", "Grafik"},
-                      Text{32774, "Ergebnisse als text anzeigen", "Text"}, Text{32775, "Hilf anzeigen", ""},
-                      Text{32781, "Ergnisse in AUS.TXT Datei speichern", ""},
-                      Text{32782, "Ergebnisse einlesen", ""}, Text{32783, "Grafik Lupe", "Grafik Lupe"},
-                      Text{57600, "Erstellt ein neues Dokument.", "Neu"},
-                      Text{57601, "Öffnet ein bestehendes Dokument.", "Öffnen"},
-                      Text{57603, "Speichert das aktive Dokument.", "Speichern"},
-                      Text{57604, "Speichert das aktive Dokument unter neuem Namen.", "Speichern unter"},
-                      Text{57606, "Ändert den Drucker und die Druckoptionen.", "Druckereinrichtung"},
-                      Text{57607, "Druckt das aktive Dokument.", "Drucken"},
-                      Text{57609, "Zeigt ganze Seiten an.", "Seitenansicht"},
-                      Text{57616, "Öffnet dieses Dokument.", ""}, Text{57619, "Öffnet dieses Dokument.", ""},
-                      Text{57665, "Verläßt die Anwendung; fragt, ob Dokumente gespeichert werden sollen.", "Beenden"},
-                      Text{59392, "Blendet die Symbolleiste ein oder aus.", "Symbolleiste ein-/ausschalten"},
-                      Text{59393, "Blendet die Statusleiste ein oder aus.", "Statusleiste ein-/ausschalten"},
-                      Text{61445, "Beendet die Seitenansicht.", "Seitenansicht beenden"},
-                      Text{57620, "", ""}, Text{57634, "", ""}));
+    ::testing::Values(
+        Text{32772, "Eingabedatei einlesen bzw. ändern", "Daten änden"},
+        Text{32773, "Ergebnisse als grafik anzeigen", "Grafik"}, Text{32774, "Ergebnisse als text anzeigen", "Text"},
+        Text{32775, "Hilf anzeigen", ""}, Text{32781, "Ergnisse in AUS.TXT Datei speichern", ""},
+        Text{32782, "Ergebnisse einlesen", ""}, Text{32783, "Grafik Lupe", "Grafik Lupe"},
+        Text{57600, "Erstellt ein neues Dokument.", "Neu"}, Text{57601, "Öffnet ein bestehendes Dokument.", "Öffnen"},
+        Text{57603, "Speichert das aktive Dokument.", "Speichern"},
+        Text{57604, "Speichert das aktive Dokument unter neuem Namen.", "Speichern unter"},
+        Text{57606, "Ändert den Drucker und die Druckoptionen.", "Druckereinrichtung"},
+        Text{57607, "Druckt das aktive Dokument.", "Drucken"}, Text{57609, "Zeigt ganze Seiten an.", "Seitenansicht"},
+        Text{57616, "Öffnet dieses Dokument.", ""}, Text{57619, "Öffnet dieses Dokument.", ""},
+        Text{57665, "Verläßt die Anwendung; fragt, ob Dokumente gespeichert werden sollen.", "Beenden"},
+        Text{59392, "Blendet die Symbolleiste ein oder aus.", "Symbolleiste ein-/ausschalten"},
+        Text{59393, "Blendet die Statusleiste ein oder aus.", "Statusleiste ein-/ausschalten"},
+        Text{61445, "Beendet die Seitenansicht.", "Seitenansicht beenden"}, Text{57620, "", ""}, Text{57634, "", ""}));
 
 }  // namespace

@@ -149,8 +149,8 @@ TEST_F(Zeichnen, RahmenUndTexteDerKurve) {
 TEST_F(Zeichnen, XAchseMitLetztemTickInnerhalbDesRahmens) {
   Kurve({0, 0.5f, 1}, {1, 0.3f, 0}, {1, 0.25f, 0});
   Aufnehmen();
-  const std::vector<std::pair<int, std::string>> soll = {
-      {0, "    0"}, {260, "  0.2"}, {520, "  0.4"}, {780, "  0.6"}, {1040, "  0.8"}, {1299, "    1"}};
+  const std::vector<std::pair<int, std::string>> soll = {{0, "    0"},   {260, "  0.2"},  {520, "  0.4"},
+                                                         {780, "  0.6"}, {1040, "  0.8"}, {1299, "    1"}};
   EXPECT_EQ(XBeschriftung(), soll);
   std::vector<int> ticks;
   for (const auto& e : Linien(kA)) {
@@ -162,8 +162,8 @@ TEST_F(Zeichnen, XAchseMitLetztemTickInnerhalbDesRahmens) {
 TEST_F(Zeichnen, YAchse) {
   Kurve({0, 0.5f, 1}, {1, 0.3f, 0}, {1, 0.25f, 0});
   Aufnehmen();
-  const std::vector<std::pair<int, std::string>> soll = {
-      {-750, "     0"}, {-600, "   0.2"}, {-450, "   0.4"}, {-300, "   0.6"}, {-150, "   0.8"}, {0, "     1"}};
+  const std::vector<std::pair<int, std::string>> soll = {{-750, "     0"}, {-600, "   0.2"}, {-450, "   0.4"},
+                                                         {-300, "   0.6"}, {-150, "   0.8"}, {0, "     1"}};
   EXPECT_EQ(YBeschriftung(), soll);
   int ticks = 0;
   for (const auto& e : Linien(kA)) {
@@ -294,16 +294,16 @@ TEST_P(Beschriftung, FormatNachBereich) {
   EXPECT_EQ(YBeschriftung().front().second, f.yErstes);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Bereiche, Beschriftung,
-    ::testing::Values(FormatFall{"Klein", 0.25f, 0.75f, 0.5f, 3, "  0.2", "   0.5"},
-                      FormatFall{"XUeberTausend", 0, 1500, 0, 1, "   0", "     0"},
-                      FormatFall{"XUnterMinusFuenfhundert", -600, 0, 0, 1, "-600", "     0"},
-                      FormatFall{"XGenauTausend", 0, 1000, 0, 1, "    0", "     0"},
-                      FormatFall{"YUeberEineMillion", 0, 1, 0, 2e6f, "    0", "0.00e+000"},
-                      FormatFall{"YUnterMinusHunderttausend", 0, 1, -2e5f, 0, "    0", "-2.00e+005"},
-                      FormatFall{"YGenauEineMillion", 0, 1, 0, 1e6f, "    0", "     0"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Bereiche, Beschriftung,
+                         ::testing::Values(FormatFall{"Klein", 0.25f, 0.75f, 0.5f, 3, "  0.2", "   0.5"},
+                                           FormatFall{"XUeberTausend", 0, 1500, 0, 1, "   0", "     0"},
+                                           FormatFall{"XUnterMinusFuenfhundert", -600, 0, 0, 1, "-600", "     0"},
+                                           FormatFall{"XGenauTausend", 0, 1000, 0, 1, "    0", "     0"},
+                                           FormatFall{"YUeberEineMillion", 0, 1, 0, 2e6f, "    0", "0.00e+000"},
+                                           FormatFall{"YUnterMinusHunderttausend", 0, 1, -2e5f, 0, "    0",
+                                                      "-2.00e+005"},
+                                           FormatFall{"YGenauEineMillion", 0, 1, 0, 1e6f, "    0", "     0"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Zeichnen, YRestNebenNullHeisstNullXNicht) {
   // Both axes from -0.3 to 0.25 in steps of 0.1: the summed steps pass zero

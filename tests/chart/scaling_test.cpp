@@ -22,9 +22,7 @@ struct DeltaFall {
 
 class DeltaTest : public ::testing::TestWithParam<DeltaFall> {};
 
-TEST_P(DeltaTest, GibtDenSchritt) {
-  EXPECT_TRUE(Nahe(Diagramm::delta(GetParam().delt), GetParam().schritt));
-}
+TEST_P(DeltaTest, GibtDenSchritt) { EXPECT_TRUE(Nahe(Diagramm::delta(GetParam().delt), GetParam().schritt)); }
 
 INSTANTIATE_TEST_SUITE_P(
     Beispiele, DeltaTest,
@@ -33,8 +31,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DeltaFall{"VierkommafuenfHalberschritt", 4.5, 0.5}, DeltaFall{"Hundert", 100, 20},
                       DeltaFall{"Zweihundertfuenfzig", 250, 50}, DeltaFall{"Nullkommanullfuenf", 0.05, 0.01},
                       // No range without a step: a negative or infinite width gets 1.
-                      DeltaFall{"Negativ", -3, 1},
-                      DeltaFall{"Unendlich", std::numeric_limits<double>::infinity(), 1},
+                      DeltaFall{"Negativ", -3, 1}, DeltaFall{"Unendlich", std::numeric_limits<double>::infinity(), 1},
                       DeltaFall{"KeineZahl", std::numeric_limits<double>::quiet_NaN(), 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -51,17 +48,17 @@ TEST_P(StartTest, GibtDenErstenTick) {
   EXPECT_TRUE(Nahe(Diagramm::start(GetParam().min, GetParam().delt), GetParam().erster));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Beispiele, StartTest,
-    ::testing::Values(StartFall{"Null", 0, 0.37, 0}, StartFall{"GanzerTick", 3, 1, 3},
-                      StartFall{"Abgerundet", 2.5, 1, 2}, StartFall{"NegativAbgerundet", -2.5, 1, -3},
-                      StartFall{"WegAufwaerts", 1e5 + 0.7, 1, 1e5},
-                      // A tiny positive minimum starts at the multiple 0 below it, not at
-                      // a negative value off the step's grid.
-                      StartFall{"WinzigesVerhaeltnis", 1e-6, 0.2, 0},
-                      // A walk of a million steps and more is shortened, same tick.
-                      StartFall{"LangerWeg", 3e12 + 0.5, 1, 3e12}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Beispiele, StartTest,
+                         ::testing::Values(StartFall{"Null", 0, 0.37, 0}, StartFall{"GanzerTick", 3, 1, 3},
+                                           StartFall{"Abgerundet", 2.5, 1, 2},
+                                           StartFall{"NegativAbgerundet", -2.5, 1, -3},
+                                           StartFall{"WegAufwaerts", 1e5 + 0.7, 1, 1e5},
+                                           // A tiny positive minimum starts at the multiple 0 below it, not at
+                                           // a negative value off the step's grid.
+                                           StartFall{"WinzigesVerhaeltnis", 1e-6, 0.2, 0},
+                                           // A walk of a million steps and more is shortened, same tick.
+                                           StartFall{"LangerWeg", 3e12 + 0.5, 1, 3e12}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 class Skalieren : public ::testing::Test {
  protected:
@@ -291,9 +288,8 @@ TEST_F(Skalieren, DiagrammartNachOptionen) {
   const struct {
     int tabelle, grafik;
     Diagrammart art;
-  } faelle[] = {{0, 0, Diagrammart::Kurve},     {0, 3, Diagrammart::Kurve},
-                {1, 0, Diagrammart::Parameter}, {2, 3, Diagrammart::Parameter},
-                {0, 4, Diagrammart::Kurvenschar}, {2, 4, Diagrammart::Kurvenschar},
+  } faelle[] = {{0, 0, Diagrammart::Kurve},     {0, 3, Diagrammart::Kurve},       {1, 0, Diagrammart::Parameter},
+                {2, 3, Diagrammart::Parameter}, {0, 4, Diagrammart::Kurvenschar}, {2, 4, Diagrammart::Kurvenschar},
                 {0, 5, Diagrammart::Keine},     {-1, 2, Diagrammart::Keine}};
   for (const auto& f : faelle) {
     doc.iTabelle = f.tabelle;

@@ -52,11 +52,44 @@ class Cli : public ::testing::Test {
   fs::path ordner_;
 };
 
-const char* const kSchluessel[] = {
-    "messages", "Detailergebnisse", "Parameterliste", "Parameterfunktionen", "Info", "Titel", "Untertitel",
-    "XText", "YText", "Legende1", "Legende2", "Kern", "Alfa", "Beta", "Error", "Perm", "PcSperrdruck", "ShgMax",
-    "Ymax", "MaxPchg", "Maxwerte", "iMax2Werte", "kmax", "iKoeff", "iStart", "X", "Y", "Y1", "Shg", "Pc", "X2",
-    "Y2", "Y3", "C", "C_", "XK", "YK", "Skalierung"};
+const char* const kSchluessel[] = {"messages",
+                                   "Detailergebnisse",
+                                   "Parameterliste",
+                                   "Parameterfunktionen",
+                                   "Info",
+                                   "Titel",
+                                   "Untertitel",
+                                   "XText",
+                                   "YText",
+                                   "Legende1",
+                                   "Legende2",
+                                   "Kern",
+                                   "Alfa",
+                                   "Beta",
+                                   "Error",
+                                   "Perm",
+                                   "PcSperrdruck",
+                                   "ShgMax",
+                                   "Ymax",
+                                   "MaxPchg",
+                                   "Maxwerte",
+                                   "iMax2Werte",
+                                   "kmax",
+                                   "iKoeff",
+                                   "iStart",
+                                   "X",
+                                   "Y",
+                                   "Y1",
+                                   "Shg",
+                                   "Pc",
+                                   "X2",
+                                   "Y2",
+                                   "Y3",
+                                   "C",
+                                   "C_",
+                                   "XK",
+                                   "YK",
+                                   "Skalierung"};
 
 TEST_F(Cli, JsonHatGenauDieVereinbartenSchluessel) {
   const auto r = Aufruf({"--testdaten", "--json"});
@@ -154,8 +187,10 @@ TEST_F(Cli, GibtDieGewaehlteTabelleAus) {
   ASSERT_EQ(r.status, 0);
   EXPECT_NE(r.aus.find("   NACHRECHNUNG DER KAPILLARDRUCKKURVE\n"), std::string::npos);
   EXPECT_NE(r.aus.find(" 0.790000   155.0000     0.000000   1.000000     1.000000\n"), std::string::npos);
-  const auto p = Aufruf({"--tabelle", "1", Datei("e.txt", "PERMEABILITAET: 125.3 K17\r\n0.05 0.0\r\n0.30 0.0\r\n"
-                                                          "0.80 0.21\r\n4.00 0.63\r\n20.0 0.84\r\nENDE")});
+  const auto p = Aufruf({"--tabelle", "1",
+                         Datei("e.txt",
+                               "PERMEABILITAET: 125.3 K17\r\n0.05 0.0\r\n0.30 0.0\r\n"
+                               "0.80 0.21\r\n4.00 0.63\r\n20.0 0.84\r\nENDE")});
   ASSERT_EQ(p.status, 0);
   EXPECT_EQ(p.aus.substr(0, 1), "\n");
   EXPECT_NE(p.aus.find("  K17\n"), std::string::npos) << p.aus;
@@ -189,8 +224,9 @@ TEST_F(Cli, MeldungenStehenInDerReihenfolgeImJson) {
 
 TEST_F(Cli, EinzelmessungUndWindows1252Eingabe) {
   const auto r = Aufruf({"--json", "--einzelmessung", "2.5",
-                         Datei("h.txt", "PERMEABILITAET: 1 A\n0.1 0\n0.5 0.3\n2 0.6\nENDE\n"
-                                        "PERMEABILITAET: 2.5 K\xE4rn\n0.2 0\n0.6 0.3\n3 0.6\nENDE\n")});
+                         Datei("h.txt",
+                               "PERMEABILITAET: 1 A\n0.1 0\n0.5 0.3\n2 0.6\nENDE\n"
+                               "PERMEABILITAET: 2.5 K\xE4rn\n0.2 0\n0.6 0.3\n3 0.6\nENDE\n")});
   ASSERT_EQ(r.status, 0);
   const Json j = Json::parse(r.aus);
   EXPECT_EQ(j["messages"][0]["text"], "Die Messung mit der Permeabilität:2.500000 wurde gewählt");

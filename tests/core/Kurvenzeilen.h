@@ -14,8 +14,8 @@ struct Kurve {
 };
 
 inline std::string Summenzeile(const Kurve& k) {
-  return text::Format(" %7.3f %12.4f %7.4f %8.3f %10.5f %9.3f %8.4f  %s", k.K, k.alfa, k.beta, k.sperrdruck,
-                      k.minSw, k.maxDruck, k.fehler, k.kern);
+  return text::Format(" %7.3f %12.4f %7.4f %8.3f %10.5f %9.3f %8.4f  %s", k.K, k.alfa, k.beta, k.sperrdruck, k.minSw,
+                      k.maxDruck, k.fehler, k.kern);
 }
 
 inline const char* const kKopf = " PERMEABILITÄT  ALFA    BETA   SPERRDRUCK Min.Sw   Max.DRUCK  FEHLER  KERN";

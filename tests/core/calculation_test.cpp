@@ -209,15 +209,18 @@ void ReferenzFit(CKadrelDoc& d, double& alfa, double& beta, double& fehler) {
       const double f0 = d.AlfaAbleitung(alfa, beta);
       const double f1 = d.AlfaAbleitung(alfa + h, beta);
       double deltaalfa = 0.0;
-      if (f0 - f1 != 0.0) deltaalfa = f0 * h / (f0 - f1);
-      else ia = 70;
+      if (f0 - f1 != 0.0)
+        deltaalfa = f0 * h / (f0 - f1);
+      else
+        ia = 70;
       if (deltaalfa * deltaalfa < 1e-24 * alfa) ia = 70;
       ++ia;
       alfa = alfa + deltaalfa;
     }
     const double g0 = d.BetaAbleitung(alfa, beta);
     const double g1 = d.BetaAbleitung(alfa, beta + h);
-    if (g0 - g1 != 0.0) deltbeta = g0 * h / (g0 - g1);
+    if (g0 - g1 != 0.0)
+      deltbeta = g0 * h / (g0 - g1);
     else {
       deltbeta = 0.0;
       ib = 70;

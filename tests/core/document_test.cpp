@@ -111,8 +111,8 @@ TEST_F(Dokument, DefekteDateiLaesstDasDokumentUnveraendert) {
   const std::string defekt[] = {
       Bytes({}),
       Bytes({0x05}),
-      Bytes({0x03, 0x00, 0x01, 0x61}),                  // ends early
-      Bytes({0x02, 0x00, 0x05, 0x61, 0x62}),            // prefix beyond the end
+      Bytes({0x03, 0x00, 0x01, 0x61}),                    // ends early
+      Bytes({0x02, 0x00, 0x05, 0x61, 0x62}),              // prefix beyond the end
       Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 0x00}),  // count far beyond the content
       Bytes({0x01, 0x00, 0xFF, 0x10}),
       Bytes({0x01, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x61}),
@@ -210,7 +210,8 @@ TEST_F(Dokument, DateiNeuLeertDieZeilenUndSetztMaxPchgZurueck) {
   doc.OnDateiNeu();
   EXPECT_TRUE(doc.Eingabezeilen.empty());
   EXPECT_EQ(doc.MaxPchg, 0.0f);
-  EXPECT_EQ(doc.Parameterliste, (Liste{"", " PERMEABILITÄT  ALFA    BETA   SPERRDRUCK Min.Sw   Max.DRUCK  FEHLER  KERN", ""}));
+  EXPECT_EQ(doc.Parameterliste,
+            (Liste{"", " PERMEABILITÄT  ALFA    BETA   SPERRDRUCK Min.Sw   Max.DRUCK  FEHLER  KERN", ""}));
 }
 
 TEST_F(Dokument, MaxPchgWaechstUeberMehrereLaeufe) {
@@ -223,7 +224,8 @@ TEST_F(Dokument, MaxPchgWaechstUeberMehrereLaeufe) {
 
 TEST_F(Dokument, FehlerhafteDritteMessungBeendetDieSchleife) {
   Liste z = kZweiMessungen;
-  z.insert(z.end(), {"PERMEABILITAET: 5 K3", "0.1 0.5", "ENDE", "PERMEABILITAET: 6 K4", "0.1 0", "1 0.3", "2 0.4", "ENDE"});
+  z.insert(z.end(),
+           {"PERMEABILITAET: 5 K3", "0.1 0.5", "ENDE", "PERMEABILITAET: 6 K4", "0.1 0", "1 0.3", "2 0.4", "ENDE"});
   Auswerten(z);
   EXPECT_EQ(doc.Parameterliste.size(), 5u);
   EXPECT_EQ(doc.Detailergebnisse.size(), 2u * (17 + 3) + 2);
@@ -231,8 +233,8 @@ TEST_F(Dokument, FehlerhafteDritteMessungBeendetDieSchleife) {
 }
 
 TEST_F(Dokument, GescheiterteNormierungGibtDetailblockAberKeineZeile) {
-  Auswerten({"PERMEABILITAET: 1 A", "0.1 0", "0.5 0", "0.5 0", "ENDE", "PERMEABILITAET: 2 B", "0.1 0", "1 0.5",
-             "2 0.6", "ENDE"});
+  Auswerten({"PERMEABILITAET: 1 A", "0.1 0", "0.5 0", "0.5 0", "ENDE", "PERMEABILITAET: 2 B", "0.1 0", "1 0.5", "2 0.6",
+             "ENDE"});
   EXPECT_EQ(plattform.Texte().front(), "ABBRUCH!");
   ASSERT_GE(doc.Detailergebnisse.size(), 4u);
   EXPECT_EQ(doc.Detailergebnisse[2], " Der max.Hg-Sättigung=0!");

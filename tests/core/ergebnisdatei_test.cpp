@@ -53,9 +53,13 @@ TEST_F(Ergebnisdatei, SchreibtPfadUndGewaehlteListeInWindows1252) {
   doc.Detailergebnisse = {"", "   Max. Hg- Sättigung      (-): 0.840000"};
   doc.Parameterliste = {"", " PERMEABILITÄT  ALFA"};
   doc.Parameterfunktionen = {"ABBRUCH! Es werden 7 Werte erwartet\n 1 2 3"};
-  const std::string soll[3] = {"/daten/Kerne S\xFC" "d.kdr\n\n   Max. Hg- S\xE4ttigung      (-): 0.840000\n",
-                               "/daten/Kerne S\xFC" "d.kdr\n\n PERMEABILIT\xC4T  ALFA\n",
-                               "/daten/Kerne S\xFC" "d.kdr\nABBRUCH! Es werden 7 Werte erwartet\n 1 2 3\n"};
+  const std::string soll[3] = {
+      "/daten/Kerne S\xFC"
+      "d.kdr\n\n   Max. Hg- S\xE4ttigung      (-): 0.840000\n",
+      "/daten/Kerne S\xFC"
+      "d.kdr\n\n PERMEABILIT\xC4T  ALFA\n",
+      "/daten/Kerne S\xFC"
+      "d.kdr\nABBRUCH! Es werden 7 Werte erwartet\n 1 2 3\n"};
   for (int tabelle = 0; tabelle < 3; ++tabelle) {
     doc.iTabelle = tabelle;
     doc.OnErgebnisseAusgeben();
@@ -114,8 +118,9 @@ TEST_F(Ergebnisdatei, LiestStueckeVonHoechstens99Zeichen) {
   const std::string zeile99(99, 'y');
   Schreiben("/pfad/a.kdr\n" + zeile150 + "\n\n \nz\n" + zeile99 + "\nPERMEABILIT\xC4T\nohne Zeilenende");
   doc.OnErgebnisseEinlesen();
-  const std::vector<std::string> soll{"/pfad/a.kdr", zeile150.substr(0, 99), zeile150.substr(99), "", " ", "z",
-                                      zeile99, "", "PERMEABILITÄT", "ohne Zeilenende"};
+  const std::vector<std::string> soll{
+      "/pfad/a.kdr",   zeile150.substr(0, 99), zeile150.substr(99), "", " ", "z", zeile99, "",
+      "PERMEABILITÄT", "ohne Zeilenende"};
   EXPECT_EQ(doc.Detailergebnisse, soll);
   EXPECT_EQ(plattform.Texte(), std::vector<std::string>{"10 Zeilen wurden eingelesen"});
   EXPECT_TRUE(doc.Parameterliste.empty());

@@ -12,8 +12,8 @@ namespace {
 // One straight-line block: the table lines are K, log10(K), given and
 // computed value in the widths "%11g  %11g  %12g  %13g".
 std::vector<std::string> Block(const std::string& funktion, const std::vector<std::string>& tabelle) {
-  std::vector<std::string> b{"", "   Errechnete Funktion:", funktion, "",
-                             "         K       log10(K)      Ygegeben     Yerrechnet", "", ""};
+  std::vector<std::string> b{
+      "", "   Errechnete Funktion:", funktion, "", "         K       log10(K)      Ygegeben     Yerrechnet", "", ""};
   b.insert(b.end(), tabelle.begin(), tabelle.end());
   b.push_back("");
   b.push_back("     Mittlerer Fehler:0.000000 ");
@@ -34,17 +34,20 @@ TEST(Funktionsausgabe, DreiGenaueKurvenZeileFuerZeile) {
   alfa.insert(alfa.begin() + 3, " +1*log10(K)");
   soll.insert(soll.end(), alfa.begin(), alfa.end());
   // The logarithmic passes list their values in their own units.
-  const auto beta = Block("   log10(Beta) = -1  -1*log10(K)", {"        0.1           -1             1              1",
-                                                               "          1            0           0.1            0.1",
-                                                               "         10            1          0.01           0.01"});
+  const auto beta =
+      Block("   log10(Beta) = -1  -1*log10(K)", {"        0.1           -1             1              1",
+                                                 "          1            0           0.1            0.1",
+                                                 "         10            1          0.01           0.01"});
   soll.insert(soll.end(), beta.begin(), beta.end());
-  const auto sperr = Block("   log10(Pcsperr) = 0  -1*log10(K)", {"        0.1           -1            10             10",
-                                                                  "          1            0             1              1",
-                                                                  "         10            1           0.1            0.1"});
+  const auto sperr =
+      Block("   log10(Pcsperr) = 0  -1*log10(K)", {"        0.1           -1            10             10",
+                                                   "          1            0             1              1",
+                                                   "         10            1           0.1            0.1"});
   soll.insert(soll.end(), sperr.begin(), sperr.end());
-  const auto minSw = Block("   log10(MinSw) = -3  -1*log10(K)", {"        0.1           -1          0.01           0.01",
-                                                                 "          1            0         0.001          0.001",
-                                                                 "         10            1        0.0001         0.0001"});
+  const auto minSw =
+      Block("   log10(MinSw) = -3  -1*log10(K)", {"        0.1           -1          0.01           0.01",
+                                                  "          1            0         0.001          0.001",
+                                                  "         10            1        0.0001         0.0001"});
   soll.insert(soll.end(), minSw.begin(), minSw.end());
   soll.push_back("    Max.Kapillardruck(Hg):   150.000 bar");
 

@@ -37,7 +37,7 @@ struct Textfall {
   const char* untertitel;
   const char* xText;
   const char* yText;
-  const char* info;       // after a successful regression
+  const char* info;        // after a successful regression
   const char* infoFehler;  // after a failed one
 };
 
@@ -143,8 +143,8 @@ TEST(Parameter_Grafik, TestwerteZeichnenVierKoeffizientenInfoBisZumQuadrat) {
     const float* c = d.doc.C_[0];
     EXPECT_EQ(d.doc.Y3[k], c[0] + c[1] * x + c[2] * x * x + c[3] * x * x * x);
   }
-  EXPECT_EQ(d.doc.Info, text::Format("Alfa =%g %+g*log10(K)^1 %+g*log10(K)^2", d.doc.C_[0][0], d.doc.C_[0][1],
-                                     d.doc.C_[0][2]));
+  EXPECT_EQ(d.doc.Info,
+            text::Format("Alfa =%g %+g*log10(K)^1 %+g*log10(K)^2", d.doc.C_[0][0], d.doc.C_[0][1], d.doc.C_[0][2]));
 }
 
 TEST(Parameter_Grafik, WarnungAb100KurvenBeiJedemAufruf) {
@@ -247,7 +247,8 @@ INSTANTIATE_TEST_SUITE_P(
                      kPcmax,
                      "Falsche Gesamtgrafik!\nDer kapillare Sperrdruck steigt mit der Permeabilität an!",
                      0},
-        Familienfall{"SwminUeberEins", {{2}, {-1}, {0, -0.5f}, {0.5f, -0.25f}}, kPcmax, "Keine  Geamtgrafik,da Swmin>1", 0},
+        Familienfall{
+            "SwminUeberEins", {{2}, {-1}, {0, -0.5f}, {0.5f, -0.25f}}, kPcmax, "Keine  Geamtgrafik,da Swmin>1", 0},
         // Swmin = 1 leaves no saturation range.
         Familienfall{"SwminGleichEins", {{2}, {-1}, {0, -0.5f}, {0, 0}}, kPcmax, "Keine  Geamtgrafik,da Swmin>1", 0},
         Familienfall{"SwminSteigt",

@@ -135,9 +135,8 @@ TEST(Korrelationslauf, RosettaErste100Kurven) {
   float maxDruck = 0;
   for (int i = 3; i < 103; ++i) {
     float w[7];
-    ASSERT_EQ(text::Scan(doc.Parameterliste[i], "%f %f %f %f %f %f %f", &w[0], &w[1], &w[2], &w[3], &w[4], &w[5],
-                         &w[6]),
-              7);
+    ASSERT_EQ(
+        text::Scan(doc.Parameterliste[i], "%f %f %f %f %f %f %f", &w[0], &w[1], &w[2], &w[3], &w[4], &w[5], &w[6]), 7);
     x.push_back(std::log10(static_cast<float>(w[0])));
     werte[0].push_back(w[1]);
     for (int p = 1; p < 4; ++p) werte[p].push_back(std::log10(w[p + 1]));

@@ -64,8 +64,8 @@ TEST_F(Leser, GleicheSaettigungenSindErlaubt) {
 }
 
 TEST_F(Leser, EinzelmessungWaehltDieGleicheFloatPermeabilitaet) {
-  Zeilen({"PERMEABILITAET: 3 K1", "0.1 0", "0.4 0.2", "0.7 0.3", "ENDE", "PERMEABILITAET: 12.50 K2", "0.2 0",
-          "0.5 0.2", "0.9 0.3", "ENDE"});
+  Zeilen({"PERMEABILITAET: 3 K1", "0.1 0", "0.4 0.2", "0.7 0.3", "ENDE", "PERMEABILITAET: 12.50 K2", "0.2 0", "0.5 0.2",
+          "0.9 0.3", "ENDE"});
   doc.bEinzelmessung = 1;
   doc.PermAuswahl = 12.5f;
   EXPECT_EQ(doc.MessungLesen(), 2);
@@ -125,7 +125,8 @@ TEST_P(LeserFehler, MeldetGenauEinmalUndGibtEinsZurueck) {
 INSTANTIATE_TEST_SUITE_P(
     Faelle, LeserFehler,
     ::testing::Values(
-        Fehlerfall{"ErsteZeileWortOhneZahl", {"Messreihe A", "0.1 0"}, "ABBRUCH Fehler in der 1.Zeile\nMessreihe A", {}},
+        Fehlerfall{
+            "ErsteZeileWortOhneZahl", {"Messreihe A", "0.1 0"}, "ABBRUCH Fehler in der 1.Zeile\nMessreihe A", {}},
         Fehlerfall{"ErsteZeileEnde", {"ENDE"}, "ABBRUCH Fehler in der 1.Zeile\nENDE", {}},
         Fehlerfall{"ErsteSaettigungNichtNull",
                    {"PERMEABILITAET: 1 A", "0.1 0.0001"},
@@ -143,14 +144,9 @@ INSTANTIATE_TEST_SUITE_P(
                    {"0.1 0", "0.2 0.3", "0.3 0.4", "PERMEABILITAET: 1 A", "ENDE"},
                    "ABBRUCH!Keine Werte zwischen Kopfzeile und ENDE-Zeile",
                    {}},
-        Fehlerfall{"LeerzeileImBlock",
-                   {"PERMEABILITAET: 1 A", "0.1 0", "   ", "0.3 0.4"},
-                   "ABBRUCH in der 3.Zeile\n   ",
-                   {}},
-        Fehlerfall{"Dezimalkomma",
-                   {"PERMEABILITAET: 1 A", "0.1 0", "1,5 0,3"},
-                   "ABBRUCH in der 3.Zeile\n1,5 0,3",
-                   {}},
+        Fehlerfall{
+            "LeerzeileImBlock", {"PERMEABILITAET: 1 A", "0.1 0", "   ", "0.3 0.4"}, "ABBRUCH in der 3.Zeile\n   ", {}},
+        Fehlerfall{"Dezimalkomma", {"PERMEABILITAET: 1 A", "0.1 0", "1,5 0,3"}, "ABBRUCH in der 3.Zeile\n1,5 0,3", {}},
         Fehlerfall{"EineZahlAllein", {"PERMEABILITAET: 1 A", "0.5"}, "ABBRUCH in der 2.Zeile\n0.5", {}}),
     [](const auto& info) { return std::string(info.param.name); });
 

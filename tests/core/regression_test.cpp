@@ -75,7 +75,7 @@ TEST(Eliminieren, LoestExaktePolynomdaten) {
   double A[8][9] = {};
   d.doc.Normalgleichungen(A);
   EXPECT_EQ(A[0][0], 4.0);
-  EXPECT_EQ(A[1][2], 8.0);  // sum of x^3
+  EXPECT_EQ(A[1][2], 8.0);   // sum of x^3
   EXPECT_EQ(A[2][2], 18.0);  // sum of x^4
   d.doc.Eliminieren(A);
   EXPECT_TRUE(Nahe(A[0][3], 1.0, 1e-12));

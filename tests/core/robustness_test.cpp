@@ -24,8 +24,12 @@ Liste EchteDaten() {
 
 // Every message a run may show starts with one of these.
 bool BekannteMeldung(const std::string& t) {
-  static const char* const anfaenge[] = {"ABBRUCH", "Die Messung mit der Permeabilität:", "Erforderlich sind",
-                                         "Es werden maximal", "Keine ", "Falsche Gesamtgrafik",
+  static const char* const anfaenge[] = {"ABBRUCH",
+                                         "Die Messung mit der Permeabilität:",
+                                         "Erforderlich sind",
+                                         "Es werden maximal",
+                                         "Keine ",
+                                         "Falsche Gesamtgrafik",
                                          "Die Anpassung der Messung"};
   for (const char* a : anfaenge) {
     if (t.rfind(a, 0) == 0) return true;
@@ -52,8 +56,26 @@ TEST_F(Robustheit, ZufaelligeUndVeraenderteEingaben) {
   std::mt19937 zufall(20261208);
   const Liste echt = EchteDaten();
   ASSERT_GT(echt.size(), 1000u);
-  const Liste woerter = {"PERMEABILITAET:", "ENDE", "1e39", "-0", "0", "1", "0.5", "nan", "inf", "0x1p3",
-                         "1e-45", "3.4e38", "-7", ".", "+", "1,5", "\t", "Ä", std::string("a\0b", 3), "9999999999"};
+  const Liste woerter = {"PERMEABILITAET:",
+                         "ENDE",
+                         "1e39",
+                         "-0",
+                         "0",
+                         "1",
+                         "0.5",
+                         "nan",
+                         "inf",
+                         "0x1p3",
+                         "1e-45",
+                         "3.4e38",
+                         "-7",
+                         ".",
+                         "+",
+                         "1,5",
+                         "\t",
+                         "Ä",
+                         std::string("a\0b", 3),
+                         "9999999999"};
   auto zufallsZeile = [&] {
     std::string z;
     const int n = static_cast<int>(zufall() % 5);
@@ -71,16 +93,27 @@ TEST_F(Robustheit, ZufaelligeUndVeraenderteEingaben) {
   for (int runde = 0; runde < 2000; ++runde) {
     Liste z;
     const std::size_t anfang = (zufall() % 300) * 16;
-    z.assign(echt.begin() + static_cast<long>(anfang), echt.begin() + static_cast<long>(anfang + 16 * (1 + zufall() % 8)));
+    z.assign(echt.begin() + static_cast<long>(anfang),
+             echt.begin() + static_cast<long>(anfang + 16 * (1 + zufall() % 8)));
     const int aenderungen = static_cast<int>(zufall() % 6);
     for (int a = 0; a < aenderungen && !z.empty(); ++a) {
       const std::size_t i = zufall() % z.size();
       switch (zufall() % 5) {
-        case 0: z.erase(z.begin() + static_cast<long>(i)); break;
-        case 1: z.insert(z.begin() + static_cast<long>(i), zufallsZeile()); break;
-        case 2: z[i] = zufallsZeile(); break;
-        case 3: if (!z[i].empty()) z[i][zufall() % z[i].size()] = static_cast<char>(zufall() % 256); break;
-        default: z.insert(z.begin() + static_cast<long>(i), z[zufall() % z.size()]); break;
+        case 0:
+          z.erase(z.begin() + static_cast<long>(i));
+          break;
+        case 1:
+          z.insert(z.begin() + static_cast<long>(i), zufallsZeile());
+          break;
+        case 2:
+          z[i] = zufallsZeile();
+          break;
+        case 3:
+          if (!z[i].empty()) z[i][zufall() % z[i].size()] = static_cast<char>(zufall() % 256);
+          break;
+        default:
+          z.insert(z.begin() + static_cast<long>(i), z[zufall() % z.size()]);
+          break;
       }
     }
     PruefeLauf(z);
@@ -92,13 +125,14 @@ TEST_F(Robustheit, ZufaelligeUndVeraenderteEingaben) {
 }
 
 TEST_F(Robustheit, ExtremeZahlenErzeugenKeineNanInDenBerichten) {
-  PruefeLauf({"PERMEABILITAET: 3e38 K", "1e-38 0", "3e38 1e-38", "3.4e38 1", "ENDE", "PERMEABILITAET: 1e-38 K",
-              "0 0", "1e-30 0.5", "1e-20 1", "ENDE"});
+  PruefeLauf({"PERMEABILITAET: 3e38 K", "1e-38 0", "3e38 1e-38", "3.4e38 1", "ENDE", "PERMEABILITAET: 1e-38 K", "0 0",
+              "1e-30 0.5", "1e-20 1", "ENDE"});
   EXPECT_EQ(doc.Parameterliste.size(), 4u);
   const Liste texte = plattform.Texte();
-  EXPECT_NE(std::find(texte.begin(), texte.end(),
-                      "Die Anpassung der Messung K ergibt keine endlichen Werte!\nDie Messung fehlt in der Parameterliste."),
-            texte.end());
+  EXPECT_NE(
+      std::find(texte.begin(), texte.end(),
+                "Die Anpassung der Messung K ergibt keine endlichen Werte!\nDie Messung fehlt in der Parameterliste."),
+      texte.end());
 }
 
 TEST_F(Robustheit, GrosseEingabenOhneAbsturzUndOhneHaengen) {

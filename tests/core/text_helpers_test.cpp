@@ -40,7 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Format, TexteGanzzahlenUndProzent) {
   EXPECT_EQ(text::Format("%d.Zeile ausgewählt", 4), "4.Zeile ausgewählt");
-  EXPECT_EQ(text::Format("ABBRUCH in der %d.Zeile\n%s", 12, std::string("1,5 0,3")), "ABBRUCH in der 12.Zeile\n1,5 0,3");
+  EXPECT_EQ(text::Format("ABBRUCH in der %d.Zeile\n%s", 12, std::string("1,5 0,3")),
+            "ABBRUCH in der 12.Zeile\n1,5 0,3");
   EXPECT_EQ(text::Format("%5d|%-5d|%05d", 42, 42, -42), "   42|42   |-0042");
   EXPECT_EQ(text::Format("100%% %s", "sicher"), "100% sicher");
   // A missing argument prints nothing instead of reading garbage.
@@ -80,12 +81,12 @@ TEST(Scan, ZahlenNachCOhneInfNanUndHex) {
     std::size_t ende;
   };
   const Fall faelle[] = {
-      {"12.50", true, 12.5f, 5},   {"-.5", true, -0.5f, 3},     {"+3", true, 3.0f, 2},
-      {"1.", true, 1.0f, 2},       {"1e5", true, 1e5f, 3},      {"2.5E-3x", true, 2.5e-3f, 6},
-      {"1e", true, 1.0f, 1},       {"1e+", true, 1.0f, 1},      {".", false, 0, 0},
-      {"-", false, 0, 0},          {"inf", false, 0, 0},        {"nan", false, 0, 0},
-      {"0x10", true, 0.0f, 1},     {"1e39", false, 0, 0},       {"-1e50", false, 0, 0},
-      {"1e-60", true, 0.0f, 5},    {"0.1", true, 0.1f, 3},      {"1e-9999", true, 0.0f, 7},
+      {"12.50", true, 12.5f, 5}, {"-.5", true, -0.5f, 3}, {"+3", true, 3.0f, 2},
+      {"1.", true, 1.0f, 2},     {"1e5", true, 1e5f, 3},  {"2.5E-3x", true, 2.5e-3f, 6},
+      {"1e", true, 1.0f, 1},     {"1e+", true, 1.0f, 1},  {".", false, 0, 0},
+      {"-", false, 0, 0},        {"inf", false, 0, 0},    {"nan", false, 0, 0},
+      {"0x10", true, 0.0f, 1},   {"1e39", false, 0, 0},   {"-1e50", false, 0, 0},
+      {"1e-60", true, 0.0f, 5},  {"0.1", true, 0.1f, 3},  {"1e-9999", true, 0.0f, 7},
   };
   for (const auto& f : faelle) {
     std::size_t pos = 0;

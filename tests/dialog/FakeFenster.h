@@ -22,7 +22,9 @@ class FakeFenster : public EingabeFenster {
     liste.insert(liste.begin() + index, zeile);
     if (auswahl >= index) ++auswahl;
   }
-  void ListeErsetzen(int index, const std::string& zeile) override { liste.at(static_cast<std::size_t>(index)) = zeile; }
+  void ListeErsetzen(int index, const std::string& zeile) override {
+    liste.at(static_cast<std::size_t>(index)) = zeile;
+  }
   void ListeLoeschen(int index) override {
     liste.erase(liste.begin() + index);
     if (auswahl == index) auswahl = -1;

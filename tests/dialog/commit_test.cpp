@@ -117,9 +117,15 @@ const Folge kFolgen[] = {
     {"SaettigungFaellt", kMessung, 4, "0.80 0.1", "Sättigung steigt nicht an"},
     {"ErsterWertNichtNull", kMessung, 2, "0.05 0.01", "Die Sättigung ist nicht NULL!"},
     {"KopfzeileNachWerten", kMessung, 4, "PERMEABILITAET: 5 X", "Die Kopfzeile folgt auf die Werte! "},
-    {"KopfzeileVorKopfzeile", {"PERMEABILITAET: 1 A", "PERMEABILITAET: 2 B", "0 0", "ENDE"}, 1,
-     "PERMEABILITAET: 3 C", "Die Kopfzeile folgt auf die Kopfzeile"},
-    {"EndezeileNachKopfzeile", {"PERMEABILITAET: 1 A", "0 0", "ENDE"}, 2, "ENDE",
+    {"KopfzeileVorKopfzeile",
+     {"PERMEABILITAET: 1 A", "PERMEABILITAET: 2 B", "0 0", "ENDE"},
+     1,
+     "PERMEABILITAET: 3 C",
+     "Die Kopfzeile folgt auf die Kopfzeile"},
+    {"EndezeileNachKopfzeile",
+     {"PERMEABILITAET: 1 A", "0 0", "ENDE"},
+     2,
+     "ENDE",
      "Die Endezeile folgt auf die Kopfzeile! "},
     // The next line is a value line: end line before values.
     {"EndezeileVorWerten", kMessung, 4, "ENDE", "Die Werte folgen auf die Endezeile! "},
@@ -129,14 +135,23 @@ const Folge kFolgen[] = {
     {"WertVorLetzterZeileUngeprueft", kMessung, 6, "99 0.9", ""},
     // A value line directly before a header line meets the header's
     // sentinel.
-    {"WertVorKopfzeile", {"PERMEABILITAET: 1 A", "0 0", "1 0.5", "PERMEABILITAET: 2 B", "0 0", "ENDE"}, 3,
-     "1 0.6", "Sättigung steigt nicht an"},
-    {"EndezeileNachEndezeile", {"PERMEABILITAET: 1 A", "0 0", "1 0.5", "2 0.7", "ENDE", "ENDE", "x"}, 6, "ENDE",
+    {"WertVorKopfzeile",
+     {"PERMEABILITAET: 1 A", "0 0", "1 0.5", "PERMEABILITAET: 2 B", "0 0", "ENDE"},
+     3,
+     "1 0.6",
+     "Sättigung steigt nicht an"},
+    {"EndezeileNachEndezeile",
+     {"PERMEABILITAET: 1 A", "0 0", "1 0.5", "2 0.7", "ENDE", "ENDE", "x"},
+     6,
+     "ENDE",
      "Die Endezeile folgt auf die Endezeile! "},
     // A value line directly after an end line meets the end line's
     // sentinel: test 7 decides over test 2.
-    {"WertNachEndezeile", {"PERMEABILITAET: 1 A", "0 0", "1 0.5", "ENDE", "PERMEABILITAET: 2 B", "0 0"}, 5,
-     "3 0", "Sättigung steigt nicht an"},
+    {"WertNachEndezeile",
+     {"PERMEABILITAET: 1 A", "0 0", "1 0.5", "ENDE", "PERMEABILITAET: 2 B", "0 0"},
+     5,
+     "3 0",
+     "Sättigung steigt nicht an"},
 };
 
 class FolgeTest : public CommitTest, public ::testing::WithParamInterface<Folge> {};
@@ -393,9 +408,8 @@ TEST_F(CommitTest, ZuLangeZeileMeldetUndDerCommitGehtWeiter) {
   Doppelklick(4);
   Tippen("1.5 0.3" + std::string(80, ' '));
   Verlassen();
-  EXPECT_EQ(plattform.protokoll,
-            (std::vector{Ok("Die Zeile darf höchstens 79 Zeichen lang sein."),
-                         Frage("Soll diese Zeile geändert werden?\n      1.5        0.3")}));
+  EXPECT_EQ(plattform.protokoll, (std::vector{Ok("Die Zeile darf höchstens 79 Zeichen lang sein."),
+                                              Frage("Soll diese Zeile geändert werden?\n      1.5        0.3")}));
 }
 
 }  // namespace

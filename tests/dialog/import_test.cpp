@@ -23,24 +23,24 @@ struct Import {
   explicit Import(const std::vector<std::string>& zeilen, std::deque<bool> antworten = {}, int neu = 0)
       : bNeuRechnen(neu) {
     plattform.antworten = std::move(antworten);
-    ZeilenImportieren(zeilen, plattform, [this](const std::string& z) { ergebnis.push_back(z); }, bNeuRechnen);
+    ZeilenImportieren(
+        zeilen, plattform, [this](const std::string& z) { ergebnis.push_back(z); }, bNeuRechnen);
   }
   FakePlattform plattform;
   std::vector<std::string> ergebnis;
   int bNeuRechnen;
 };
 
-const std::vector<std::string> kBeispiel = {"PERMEABILITAET: 125.3 K17", "0.05 0.0", "0.30 0.0", "0.80 0.21",
-                                            "4.00 0.63", "ENDE"};
+const std::vector<std::string> kBeispiel = {
+    "PERMEABILITAET: 125.3 K17", "0.05 0.0", "0.30 0.0", "0.80 0.21", "4.00 0.63", "ENDE"};
 
 TEST(ZeilenImportieren, BeispielBlock) {
   const Import i(kBeispiel);
   EXPECT_EQ(i.ergebnis, (std::vector<std::string>{"PERMEABILITAET: 125.3 K17", "   0.0500          0.00000 ",
                                                   "   0.3000          0.00000 ", "   0.8000          0.21000 ",
                                                   "   4.0000          0.63000 ", "ENDE"}));
-  EXPECT_EQ(i.plattform.protokoll,
-            (std::vector{Frage("Zeile PERMEABILITAET: 125.3 K17 \nals Titelzeile verwenden?"),
-                         Frage("Zeile ENDE \nals Schlusszeile ansehen?")}));
+  EXPECT_EQ(i.plattform.protokoll, (std::vector{Frage("Zeile PERMEABILITAET: 125.3 K17 \nals Titelzeile verwenden?"),
+                                                Frage("Zeile ENDE \nals Schlusszeile ansehen?")}));
   EXPECT_EQ(i.bNeuRechnen, 1);
 }
 
@@ -53,9 +53,9 @@ TEST(ZeilenImportieren, NeinZurTitelzeileBeendet) {
 
 TEST(ZeilenImportieren, NeinZurSchlusszeileUeberspringtSie) {
   const Import i({"PERMEABILITAET: 1 A", "0 0", "1 0.5", "Ende", "2 0.7", "ENDE"}, {true, false, true});
-  EXPECT_EQ(i.ergebnis, (std::vector<std::string>{"PERMEABILITAET: 1 A", "   0.0000          0.00000 ",
-                                                  "   1.0000          0.50000 ", "   2.0000          0.70000 ",
-                                                  "ENDE"}));
+  EXPECT_EQ(i.ergebnis,
+            (std::vector<std::string>{"PERMEABILITAET: 1 A", "   0.0000          0.00000 ",
+                                      "   1.0000          0.50000 ", "   2.0000          0.70000 ", "ENDE"}));
 }
 
 struct Titel {
@@ -88,35 +88,55 @@ struct Abbruch {
 
 const Abbruch kAbbrueche[] = {
     {"ErsteZeileEnde", {"ENDE", "PERMEABILITAET: 1 A"}, {}, kErsteZeile},
-    {"WortNachEnde", {"PERMEABILITAET: 1 A", "0 0", "1 0.5", "ENDE", "Bemerkung"},
+    {"WortNachEnde",
+     {"PERMEABILITAET: 1 A", "0 0", "1 0.5", "ENDE", "Bemerkung"},
      {"PERMEABILITAET: 1 A", "   0.0000          0.00000 ", "   1.0000          0.50000 ", "ENDE"},
      kErsteZeile},
-    {"DritterWertGleichZweitem", {"PERMEABILITAET: 1 A", "0 0", "1 0.3", "2 0.3"},
-     {"PERMEABILITAET: 1 A", "   0.0000          0.00000 ", "   1.0000          0.30000 "}, kSteigtNicht},
-    {"SaettigungFaellt", {"PERMEABILITAET: 1 A", "0 0", "1 0.3", "2 0.5", "3 0.4"},
+    {"DritterWertGleichZweitem",
+     {"PERMEABILITAET: 1 A", "0 0", "1 0.3", "2 0.3"},
+     {"PERMEABILITAET: 1 A", "   0.0000          0.00000 ", "   1.0000          0.30000 "},
+     kSteigtNicht},
+    {"SaettigungFaellt",
+     {"PERMEABILITAET: 1 A", "0 0", "1 0.3", "2 0.5", "3 0.4"},
      {"PERMEABILITAET: 1 A", "   0.0000          0.00000 ", "   1.0000          0.30000 ",
       "   2.0000          0.50000 "},
      kSteigtNicht},
-    {"ErsterWertNichtNull", {"PERMEABILITAET: 1 A", "0.5 0.1"}, {"PERMEABILITAET: 1 A"},
+    {"ErsterWertNichtNull",
+     {"PERMEABILITAET: 1 A", "0.5 0.1"},
+     {"PERMEABILITAET: 1 A"},
      "ABBRUCH!! Die Saettigung der 1.Zeile muss 0 sein!\n0.5 0.1"},
-    {"NegativerDruck", {"PERMEABILITAET: 1 A", "-0.5 0"}, {"PERMEABILITAET: 1 A"},
+    {"NegativerDruck",
+     {"PERMEABILITAET: 1 A", "-0.5 0"},
+     {"PERMEABILITAET: 1 A"},
      "ABBRUCH! Der Druck ist kleiner Null"},
-    {"NegativerDruckAllein", {"PERMEABILITAET: 1 A", "-3"}, {"PERMEABILITAET: 1 A"},
+    {"NegativerDruckAllein",
+     {"PERMEABILITAET: 1 A", "-3"},
+     {"PERMEABILITAET: 1 A"},
      "ABBRUCH! Der Druck ist kleiner Null"},
-    {"SaettigungUeberEins", {"PERMEABILITAET: 1 A", "0 0", "1 1.5"},
-     {"PERMEABILITAET: 1 A", "   0.0000          0.00000 "}, "ABBRUCH! Die Sättigung muss zwischen 0 und 1 liegen!"},
+    {"SaettigungUeberEins",
+     {"PERMEABILITAET: 1 A", "0 0", "1 1.5"},
+     {"PERMEABILITAET: 1 A", "   0.0000          0.00000 "},
+     "ABBRUCH! Die Sättigung muss zwischen 0 und 1 liegen!"},
     {"PermeabilitaetNull", {"PERMEABILITAET: 0 A"}, {}, "Die Permeabilität muß größer Null sein!"},
     {"AnderesWortNegativ", {"Probe -2 A"}, {}, "Die Permeabilität muß größer Null sein!"},
-    {"ZeileMit120Zeichen", {"PERMEABILITAET: 1 A", "0 0", "1 0.5" + std::string(115, ' '), "2 0.7"},
-     {"PERMEABILITAET: 1 A", "   0.0000          0.00000 "}, "In der 3.Zeile 100 Zeichen gelesen"},
-    {"ZeileMit100Zeichen", {"PERMEABILITAET: 1 A", std::string(100, 'x')}, {"PERMEABILITAET: 1 A"},
+    {"ZeileMit120Zeichen",
+     {"PERMEABILITAET: 1 A", "0 0", "1 0.5" + std::string(115, ' '), "2 0.7"},
+     {"PERMEABILITAET: 1 A", "   0.0000          0.00000 "},
+     "In der 3.Zeile 100 Zeichen gelesen"},
+    {"ZeileMit100Zeichen",
+     {"PERMEABILITAET: 1 A", std::string(100, 'x')},
+     {"PERMEABILITAET: 1 A"},
      "In der 2.Zeile 100 Zeichen gelesen"},
-    {"Utf8ZeileMit100Zeichen", {"PERMEABILITAET: 1 A", "0 0 " + std::string(95, 'x'), "0 0 " + [] {
-                                  std::string s;
-                                  for (int k = 0; k < 96; ++k) s += "ä";
-                                  return s;
-                                }()},
-     {"PERMEABILITAET: 1 A", "   0.0000          0.00000 "}, "In der 3.Zeile 100 Zeichen gelesen"},
+    {"Utf8ZeileMit100Zeichen",
+     {"PERMEABILITAET: 1 A", "0 0 " + std::string(95, 'x'),
+      "0 0 " +
+          [] {
+            std::string s;
+            for (int k = 0; k < 96; ++k) s += "ä";
+            return s;
+          }()},
+     {"PERMEABILITAET: 1 A", "   0.0000          0.00000 "},
+     "In der 3.Zeile 100 Zeichen gelesen"},
 };
 
 class AbbruchTest : public ::testing::TestWithParam<Abbruch> {};
@@ -140,8 +160,8 @@ TEST(ZeilenImportieren, UebersprungeneZeilen) {
   // A value line as the first line, a blank line inside a block, a single
   // number and a lone word in a block with fewer than two values are all
   // skipped without a message; 99 characters still fit.
-  const Import i({"0 0", "PERMEABILITAET: 1 A", "0 0", "", "   ", "Kommentar", "7", "1 0.5" + std::string(94, ' '),
-                  "ENDE"});
+  const Import i(
+      {"0 0", "PERMEABILITAET: 1 A", "0 0", "", "   ", "Kommentar", "7", "1 0.5" + std::string(94, ' '), "ENDE"});
   EXPECT_EQ(i.ergebnis, (std::vector<std::string>{"PERMEABILITAET: 1 A", "   0.0000          0.00000 ",
                                                   "   1.0000          0.50000 ", "ENDE"}));
   EXPECT_EQ(i.plattform.protokoll.size(), 2u);
@@ -195,14 +215,15 @@ class DateiTest : public ::testing::Test {
 };
 
 TEST_F(DateiTest, Utf8DateiMitUmlautImKern) {
-  const std::string pfad = Schreiben("Probe 7.5 K\xC3\xBC" "ste\r\n0 0\r\n1 0.5\r\n2 0.9\r\nENDE\r\n");
+  const std::string pfad = Schreiben(
+      "Probe 7.5 K\xC3\xBC"
+      "ste\r\n0 0\r\n1 0.5\r\n2 0.9\r\nENDE\r\n");
   FakePlattform plattform;
   EingabeDaten daten;
   daten.Eingabezeilen = {"alt"};
   ASSERT_TRUE(DateiImportieren(pfad, plattform, daten));
-  EXPECT_EQ(daten.Eingabezeilen,
-            (Textliste{"PERMEABILITAET: 7.5 Küste", "   0.0000          0.00000 ", "   1.0000          0.50000 ",
-                       "   2.0000          0.90000 ", "ENDE"}));
+  EXPECT_EQ(daten.Eingabezeilen, (Textliste{"PERMEABILITAET: 7.5 Küste", "   0.0000          0.00000 ",
+                                            "   1.0000          0.50000 ", "   2.0000          0.90000 ", "ENDE"}));
   EXPECT_EQ(plattform.protokoll,
             (std::vector{Ok(pfad + " wird geöffnet"), Frage("Zeile Probe 7.5 Küste \nals Titelzeile verwenden?"),
                          Frage("Zeile ENDE \nals Schlusszeile ansehen?")}));

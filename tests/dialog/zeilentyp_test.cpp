@@ -13,8 +13,8 @@ struct Fall {
   const char* name;
   const char* zeile;
   int typ;
-  float shg;            // expected saturation out (99 = untouched)
-  const char* meldung;  // expected message, "" for none
+  float shg;               // expected saturation out (99 = untouched)
+  const char* meldung;     // expected message, "" for none
   const char* formatiert;  // Zeile after a check with the reformat flag, "" = unchanged
 };
 

@@ -68,8 +68,9 @@ TEST_P(TextlayoutBandTest, NurDieSichtbarenZeilen) {
 
 INSTANTIATE_TEST_SUITE_P(Faelle, TextlayoutBandTest,
                          ::testing::Values(Band{"Anfang", 0, 100, 0, 5}, Band{"HalbeZeilen", 10, 100, 0, 6},
-                                           Band{"GenauAmEnde", 20000, 400, 1000, 1000}, Band{"Innen", 2000, 400, 100, 120},
-                                           Band{"Ende", 19990, 400, 999, 1000}, Band{"Dahinter", 50000, 400, 1000, 1000},
+                                           Band{"GenauAmEnde", 20000, 400, 1000, 1000},
+                                           Band{"Innen", 2000, 400, 100, 120}, Band{"Ende", 19990, 400, 999, 1000},
+                                           Band{"Dahinter", 50000, 400, 1000, 1000},
                                            Band{"LeeresBand", 200, 0, 10, 10}),
                          [](const ::testing::TestParamInfo<Band>& info) { return info.param.name; });
 

@@ -21,7 +21,9 @@ constexpr int kDruckGewicht = 600;
 // The printer font's line height, in 0.1 mm.
 constexpr double kDruckSchrifthoehe = 44.0;
 
-QString Zeile(const std::string& zeile) { return QString::fromUtf8(zeile.data(), static_cast<qsizetype>(zeile.size())); }
+QString Zeile(const std::string& zeile) {
+  return QString::fromUtf8(zeile.data(), static_cast<qsizetype>(zeile.size()));
+}
 
 }  // namespace
 

@@ -19,9 +19,8 @@ bool MitDialogDrucken(QWidget* eltern, QPrinter& drucker, const Seitenmaler& mal
   if (dialog.exec() != QDialog::Accepted) return false;
   if (maler(drucker)) return true;
   const QString datei = drucker.outputFileName();
-  const QString text = datei.isEmpty()
-                           ? QStringLiteral("Der Drucker kann nicht geöffnet werden.")
-                           : QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(datei);
+  const QString text = datei.isEmpty() ? QStringLiteral("Der Drucker kann nicht geöffnet werden.")
+                                       : QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(datei);
   QMessageBox box(QMessageBox::Warning, QStringLiteral("Kadrel"), text, QMessageBox::Ok, eltern);
   box.setTextFormat(Qt::PlainText);
   box.exec();

@@ -48,7 +48,8 @@ void Schreiben(const QString& pfad, const QByteArray& bytes) {
 }
 
 int PdfSeiten(const QString& pfad) {
-  return static_cast<int>(QString::fromLatin1(Inhalt(pfad)).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))));
+  return static_cast<int>(
+      QString::fromLatin1(Inhalt(pfad)).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))));
 }
 
 // Texts of a menu's items as shown; separators as "-", hidden items left out.
@@ -116,11 +117,12 @@ TEST_F(MainFrameTest, MenuesMitIhrenTexten) {
                          QStringLiteral("Drucker&einrichtung..."), QStringLiteral("-"), QStringLiteral("Letzte Datei"),
                          QStringLiteral("-"), QStringLiteral("&Beenden")}));
   EXPECT_FALSE(Aktion(Id::kLetzteDatei)->isEnabled());
-  EXPECT_EQ(Menuetexte(menues[1]->menu()), (QStringList{QStringLiteral("Daten Ändern"),
-                                                        QStringLiteral("Ergebnisse ausgeben"),
-                                                        QStringLiteral("Ergebnisse einlesen")}));
-  EXPECT_EQ(Menuetexte(menues[2]->menu()), (QStringList{QStringLiteral("&Symbolleiste"), QStringLiteral("S&tatusleiste"),
-                                                        QStringLiteral("Grafik"), QStringLiteral("Text")}));
+  EXPECT_EQ(Menuetexte(menues[1]->menu()),
+            (QStringList{QStringLiteral("Daten Ändern"), QStringLiteral("Ergebnisse ausgeben"),
+                         QStringLiteral("Ergebnisse einlesen")}));
+  EXPECT_EQ(Menuetexte(menues[2]->menu()),
+            (QStringList{QStringLiteral("&Symbolleiste"), QStringLiteral("S&tatusleiste"), QStringLiteral("Grafik"),
+                         QStringLiteral("Text")}));
   EXPECT_EQ(Menuetexte(menues[3]->menu()),
             (QStringList{QStringLiteral("Inf&o über Kadrel..."), QStringLiteral("Hilfe")}));
 }
@@ -139,11 +141,11 @@ TEST_F(MainFrameTest, SymbolleisteMitNeunKnoepfenUndTooltips) {
 
 // Copy, cut, paste, undo and the pane keys exist but nothing handles them.
 TEST_F(MainFrameTest, UnbehandelteTastenBleibenGesperrt) {
-  const QList<QKeySequence> gesperrt = {
-      QKeySequence(Qt::CTRL | Qt::Key_C),   QKeySequence(Qt::CTRL | Qt::Key_Insert), QKeySequence(Qt::CTRL | Qt::Key_X),
-      QKeySequence(Qt::SHIFT | Qt::Key_Delete), QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert),
-      QKeySequence(Qt::CTRL | Qt::Key_Z),   QKeySequence(Qt::ALT | Qt::Key_Backspace), QKeySequence(Qt::Key_F6),
-      QKeySequence(Qt::SHIFT | Qt::Key_F6)};
+  const QList<QKeySequence> gesperrt = {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert),
+                                        QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete),
+                                        QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert),
+                                        QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace),
+                                        QKeySequence(Qt::Key_F6),           QKeySequence(Qt::SHIFT | Qt::Key_F6)};
   int gefunden = 0;
   for (const QAction* a : frame->actions()) {
     if (gesperrt.contains(a->shortcut())) {
@@ -338,7 +340,9 @@ TEST_F(MainFrameTest, SpeichernInFehlendenOrdnerNenntDieDatei) {
 
 TEST_F(MainFrameTest, DefekteDateiWirdGemeldetUndLaesstDasDokument) {
   const QString pfad = Pfad("kaputt.kdr");
-  Schreiben(pfad, QByteArray("\x05\x00\x01" "a", 4));
+  Schreiben(pfad, QByteArray("\x05\x00\x01"
+                             "a",
+                             4));
   Doc().Eingabezeilen = {"bleibt"};
   ModalSkript skript({ModalSkript::Abbrechen()});
   EXPECT_FALSE(frame->DateiLaden(pfad));
@@ -351,7 +355,9 @@ TEST_F(MainFrameTest, DefekteDateiWirdGemeldetUndLaesstDasDokument) {
 
 TEST_F(MainFrameTest, GezogeneDateiWirdGeoeffnet) {
   const QString pfad = Pfad("gezogen.kdr");
-  Schreiben(pfad, QByteArray("\x01\x00\x03" "abc", 6));
+  Schreiben(pfad, QByteArray("\x01\x00\x03"
+                             "abc",
+                             6));
   QMimeData daten;
   daten.setUrls({QUrl::fromLocalFile(pfad)});
   QDropEvent ablegen(QPointF(10, 10), Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
@@ -395,9 +401,9 @@ TEST_F(MainFrameTest, KontextmenueDatenAendernOeffnetDenDatendialog) {
   QContextMenuEvent rechts(QContextMenuEvent::Mouse, QPoint(20, 20), flaeche->mapToGlobal(QPoint(20, 20)));
   QApplication::sendEvent(flaeche, &rechts);
   EXPECT_EQ(titel, QStringLiteral("Kontextmenü"));
-  EXPECT_EQ(punkte, (QStringList{QStringLiteral("Daten ändern"), QStringLiteral("Datei neu"),
-                                 QStringLiteral("Datei Öffnen"), QStringLiteral("Datei speichern unter"),
-                                 QStringLiteral("Grafik"), QStringLiteral("Text")}));
+  EXPECT_EQ(punkte,
+            (QStringList{QStringLiteral("Daten ändern"), QStringLiteral("Datei neu"), QStringLiteral("Datei Öffnen"),
+                         QStringLiteral("Datei speichern unter"), QStringLiteral("Grafik"), QStringLiteral("Text")}));
   EXPECT_EQ(skript.fenster, QStringList{QStringLiteral("DlgInput")});
 }
 
@@ -430,7 +436,8 @@ TEST_F(MainFrameTest, RundreiseNeuDialogRechnenSpeichernOeffnen) {
   const Textliste& wieder = zweites.GetDocument().Detailergebnisse;
   ASSERT_EQ(wieder.size(), details.size() + 2);
   EXPECT_TRUE(std::equal(details.begin(), details.end(), wieder.begin()));
-  EXPECT_EQ(wieder.back(), "Zur Berechnung der Parameterfunktion sind mindestens 3 Kapillardruckmessungen erforderlich!");
+  EXPECT_EQ(wieder.back(),
+            "Zur Berechnung der Parameterfunktion sind mindestens 3 Kapillardruckmessungen erforderlich!");
   EXPECT_FALSE(zweites.isWindowModified());
   EXPECT_EQ(zweites.ZuletztGeoeffnet().value(0), pfad);
 }
@@ -444,8 +451,9 @@ TEST_F(MainFrameTest, ErgebnisseAusgebenUndEinlesen) {
   Doc().Detailergebnisse.clear();
   Aktion(Id::kErgebnisseEinlesen)->trigger();
   QDir::setCurrent(vorher);
-  EXPECT_EQ(skript.meldungen, (QStringList{QStringLiteral("Die Detailergebnisse sind in die Datei aus.txt geschrieben!"),
-                                           QStringLiteral("3 Zeilen wurden eingelesen")}));
+  EXPECT_EQ(skript.meldungen,
+            (QStringList{QStringLiteral("Die Detailergebnisse sind in die Datei aus.txt geschrieben!"),
+                         QStringLiteral("3 Zeilen wurden eingelesen")}));
   EXPECT_EQ(Doc().Detailergebnisse.size(), 3u);
 }
 

@@ -207,15 +207,27 @@ TEST_F(DlgInputTest, VorlageUndTabulatorfolge) {
     if ((w->focusPolicy() & Qt::TabFocus) != 0 && w->window() == &dlg && w != &dlg) folge.push_back(w->objectName());
     w = w->nextInFocusChain();
   } while (w != Kind<QCheckBox>("einzelmessung") && folge.size() < 40);
-  EXPECT_EQ(folge,
-            (std::vector<QString>{
-                QStringLiteral("einzelmessung"), QStringLiteral("permeabilitaet"), QStringLiteral("liste"),
-                QStringLiteral("zeile"), QStringLiteral("ok"), QStringLiteral("abbrechen"), QStringLiteral("testdaten"),
-                QStringLiteral("dateiEinlesen"), QStringLiteral("grafikAlfa"), QStringLiteral("grafikBeta"),
-                QStringLiteral("grafikSperrdruck"), QStringLiteral("grafikMinSaettigung"),
-                QStringLiteral("grafikGesamt"), QStringLiteral("tabelleDetail"), QStringLiteral("tabelleNormierung"),
-                QStringLiteral("tabelleFunktion"), QStringLiteral("zeileAendern"), QStringLiteral("zeileAnhaengen"),
-                QStringLiteral("zeileEinfuegen"), QStringLiteral("zeileLoeschen"), QStringLiteral("polynom3")}));
+  EXPECT_EQ(folge, (std::vector<QString>{QStringLiteral("einzelmessung"),
+                                         QStringLiteral("permeabilitaet"),
+                                         QStringLiteral("liste"),
+                                         QStringLiteral("zeile"),
+                                         QStringLiteral("ok"),
+                                         QStringLiteral("abbrechen"),
+                                         QStringLiteral("testdaten"),
+                                         QStringLiteral("dateiEinlesen"),
+                                         QStringLiteral("grafikAlfa"),
+                                         QStringLiteral("grafikBeta"),
+                                         QStringLiteral("grafikSperrdruck"),
+                                         QStringLiteral("grafikMinSaettigung"),
+                                         QStringLiteral("grafikGesamt"),
+                                         QStringLiteral("tabelleDetail"),
+                                         QStringLiteral("tabelleNormierung"),
+                                         QStringLiteral("tabelleFunktion"),
+                                         QStringLiteral("zeileAendern"),
+                                         QStringLiteral("zeileAnhaengen"),
+                                         QStringLiteral("zeileEinfuegen"),
+                                         QStringLiteral("zeileLoeschen"),
+                                         QStringLiteral("polynom3")}));
 
   // Tab through the list into the edit and on: leaving the edit without a
   // selection commits nothing and says so.
