@@ -2,6 +2,7 @@
 // symbols, legends and grid land, with which pen and font.
 #include "Aufzeichnungsflaeche.h"
 #include "Diagramm.h"
+#include "Diagrammdaten.h"
 #include "FakePlattform.h"
 #include "KadrelDoc.h"
 
@@ -39,25 +40,11 @@ class Zeichnen : public ::testing::Test {
   }
 
   void Kurve(const std::vector<float>& x, const std::vector<float>& y, const std::vector<float>& y1) {
-    doc.iTabelle = 0;
-    doc.iGrafik = 0;
-    doc.Maxwerte = static_cast<int>(x.size());
-    for (std::size_t i = 0; i < x.size(); ++i) {
-      doc.X[i] = x[i];
-      doc.Y[i] = y[i];
-      doc.Y1[i] = y1[i];
-    }
+    KurveFuellen(doc, x, y, y1);
   }
 
   void Parameter(const std::vector<float>& x, const std::vector<float>& y2, const std::vector<float>& y3) {
-    doc.iTabelle = 2;
-    doc.iGrafik = 3;
-    doc.iMax2Werte = static_cast<int>(x.size());
-    for (std::size_t k = 0; k < x.size(); ++k) {
-      doc.X2[k] = x[k];
-      doc.Y2[k] = y2[k];
-      doc.Y3[k] = y3[k];
-    }
+    ParameterFuellen(doc, 2, 3, x, y2, y3);
   }
 
   void Kurvenschar() {

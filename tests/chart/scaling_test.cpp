@@ -1,5 +1,6 @@
 // Axis scaling: tick steps, first ticks, ranges, plot sizes and the mapping.
 #include "Diagramm.h"
+#include "Diagrammdaten.h"
 #include "FakePlattform.h"
 #include "KadrelDoc.h"
 #include "Skalierung.h"
@@ -63,26 +64,9 @@ INSTANTIATE_TEST_SUITE_P(Beispiele, StartTest,
 class Skalieren : public ::testing::Test {
  protected:
   // Fills the curve chart with (x, y) pairs; the computed curve follows y.
-  void Kurve(const std::vector<float>& x, const std::vector<float>& y) {
-    doc.iTabelle = 0;
-    doc.iGrafik = 0;
-    doc.Maxwerte = static_cast<int>(x.size());
-    for (std::size_t i = 0; i < x.size(); ++i) {
-      doc.X[i] = x[i];
-      doc.Y[i] = y[i];
-      doc.Y1[i] = y[i];
-    }
-  }
-  // Fills the parameter chart with given values y2 and regression values y3.
+  void Kurve(const std::vector<float>& x, const std::vector<float>& y) { KurveFuellen(doc, x, y, y); }
   void Parameter(const std::vector<float>& x, const std::vector<float>& y2, const std::vector<float>& y3) {
-    doc.iTabelle = 1;
-    doc.iGrafik = 1;
-    doc.iMax2Werte = static_cast<int>(x.size());
-    for (std::size_t k = 0; k < x.size(); ++k) {
-      doc.X2[k] = x[k];
-      doc.Y2[k] = y2[k];
-      doc.Y3[k] = y3[k];
-    }
+    ParameterFuellen(doc, 1, 1, x, y2, y3);
   }
 
   FakePlattform plattform;
