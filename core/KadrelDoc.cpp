@@ -138,6 +138,7 @@ void CKadrelDoc::Initialisieren() {
   iMax2Werte = 0;
   iKoeff = 2;
   kmax = 0;
+  iScharKurven = 0;
 }
 
 void CKadrelDoc::Berechnung() {
@@ -153,6 +154,7 @@ void CKadrelDoc::Berechnung() {
     Parameterliste.push_back("");
     Parameterliste.push_back(kParameterKopf);
     Parameterliste.push_back("");
+    Messkurven.clear();
     int status = 0;
     for (int i = 0; iStart < iMaxZeilen && status == 0 && i < iMaxZeilen; ++i) {
       if (i == 0) Initialisieren();
@@ -164,14 +166,27 @@ void CKadrelDoc::Berechnung() {
       if (status == 1) plattform_.Meldung("ABBRUCH!");
       AlfaBeta();
       Nachrechnung(status);
+      MesskurveMerken(status);
       if (bEinzelmessung == 1) status = 1;
     }
   }
 
   Korrelation();
 
+  ++iLauf;
   bNeuRechnen = 0;
   plattform_.WarteCursor(false);
+}
+
+void CKadrelDoc::MesskurveMerken(int status) {
+  Messkurve kurve;
+  kurve.Perm = Perm;
+  kurve.Kern = Kern;
+  kurve.PcSperrdruck = PcSperrdruck;
+  kurve.Pc.assign(Pc, Pc + Maxwerte);
+  kurve.Shg.assign(Shg, Shg + Maxwerte);
+  kurve.iNormiert = status;
+  Messkurven.push_back(std::move(kurve));
 }
 
 // A block that fills all 100 point slots is not evaluated, nor is anything
@@ -200,6 +215,7 @@ void CKadrelDoc::Korrelation() {
     Nullen(Y3);
     for (auto& kurve : XK) Nullen(kurve);
     for (auto& kurve : YK) Nullen(kurve);
+    iScharKurven = 0;
   }
   Grafikdaten();
 }

@@ -3,6 +3,10 @@
 #include <string>
 #include <string_view>
 
+#include <vector>
+
+#include "Messkurve.h"
+#include "Scharparameter.h"
 #include "Textliste.h"
 
 class Archiv;
@@ -23,6 +27,9 @@ class CKadrelDoc {
   void OnDatenAendern();
   void OnErgebnisseAusgeben();
   void OnErgebnisseEinlesen();
+  // Writes `liste` to aus.txt as "Ergebnisse ausgeben" does and shows
+  // `erfolgsmeldung`; false (after a message) when the file was not written.
+  bool ListeAusgeben(const Textliste& liste, const std::string& erfolgsmeldung);
 
   // Loads a document file from its bytes; on failure returns false with the
   // reason in `fehler` and leaves the document as it was.
@@ -112,6 +119,16 @@ class CKadrelDoc {
   std::string Y1Text;
   std::string Meldung;
 
+  // Kept for the analyses beside the evaluation; never read by the run.
+  // Every measurement the last measurement loop read completely, in input order.
+  std::vector<Messkurve> Messkurven;
+  // The family's parameters of the curves it computed: rows 0 .. iScharKurven - 1.
+  Scharparameter Schar[5];
+  int iScharKurven = 0;
+  // Counts the calculation runs, so that results derived from a run can tell
+  // when they are out of date.
+  int iLauf = 0;
+
  private:
   // Column header of the parameter list, above the summary rows and the test rows.
   static constexpr const char* kParameterKopf =
@@ -121,6 +138,8 @@ class CKadrelDoc {
   void DatenUebernehmen(const EingabeDaten& dialog);
   void Korrelation();
   void ZuVieleWerteMelden();
+  // Keeps the measurement just evaluated in Messkurven.
+  void MesskurveMerken(int status);
 
   // Reads the seven numbers of a summary row; returns how many were read
   // (-1 for a blank row).

@@ -52,22 +52,25 @@ Textliste StueckeLesen(std::string_view bytes, int maxStuecke) {
 void CKadrelDoc::OnErgebnisseAusgeben() {
   const Textliste* liste = GewaehlteListe();
   if (liste == nullptr) return;
+  ListeAusgeben(*liste, kGeschrieben[iTabelle]);
+}
 
+bool CKadrelDoc::ListeAusgeben(const Textliste& liste, const std::string& erfolgsmeldung) {
   // The whole text is converted before anything is written, so a line the
   // code page cannot hold leaves the previous file untouched.
   std::string bytes;
   std::string fehler;
   std::string zeile;
-  if (!liste->empty()) {
+  if (!liste.empty()) {
     if (!text::Utf8NachCp1252(GetPathName(), zeile, &fehler)) {
       plattform_.Meldung(kNichtGeschrieben + text::Format("Dateiname des Dokuments: %s", fehler));
-      return;
+      return false;
     }
     bytes += zeile + '\n';
-    for (std::size_t i = 0; i < liste->size(); ++i) {
-      if (!text::Utf8NachCp1252((*liste)[i], zeile, &fehler)) {
+    for (std::size_t i = 0; i < liste.size(); ++i) {
+      if (!text::Utf8NachCp1252(liste[i], zeile, &fehler)) {
         plattform_.Meldung(kNichtGeschrieben + text::Format("%d.Zeile: %s", static_cast<long long>(i + 1), fehler));
-        return;
+        return false;
       }
       bytes += zeile + '\n';
     }
@@ -75,9 +78,10 @@ void CKadrelDoc::OnErgebnisseAusgeben() {
 
   if (!text::DateiSchreiben(kErgebnisdatei, bytes, fehler)) {
     plattform_.Meldung(kNichtGeschrieben + fehler);
-    return;
+    return false;
   }
-  plattform_.Meldung(kGeschrieben[iTabelle]);
+  plattform_.Meldung(erfolgsmeldung);
+  return true;
 }
 
 void CKadrelDoc::OnErgebnisseEinlesen() {

@@ -72,6 +72,7 @@ void CKadrelDoc::Gesamtgrafik() {
   const float Pcmax = MaxPchg;
   for (auto& kurve : XK) std::fill(std::begin(kurve), std::end(kurve), 0.0f);
   for (auto& kurve : YK) std::fill(std::begin(kurve), std::end(kurve), 0.0f);
+  iScharKurven = 0;
 
   for (int j = 0; j < 5; ++j) {
     const float l = static_cast<float>(j - 2);
@@ -124,6 +125,8 @@ void CKadrelDoc::Gesamtgrafik() {
       XK[j][q] = sw;
       YK[j][q] = static_cast<float>(pc);
     }
+    Schar[j] = {alfa, beta, pcSperr, swMin, Pcmax};
+    iScharKurven = j + 1;
   }
 }
 

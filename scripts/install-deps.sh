@@ -10,6 +10,9 @@ pakete=(
   libgtest-dev nlohmann-json3-dev
   fonts-liberation fonts-dejavu-core
   locales poppler-utils xauth xvfb
+  libceres-dev libeigen3-dev
+  clang libclang-rt-14-dev
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 
 fehlend=()

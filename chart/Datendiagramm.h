@@ -1,0 +1,62 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "Zeichenmittel.h"
+
+// A chart given by its data rather than by the document's display options:
+// the charts of the analyses beside the evaluation. It is drawn in the frame,
+// fonts and layout of the other charts, by the same drawing routine, on
+// screen, on paper and in the export.
+
+enum class Achsenart { Linear, Logarithmisch };
+
+// One axis: its kind, its label and, if wanted, a fixed range instead of the
+// range of the data.
+struct Achsenvorgabe {
+  Achsenart art = Achsenart::Linear;
+  std::string text;
+  bool festerBereich = false;
+  double min = 0.0;
+  double max = 0.0;
+};
+
+enum class Reihenart {
+  Linie,   // points joined by straight lines
+  Sterne,  // the chart's star symbol at each point
+  Balken   // a vertical bar from the bottom of the frame to each point
+};
+
+// One series of points in data units.
+struct Datenreihe {
+  Reihenart art = Reihenart::Linie;
+  Stift stift;
+  std::vector<double> x;
+  std::vector<double> y;
+};
+
+// A short dashed mark on the y axis at a value, e.g. an entry pressure.
+struct Achsenmarke {
+  double y = 0.0;
+  Stift stift;
+};
+
+// One line of the legend below the frame: a sample of the series' look and
+// its text.
+struct Legendeneintrag {
+  Reihenart art = Reihenart::Linie;
+  Stift stift;
+  std::string text;
+};
+
+struct Datendiagramm {
+  std::string titel;
+  std::string untertitel;
+  Achsenvorgabe x;
+  Achsenvorgabe y;
+  std::vector<Datenreihe> reihen;
+  std::vector<Achsenmarke> ymarken;
+  std::vector<Legendeneintrag> legende;
+  std::string info;
+};
