@@ -17,6 +17,8 @@ namespace {
 // half as long.
 constexpr int kXTick = 20;
 constexpr int kYTick = 10;
+// The left edge of the page in chart units, with a millimetre to spare.
+constexpr int kSeitenrand = -400 + 10;
 // Length of the mark on the y axis, into the frame.
 constexpr int kMarkenLaenge = 60;
 // The legend: rows 40 apart from just below the x axis text, in at most two
@@ -50,6 +52,17 @@ void Muster(Zeichenflaeche& dc, Reihenart art, int x, int y) {
   }
 }
 
+// Returns k such that every k-th of `anzahl` labels spread evenly over
+// `laenge` keeps a gap of 10 units to the next when each takes `groesse`.
+int Jede(int anzahl, int laenge, int groesse) {
+  int jede = 1;
+  if (anzahl > 1) {
+    const double abstand = static_cast<double>(laenge) / (anzahl - 1);
+    while (jede < anzahl && groesse + 10 > abstand * jede) ++jede;
+  }
+  return jede;
+}
+
 }  // namespace
 
 void Diagramm::DatenZeichnen(Zeichenflaeche& dc) const {
@@ -65,7 +78,10 @@ void Diagramm::DatenZeichnen(Zeichenflaeche& dc) const {
 
   dc.SchriftWaehlen(kSchriftF2);
   dc.TextZentriertOben(W / 2, 150, daten_->untertitel);
-  dc.TextZentriertOben(-50, 100, daten_->y.text);
+  // A long y axis text moves right just as far as keeps it on the page,
+  // whose left edge is the surface's origin.
+  const int ytext = std::max(-50, kSeitenrand + dc.TextAusdehnung(daten_->y.text).breite / 2);
+  dc.TextZentriertOben(ytext, 100, daten_->y.text);
   dc.TextZentriertOben(W / 2, -H - 70, daten_->x.text);
 
   dc.SchriftWaehlen(kSchriftF3);
@@ -121,11 +137,7 @@ void Diagramm::DatenXAchse(Zeichenflaeche& dc) const {
     breitester = std::max(breitester, dc.TextAusdehnung(t.text).breite);
     ++beschriftet;
   }
-  int jede = 1;
-  if (beschriftet > 1) {
-    const double abstand = static_cast<double>(W) / (beschriftet - 1);
-    while (jede < beschriftet && breitester + 10 > abstand * jede) ++jede;
-  }
+  const int jede = Jede(beschriftet, W, breitester);
   int nummer = 0;
   for (const Achsentick& t : ticks) {
     const double a = xachse_.Anteil(t.wert);
@@ -141,14 +153,19 @@ void Diagramm::DatenXAchse(Zeichenflaeche& dc) const {
 }
 
 void Diagramm::DatenYAchse(Zeichenflaeche& dc) const {
-  for (const Achsentick& t : yachse_.Ticks()) {
+  const std::vector<Achsentick> ticks = yachse_.Ticks();
+  int beschriftet = 0;
+  for (const Achsentick& t : ticks) beschriftet += t.text.empty() ? 0 : 1;
+  const int jede = Jede(beschriftet, hoehe, dc.TextAusdehnung("0").hoehe);
+  int nummer = 0;
+  for (const Achsentick& t : ticks) {
     const int yt = DatenPunkt(xachse_.Min(), t.wert).y;
     if (t.text.empty()) {
       dc.Linie(0, yt, -kYTick / 2, yt);
       continue;
     }
     dc.Linie(0, yt, -kYTick, yt);
-    dc.TextZentriertOben(-130, yt + 20, t.text);
+    if (nummer++ % jede == 0) dc.TextZentriertOben(-130, yt + 20, t.text);
   }
 }
 

@@ -43,7 +43,7 @@ class CMainFrame : public QMainWindow {
   CKadrelView* TextAnsicht() const { return text_; }
   CGrafik* GrafikAnsicht() const { return grafik_; }
   // The menu "&Auswertung", where the analyses register their commands and views.
-  CAuswertungMenue& Auswertung() const { return *auswertung_; }
+  CAuswertungMenue* Auswertung() const { return auswertung_; }
   // The action of a command id of the menus, toolbar and accelerators.
   QAction* Aktion(int id) const;
   QStringList ZuletztGeoeffnet() const;

@@ -35,6 +35,9 @@ void CGrafik::OnInitialUpdate() {
 }
 
 void CGrafik::OnGrafiklupe() {
+  // The magnifier rescales at once: with the chart shown now, not the one of
+  // the last paint, which its source may have replaced since.
+  DatenAbfragen();
   m_diagramm.OnGrafiklupe();
   viewport()->update();
 }

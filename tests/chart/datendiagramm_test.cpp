@@ -297,4 +297,29 @@ TEST_F(DatenZeichnen, ZurueckZumDiagrammDerOptionen) {
   }
 }
 
+// On a low frame, the labels of thirty decades would run into each other:
+// every third is written (25 units a decade, 45 a label).
+TEST_F(DatenZeichnen, VieleDekadenAufDerYAchseAusgeduennt) {
+  Datendiagramm daten = Druckkurve();
+  daten.reihen = {{Reihenart::Linie, kRot, {0, 1}, {1e-15, 1e15}}};
+  Aufnehmen(daten);
+  const auto texte = YBeschriftung();
+  ASSERT_EQ(texte.size(), 11u);
+  EXPECT_EQ(texte.front().second, "1e-015");
+  EXPECT_EQ(texte.back().second, "1e+015");
+  for (std::size_t i = 1; i < texte.size(); ++i) EXPECT_GE(texte[i].first - texte[i - 1].first, 55) << i;
+}
+
+// A y axis text too long for the left margin moves right until it starts
+// on the page (chart x -400 is the page's left edge).
+TEST_F(DatenZeichnen, LangerYTextBleibtAufDerSeite) {
+  Datendiagramm daten = Druckkurve();
+  daten.y.text = "Höhe über freiem Wasserspiegel [m]";
+  Aufnehmen(daten);
+  const Eintrag* e = flaeche.Text(daten.y.text);
+  ASSERT_NE(e, nullptr);
+  // 34 characters of 27.5 units: 935 wide, so its centre is at -390 + 467.
+  EXPECT_EQ(e->punkte[0], (Punkt{77, 100}));
+}
+
 }  // namespace

@@ -60,9 +60,9 @@ class Auswertung : public ::testing::Test {
     QSettings().clear();
     frame = std::make_unique<CMainFrame>();
     frame->GetDocument().Detailergebnisse = {" Detail 1", " Detail 2"};
-    befehl_ = frame->Auswertung().BefehlHinzufuegen(QStringLiteral("Lagerstättenbedingungen..."));
-    a_ = frame->Auswertung().AnsichtHinzufuegen(QStringLiteral("Thomeer-Parameter"), eins.Ansicht());
-    b_ = frame->Auswertung().AnsichtHinzufuegen(QStringLiteral("Porenradien"), zwei.Ansicht(false));
+    befehl_ = frame->Auswertung()->BefehlHinzufuegen(QStringLiteral("Lagerstättenbedingungen..."));
+    a_ = frame->Auswertung()->AnsichtHinzufuegen(QStringLiteral("Thomeer-Parameter"), eins.Ansicht());
+    b_ = frame->Auswertung()->AnsichtHinzufuegen(QStringLiteral("Porenradien"), zwei.Ansicht(false));
   }
 
   const Textliste* GezeigteListe() const { return frame->TextAnsicht()->Liste(); }
@@ -95,7 +95,7 @@ TEST_F(Auswertung, MenueNachAnsichtVorHilfe) {
   EXPECT_FALSE(befehl_->isCheckable());
   EXPECT_TRUE(a_->isCheckable());
   EXPECT_FALSE(a_->isChecked());
-  EXPECT_EQ(frame->Auswertung().Aktiv(), nullptr);
+  EXPECT_EQ(frame->Auswertung()->Aktiv(), nullptr);
 }
 
 TEST_F(Auswertung, AnhakenZeigtListeUndDiagrammAbhakenDieDerOptionen) {
@@ -111,7 +111,7 @@ TEST_F(Auswertung, AnhakenZeigtListeUndDiagrammAbhakenDieDerOptionen) {
 
   a_->trigger();
   EXPECT_FALSE(a_->isChecked());
-  EXPECT_EQ(frame->Auswertung().Aktiv(), nullptr);
+  EXPECT_EQ(frame->Auswertung()->Aktiv(), nullptr);
   EXPECT_EQ(GezeigteListe(), &frame->GetDocument().Detailergebnisse);
   EXPECT_EQ(GezeigtesDiagramm(), nullptr);
   EXPECT_NE(frame->GrafikAnsicht()->GetDiagramm().Art(), Diagrammart::Daten);
@@ -132,8 +132,8 @@ TEST_F(Auswertung, HoechstensEineAngehakt) {
   b_->trigger();
   EXPECT_FALSE(a_->isChecked());
   EXPECT_TRUE(b_->isChecked());
-  ASSERT_NE(frame->Auswertung().Aktiv(), nullptr);
-  EXPECT_EQ(frame->Auswertung().Aktiv()->ausgabeMeldung, "Zwei ist in die Datei aus.txt geschrieben!");
+  ASSERT_NE(frame->Auswertung()->Aktiv(), nullptr);
+  EXPECT_EQ(frame->Auswertung()->Aktiv()->ausgabeMeldung, "Zwei ist in die Datei aus.txt geschrieben!");
   EXPECT_EQ(GezeigteListe(), &zwei.liste);
   EXPECT_EQ(GezeigtesDiagramm(), &zwei.diagramm);
   b_->trigger();

@@ -209,6 +209,13 @@ TEST_F(Ansicht, DatenquelleBeimMalenUndDrucken) {
   EXPECT_GT(gefragt, vorDemDruck);
   EXPECT_EQ(PdfSeiten(ordner.filePath(QStringLiteral("daten.pdf"))), 1);
 
+  // The magnifier rescales at once, with the chart the source gives now.
+  const Datendiagramm neu = daten;
+  antwort = &neu;
+  grafik.OnGrafiklupe();
+  EXPECT_EQ(grafik.GetDiagramm().GetDatendiagramm(), &neu);
+  EXPECT_EQ(grafik.GetDiagramm().breite, 1950);
+
   antwort = nullptr;
   grafik.viewport()->grab();
   EXPECT_EQ(grafik.GetDiagramm().Art(), Diagrammart::Kurve);
