@@ -201,8 +201,10 @@ void DlgInput::SignaleVerbinden() {
     Bedienen([this] {
       // The import adds line after line between its questions; the list box
       // takes them all at once at the end instead of laying itself out
-      // anew at every question.
-      sammlung_.emplace();
+      // anew at every question. The collection starts from what the box
+      // shows, so an import that empties nothing (a cancelled file dialog,
+      // a file that cannot be read) leaves the box as it was.
+      sammlung_.emplace(modell_->stringList());
       logik_.FileOpen();
       modell_->setStringList(*sammlung_);
       sammlung_.reset();

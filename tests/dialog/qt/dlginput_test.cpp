@@ -85,6 +85,8 @@ class Antworter {
 
   std::deque<bool> antworten;
   std::string datei;
+  // Cancels the open-file dialog instead of choosing `datei`.
+  bool dateiAbbrechen = false;
   QString dateiFilter;
 
  private:
@@ -100,6 +102,10 @@ class Antworter {
       }
     } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
       dateiFilter = dialog->nameFilters().join(QStringLiteral(";"));
+      if (dateiAbbrechen) {
+        dialog->reject();
+        return;
+      }
       dialog->selectFile(QString::fromStdString(datei));
       static_cast<QDialog*>(dialog)->accept();
     }
@@ -458,6 +464,76 @@ TEST_F(DlgInputTest, DateiEinlesen) {
   EXPECT_EQ(Zeilen()[1], "   0.0500          0.00000 ");
   std::filesystem::remove(pfad);
 }
+
+// Every way through "Datei einlesen" ends with the list box showing exactly
+// the working lines the dialog hands back.
+struct EinlesenFall {
+  const char* name;
+  // File content; null: the file dialog is cancelled; "" with `fehlt`: the
+  // chosen file does not exist.
+  const char* inhalt;
+  bool fehlt;
+  std::vector<std::string> zeilen;  // the lines afterwards
+  std::size_t boxen;                // messages and questions shown
+  const char* hinweis;
+};
+
+class DateiEinlesenWege : public DlgInputTest, public ::testing::WithParamInterface<EinlesenFall> {};
+
+TEST_P(DateiEinlesenWege, ListeZeigtDieArbeitszeilen) {
+  const EinlesenFall& f = GetParam();
+  const std::filesystem::path pfad =
+      std::filesystem::temp_directory_path() / (std::string("kadrel-dlginput-") + f.name + ".txt");
+  std::filesystem::remove(pfad);
+  if (f.inhalt != nullptr && !f.fehlt) std::ofstream(pfad, std::ios::binary) << f.inhalt;
+  antworter.datei = pfad.string();
+  antworter.dateiAbbrechen = f.inhalt == nullptr;
+  Oeffnen(kMessung);
+
+  Klick(Kind<QPushButton>("dateiEinlesen"));
+  ASSERT_TRUE(Warten([&] { return QApplication::activeModalWidget() == nullptr; }));
+  Ruhe();
+  EXPECT_EQ(Zeilen(), f.zeilen);
+  EXPECT_EQ(dlg.Daten().Eingabezeilen, f.zeilen);
+  EXPECT_EQ(plattform.protokoll.size(), f.boxen);
+  EXPECT_EQ(Hinweis(), QString::fromUtf8(f.hinweis));
+  if (f.fehlt) {
+    ASSERT_FALSE(plattform.protokoll.empty());
+    EXPECT_EQ(plattform.protokoll[0].text.rfind("Die Datei " + pfad.string() + " kann nicht geöffnet werden", 0), 0u)
+        << plattform.protokoll[0].text;
+  }
+
+  // A line appended afterwards joins the lines the user sees.
+  Klick(Kind<QRadioButton>("zeileAnhaengen"));
+  QTest::mouseClick(Zeile(), Qt::LeftButton);
+  Tippen(QStringLiteral("PERMEABILITAET: 9 Z"));
+  QTest::keyClick(Zeile(), Qt::Key_Tab);
+  Ruhe();
+  ASSERT_TRUE(Warten([&] { return QApplication::activeModalWidget() == nullptr; }));
+  Ruhe();
+  EXPECT_EQ(Zeilen(), dlg.Daten().Eingabezeilen);
+  std::filesystem::remove(pfad);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Wege, DateiEinlesenWege,
+    ::testing::Values(EinlesenFall{"Abgebrochen", nullptr, false, kMessung, 0, ""},
+                      EinlesenFall{"NichtZuOeffnen", "", true, kMessung, 1, ""},
+                      EinlesenFall{"DurchMeldungBeendet",
+                                   "PERMEABILITAET: 125.3 K17\n0.05 0.1\n",
+                                   false,
+                                   {"PERMEABILITAET: 125.3 K17"},
+                                   3,
+                                   "1 Zeilen wurden eingelesen"},
+                      EinlesenFall{
+                          "Vollstaendig",
+                          "PERMEABILITAET: 125.3 K17\n0.05 0.0\n0.30 0.0\n0.80 0.21\n4.00 0.63\nENDE\n",
+                          false,
+                          {"PERMEABILITAET: 125.3 K17", "   0.0500          0.00000 ", "   0.3000          0.00000 ",
+                           "   0.8000          0.21000 ", "   4.0000          0.63000 ", "ENDE"},
+                          3,
+                          "6 Zeilen wurden eingelesen"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DlgInputTest, LangeZeileWirdGanzGezeigt) {
   const std::string lang = "1.5 0.3 " + std::string(90, 'x');
