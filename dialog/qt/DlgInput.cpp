@@ -1,5 +1,6 @@
 #include "DlgInput.h"
 
+#include "ZeichensatzPruefer.h"
 #include "ZeilenDelegate.h"
 
 #include <QAbstractButton>
@@ -129,6 +130,11 @@ void DlgInput::SteuerelementeAnlegen() {
   zeile_->setGeometry(Pixel(7, 28, 115, 14));
   zeile_->setObjectName(QStringLiteral("zeile"));
   zeile_->setMaxLength(Dateneingabe::kMaxZeile);
+  // A character the document file cannot hold never enters the line; the
+  // status line says why, as the save would.
+  pruefer_ = new ZeichensatzPruefer([this](const std::string& grund) { hinweis_->setText(Q(grund)); }, zeile_);
+  zeile_->setValidator(pruefer_);
+  connect(zeile_, &QLineEdit::textChanged, pruefer_, &ZeichensatzPruefer::Merken);
 
   ok_ = knopf(QStringLiteral("OK"), Pixel(304, 7, 50, 14), "ok");
   abbrechen_ = knopf(QStringLiteral("Abbrechen"), Pixel(254, 7, 50, 14), "abbrechen");
@@ -329,7 +335,10 @@ void DlgInput::FelderAnzeigen(const DialogFelder& f) {
   // the limit.
   const QString zeile = Q(f.Zeile);
   zeile_->setMaxLength(std::max(static_cast<int>(Dateneingabe::kMaxZeile), static_cast<int>(zeile.size())));
-  if (zeile_->text() != zeile) zeile_->setText(zeile);
+  if (zeile_->text() != zeile) {
+    pruefer_->Merken(zeile);
+    zeile_->setText(zeile);
+  }
   einzelmessung_->setChecked(f.bEinzelmessung != 0);
   const QString perm = Q(f.Permeabilitaet);
   if (permeabilitaet_->text() != perm) permeabilitaet_->setText(perm);

@@ -3,8 +3,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -533,6 +535,68 @@ INSTANTIATE_TEST_SUITE_P(
                            "   0.8000          0.21000 ", "   4.0000          0.63000 ", "ENDE"},
                           3,
                           "6 Zeilen wurden eingelesen"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The line edit refuses, as typed or pasted, a character the document file
+// cannot hold, and says why in the status line in the words of the save.
+struct ZeichenFall {
+  const char* name;
+  std::vector<std::string> zeilen;
+  const char* eingabe;
+  bool einfuegen;  // pasted with Ctrl+V instead of typed
+  const char* danach;
+  const char* hinweis;
+};
+
+class ZeichenDerDatei : public DlgInputTest, public ::testing::WithParamInterface<ZeichenFall> {};
+
+TEST_P(ZeichenDerDatei, NurSpeicherbareZeichen) {
+  const ZeichenFall& f = GetParam();
+  Oeffnen(f.zeilen);
+  Doppelklick(1);
+  ASSERT_TRUE(Warten([&] { return QApplication::focusWidget() == Zeile(); }));
+  QTest::keyClick(Zeile(), Qt::Key_End);
+  if (f.einfuegen) {
+    QApplication::clipboard()->setText(QString::fromUtf8(f.eingabe));
+    QTest::keyClick(Zeile(), Qt::Key_V, Qt::ControlModifier);
+  } else {
+    // Key events carrying the characters, as a keyboard layout sends them.
+    for (const QChar c : QString::fromUtf8(f.eingabe)) {
+      QKeyEvent druck(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+      QApplication::sendEvent(Zeile(), &druck);
+      QKeyEvent los(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+      QApplication::sendEvent(Zeile(), &los);
+    }
+  }
+  EXPECT_EQ(Zeile()->text(), QString::fromUtf8(f.danach));
+  EXPECT_EQ(Hinweis(), QString::fromUtf8(f.hinweis));
+  EXPECT_TRUE(plattform.protokoll.empty());
+  dlg.reject();
+}
+
+const char* const kOmegaAn26 =
+    "Das Zeichen \"\u03c9\" (U+03C9) an der Stelle 26 ist im Zeichensatz Windows-1252 nicht darstellbar";
+
+INSTANTIATE_TEST_SUITE_P(
+    Eingaben, ZeichenDerDatei,
+    ::testing::Values(
+        ZeichenFall{"GetipptesOmega", kMessung, "\u03c9", false, "PERMEABILITAET: 125.3 K17", kOmegaAn26},
+        ZeichenFall{"EingefuegtesOmega", kMessung, " Kern \u03c9", true, "PERMEABILITAET: 125.3 K17",
+                    "Das Zeichen \"\u03c9\" (U+03C9) an der Stelle 32 ist im Zeichensatz Windows-1252 nicht "
+                    "darstellbar"},
+        ZeichenFall{"EingefuegtesEmoji", kMessung, "\U0001F600", true, "PERMEABILITAET: 125.3 K17",
+                    "Das Zeichen \"\U0001F600\" (U+1F600) an der Stelle 26 ist im Zeichensatz Windows-1252 nicht "
+                    "darstellbar"},
+        ZeichenFall{"Windows1252Zeichen", kMessung, " \u00c4\u20ac\u2026", false,
+                    "PERMEABILITAET: 125.3 K17 \u00c4\u20ac\u2026", "1.Zeile ausgew\u00e4hlt"},
+        // A line that came into the list with such a character (from a UTF-8
+        // import) can still be mended; only a new one is refused.
+        ZeichenFall{"VorhandenesZeichenBleibtBearbeitbar",
+                    {"PERMEABILITAET: 1 A\u03c9", "0 0", "1 0.5", "2 0.8", "ENDE"},
+                    "x",
+                    false,
+                    "PERMEABILITAET: 1 A\u03c9x",
+                    "1.Zeile ausgew\u00e4hlt"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DlgInputTest, LangeZeileWirdGanzGezeigt) {
