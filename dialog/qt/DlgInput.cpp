@@ -2,6 +2,7 @@
 
 #include "ZeichensatzPruefer.h"
 #include "ZeilenDelegate.h"
+#include "ZeilenModell.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -114,7 +115,7 @@ void DlgInput::SteuerelementeAnlegen() {
   permeabilitaet_->setGeometry(Pixel(137, 57, 70, 14));
   permeabilitaet_->setObjectName(QStringLiteral("permeabilitaet"));
 
-  modell_ = new QStringListModel(this);
+  modell_ = new ZeilenModell(this);
   liste_ = new QListView(this);
   liste_->setGeometry(Pixel(7, 44, 116, 124));
   liste_->setObjectName(QStringLiteral("liste"));
@@ -123,7 +124,8 @@ void DlgInput::SteuerelementeAnlegen() {
   liste_->setUniformItemSizes(true);
   liste_->setSelectionMode(QAbstractItemView::SingleSelection);
   liste_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  liste_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // A line wider than the box scrolls; the box keeps its size.
+  liste_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   liste_->setTextElideMode(Qt::ElideNone);
 
   zeile_ = new QLineEdit(this);

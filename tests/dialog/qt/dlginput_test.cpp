@@ -13,9 +13,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <deque>
 #include <filesystem>
@@ -172,9 +174,11 @@ class DlgInputTest : public ::testing::Test {
 
   void Doppelklick(int nummer) {
     QListView* liste = Liste();
+    // On the visible start of the item: a wide item reaches past the box.
     const QRect r = liste->visualRect(liste->model()->index(nummer - 1, 0));
-    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, r.center());
-    QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, r.center());
+    const QPoint ort(std::max(r.left(), 0) + 10, r.center().y());
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, ort);
+    QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, ort);
   }
   // A click as a user makes it: the press, whatever the press sets off, then
   // the release.
@@ -598,6 +602,41 @@ INSTANTIATE_TEST_SUITE_P(
                     "PERMEABILITAET: 1 A\u03c9x",
                     "1.Zeile ausgew\u00e4hlt"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A line wider than the list box can be scrolled into view and shows whole
+// as its tooltip; the box keeps the size and place of the template.
+TEST_F(DlgInputTest, BreiteZeileRolltUndZeigtTooltip) {
+  const std::vector<std::string> kurz = {"PERMEABILITAET: 1 A", "0 0", "1 0.5", "2 0.8", "ENDE"};
+  Oeffnen(kurz);
+  DlgInput vorlage{plattform};
+  EXPECT_EQ(Liste()->geometry(), vorlage.findChild<QListView*>(QStringLiteral("liste"))->geometry());
+  QScrollBar* quer = Liste()->horizontalScrollBar();
+  EXPECT_EQ(quer->maximum(), 0);
+
+  // The first line becomes one wider than the box.
+  const QString lang = QStringLiteral("PERMEABILITAET: 0.00946 AD-258-Kernstrecke-Nord");
+  Doppelklick(1);
+  ASSERT_TRUE(Warten([&] { return QApplication::focusWidget() == Zeile(); }));
+  Tippen(lang);
+  QTest::keyClick(Zeile(), Qt::Key_Tab);
+  ASSERT_TRUE(Warten([&] { return Hinweis() == QStringLiteral("1.Zeile wurde ge\u00e4ndert"); }));
+  Ruhe();
+  ASSERT_EQ(Zeilen().front(), lang.toStdString());
+  const int textBreite = Liste()->fontMetrics().horizontalAdvance(lang);
+  ASSERT_GT(textBreite, Liste()->viewport()->width());
+  EXPECT_GT(quer->maximum(), 0);
+  EXPECT_TRUE(quer->isVisible());
+  quer->setValue(quer->maximum());
+  const QRect ort = Liste()->visualRect(Liste()->model()->index(0, 0));
+  EXPECT_LE(ort.left() + textBreite, Liste()->viewport()->width());
+
+  for (int i = 0; i < Liste()->model()->rowCount(); ++i) {
+    const QModelIndex index = Liste()->model()->index(i, 0);
+    EXPECT_EQ(index.data(Qt::ToolTipRole).toString(), index.data(Qt::DisplayRole).toString());
+  }
+  EXPECT_EQ(Liste()->model()->index(0, 0).data(Qt::ToolTipRole).toString(), lang);
+  EXPECT_EQ(Liste()->geometry(), vorlage.findChild<QListView*>(QStringLiteral("liste"))->geometry());
+}
 
 TEST_F(DlgInputTest, LangeZeileWirdGanzGezeigt) {
   const std::string lang = "1.5 0.3 " + std::string(90, 'x');
