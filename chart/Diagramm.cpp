@@ -65,6 +65,7 @@ int Diagramm::Parameterpunkte() const { return std::clamp(doc_.iMax2Werte, 0, 10
 void Diagramm::OnInitialUpdate() {
   m_bHochformat = 1;
   m_bPrint = 0;
+  seitenbreite = kBildschirmseite;
 }
 
 void Diagramm::OnGraf() {
@@ -255,12 +256,14 @@ void Diagramm::OnGrafiklupe() {
 void Diagramm::DruckBeginnen(double breiteSeite, double hoeheSeite) {
   m_bPrint = 1;
   m_bHochformat = std::fabs(hoeheSeite) > std::fabs(breiteSeite) ? 1 : 0;
+  seitenbreite = Koordinate(std::fabs(breiteSeite));
   worldtrans();
 }
 
 void Diagramm::DruckBeenden() {
   m_bHochformat = 1;
   m_bPrint = 0;
+  seitenbreite = kBildschirmseite;
   worldtrans();
 }
 

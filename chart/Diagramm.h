@@ -68,8 +68,8 @@ class Diagramm {
   // Switches the magnifier and rescales.
   void OnGrafiklupe();
   // Enters printing on a page whose printable area is `breiteSeite` wide
-  // and `hoeheSeite` high (any unit, the sign of the height is ignored):
-  // a page taller than wide gets the tall layout.
+  // and `hoeheSeite` high in chart units (the sign of the height is
+  // ignored): a page taller than wide gets the tall layout.
   void DruckBeginnen(double breiteSeite, double hoeheSeite);
   // Leaves printing: back to the screen state and sizes.
   void DruckBeenden();
@@ -91,6 +91,10 @@ class Diagramm {
   double deltay = 0.0;
   int breite = 0;
   int hoehe = 0;
+  // Width of the chart page in chart units, from its left edge at x = -400:
+  // the scroll area on screen, the printable area on paper.
+  static constexpr int kBildschirmseite = 2500;
+  int seitenbreite = kBildschirmseite;
   Punkt m_ptMess[500] = {};
   Punkt m_ptRechen[500] = {};
   Punkt m_ptMess2[500] = {};
@@ -105,7 +109,9 @@ class Diagramm {
   int YTick(double t) const;
   bool XBereichGueltig() const;
   bool YBereichGueltig() const;
-  // The line "Dokument <path>" below the legends, in the selected font.
+  // The line naming the document file below the chart: centred at x = 100
+  // while it fits on the page from there, else from the page's left edge,
+  // shortened in the middle when wider than the page.
   void Dokumentzeile(Zeichenflaeche& dc) const;
 
   const CKadrelDoc& doc_;

@@ -7,6 +7,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -31,10 +34,66 @@ constexpr Schrift kSchriftF2{55, 700};  // subtitle, axis texts
 constexpr Schrift kSchriftF3{45, 700};  // tick labels, document line, legends
 constexpr Schrift kSchriftF4{35, 700};  // information line
 
+constexpr int kSeitenrand = -400;  // chart x of the page's left edge (the window origin)
+constexpr int kDokumentX = 100;    // centre of the document line while it fits
+const char* const kAuslassung = "\u2026";
+
+// Byte offsets at which the characters of a UTF-8 text begin, then its end,
+// so that a cut never falls inside a character.
+std::vector<std::size_t> Zeichengrenzen(std::string_view s) {
+  std::vector<std::size_t> grenzen;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) grenzen.push_back(i);
+  }
+  grenzen.push_back(s.size());
+  return grenzen;
+}
+
 }  // namespace
 
 void Diagramm::Dokumentzeile(Zeichenflaeche& dc) const {
-  dc.TextZentriertOben(100, -hoehe - 250, text::Format("Dokument %s", doc_.GetPathName()));
+  const int y = -hoehe - 250;
+  const std::string& pfad = doc_.GetPathName();
+  const std::string zeile = text::Format("Dokument %s", pfad);
+  const int w = dc.TextAusdehnung(zeile).breite;
+  if (kDokumentX - (w + 1) / 2 >= kSeitenrand) {
+    dc.TextZentriertOben(kDokumentX, y, zeile);
+    return;
+  }
+  if (w <= seitenbreite) {
+    dc.TextZentriertOben(kSeitenrand + (w + 1) / 2, y, zeile);
+    return;
+  }
+
+  // Too wide for the page: characters go from the middle of the path, but
+  // the file name at its end stays as long as the page allows.
+  const std::vector<std::size_t> g = Zeichengrenzen(pfad);
+  const int n = static_cast<int>(g.size()) - 1;
+  const std::size_t trenner = pfad.find_last_of("/\\");
+  int name = n;
+  if (trenner != std::string::npos) {
+    name = n - static_cast<int>(std::upper_bound(g.begin(), g.end(), trenner) - g.begin()) + 1;
+  }
+  const auto gekuerzt = [&](int behalten) {
+    const int hinten = std::max(behalten - behalten / 2, std::min(behalten, name));
+    const int vorne = behalten - hinten;
+    return "Dokument " + pfad.substr(0, g[static_cast<std::size_t>(vorne)]) + kAuslassung +
+           pfad.substr(g[static_cast<std::size_t>(n - hinten)]);
+  };
+  std::string text = gekuerzt(0);
+  int unten = 1;
+  int oben = n - 1;
+  while (unten <= oben) {
+    const int mitte = unten + (oben - unten) / 2;
+    std::string versuch = gekuerzt(mitte);
+    if (dc.TextAusdehnung(versuch).breite <= seitenbreite) {
+      text = std::move(versuch);
+      unten = mitte + 1;
+    } else {
+      oben = mitte - 1;
+    }
+  }
+  dc.TextZentriertOben(kSeitenrand + (dc.TextAusdehnung(text).breite + 1) / 2, y, text);
 }
 
 void Diagramm::draw(Zeichenflaeche& dc) const {

@@ -44,8 +44,30 @@ bool CKadrelDoc::Serialize(Archiv& ar) {
   Eingabezeilen = std::move(geladen);
   OptionenZuruecksetzen();
   Parameterliste.clear();
+  ErgebnisseVerwerfen();
   OnDatenAendern();
   return true;
+}
+
+void CKadrelDoc::ErgebnisseVerwerfen() {
+  // MaxPchg stays: it spans every document processed since File New.
+  Initialisieren();
+  Detailergebnisse.clear();
+  Parameterfunktionen.clear();
+  Messkurven.clear();
+  for (auto& zeile : C_) Nullen(zeile);
+  Nullen(C);
+  Error = 0.0;
+  Kern.clear();
+  Info.clear();
+  Titel.clear();
+  Untertitel.clear();
+  XText.clear();
+  YText.clear();
+  Legende1.clear();
+  Legende2.clear();
+  // Analyses derived from the dropped results are out of date.
+  ++iLauf;
 }
 
 bool CKadrelDoc::DokumentLaden(std::string_view bytes, std::string& fehler) {

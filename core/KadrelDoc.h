@@ -135,6 +135,9 @@ class CKadrelDoc {
       " PERMEABILITÄT  ALFA    BETA   SPERRDRUCK Min.Sw   Max.DRUCK  FEHLER  KERN";
 
   void OptionenZuruecksetzen();
+  // Drops every result of the previous run, so that a loaded document shows
+  // nothing it did not produce until it has been calculated.
+  void ErgebnisseVerwerfen();
   void DatenUebernehmen(const EingabeDaten& dialog);
   void Korrelation();
   void ZuVieleWerteMelden();

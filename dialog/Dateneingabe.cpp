@@ -8,6 +8,10 @@
 #include "TextFormat.h"
 #include "TextScan.h"
 
+#include <set>
+#include <string_view>
+#include <vector>
+
 namespace {
 
 const char* const kKopfwort = "PERMEABILITAET:";
@@ -70,6 +74,51 @@ std::string Dateneingabe::PermeabilitaetText(float wert) {
     if (text::ZahlLesen(t, pos, zurueck) && zurueck == wert) return t;
   }
   return text::Format("%.9g", wert);
+}
+
+namespace {
+
+// The characters of a UTF-8 text, each as its bytes.
+std::vector<std::string_view> Zeichen(std::string_view s) {
+  std::vector<std::string_view> zeichen;
+  for (std::size_t i = 0; i < s.size();) {
+    std::size_t n = 1;
+    while (i + n < s.size() && (static_cast<unsigned char>(s[i + n]) & 0xC0) == 0x80) ++n;
+    zeichen.push_back(s.substr(i, n));
+    i += n;
+  }
+  return zeichen;
+}
+
+bool Speicherbar(std::string_view zeichen) {
+  std::string bytes;
+  return text::Utf8NachCp1252(zeichen, bytes);
+}
+
+}  // namespace
+
+bool Dateneingabe::ZeichenSpeicherbar(const std::string& vorher, const std::string& neu, std::string& grund) {
+  std::multiset<std::string_view> alt;
+  for (const std::string_view z : Zeichen(vorher)) {
+    if (!Speicherbar(z)) alt.insert(z);
+  }
+  const std::vector<std::string_view> zeichen = Zeichen(neu);
+  for (std::size_t i = 0; i < zeichen.size(); ++i) {
+    if (Speicherbar(zeichen[i])) continue;
+    const auto bekannt = alt.find(zeichen[i]);
+    if (bekannt != alt.end()) {
+      alt.erase(bekannt);
+      continue;
+    }
+    // The conversion words the reason; characters before this one are
+    // counted by placeholders, so the place is the one in `neu`.
+    std::string probe(i, ' ');
+    probe += zeichen[i];
+    std::string bytes;
+    text::Utf8NachCp1252(probe, bytes, &grund);
+    return false;
+  }
+  return true;
 }
 
 bool Dateneingabe::UpdateData(bool bSaveAndValidate) {

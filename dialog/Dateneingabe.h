@@ -88,6 +88,12 @@ class Dateneingabe {
   // Writes a permeability for its edit, as short as "%g" and never losing
   // a digit, so that reading it back gives the same value.
   static std::string PermeabilitaetText(float wert);
+  // Tells whether `neu`, the line edit's text after a keystroke or a paste,
+  // holds no character the document file cannot store beyond those `vorher`
+  // already held (a line taken from the list stays editable). Otherwise
+  // `grund` names the first new such character and its place in `neu`, in
+  // the words the save uses.
+  static bool ZeichenSpeicherbar(const std::string& vorher, const std::string& neu, std::string& grund);
 
   // The working copy of the input lines; rebuilt from Liste after every
   // applied commit (the list is the authority while the dialog is open).

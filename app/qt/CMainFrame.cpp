@@ -338,7 +338,10 @@ void CMainFrame::ZuletztMenueAktualisieren() {
 
 void CMainFrame::OnZuletzt(int nummer) {
   const QString pfad = zuletztAktionen_[static_cast<std::size_t>(nummer)]->data().toString();
-  if (pfad.isEmpty() || !maybeSave()) return;
+  if (pfad.isEmpty()) return;
+  // A file that is gone is reported (and forgotten) without asking to save
+  // a document that stays open anyway.
+  if (QFileInfo::exists(pfad) && !maybeSave()) return;
   DateiLaden(pfad);
 }
 
@@ -428,10 +431,11 @@ void CMainFrame::OnDateiNeu() {
 }
 
 void CMainFrame::OnOeffnen() {
-  if (!maybeSave()) return;
   const QString start = doc_.GetPathName().empty() ? QString() : QFileInfo(Utf8(doc_.GetPathName())).absolutePath();
   const QString pfad = QFileDialog::getOpenFileName(this, QStringLiteral("Öffnen"), start, kFilter);
-  if (!pfad.isEmpty()) DateiLaden(pfad);
+  // Only a chosen file gives the document up: a cancelled choice asks nothing.
+  if (pfad.isEmpty() || !maybeSave()) return;
+  DateiLaden(pfad);
 }
 
 bool CMainFrame::OnSpeichern() {
@@ -522,7 +526,8 @@ void CMainFrame::Drucken(bool vorschau) {
     };
   }
   if (vorschau) {
-    druck::Seitenansicht(this, drucker_, maler);
+    druck::Seitenansicht(this, drucker_, maler, Utf8(befehl::Aufforderung(befehl::kSeitenansichtBeenden)),
+                         Utf8(befehl::Tooltip(befehl::kSeitenansichtBeenden)));
   } else {
     druck::MitDialogDrucken(this, drucker_, maler);
   }
@@ -624,5 +629,7 @@ void CMainFrame::dropEvent(QDropEvent* event) {
   if (urls.isEmpty() || !urls.first().isLocalFile()) return;
   event->acceptProposedAction();
   activateWindow();
-  if (maybeSave()) DateiLaden(urls.first().toLocalFile());
+  const QString pfad = urls.first().toLocalFile();
+  if (QFileInfo::exists(pfad) && !maybeSave()) return;
+  DateiLaden(pfad);
 }

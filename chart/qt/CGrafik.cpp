@@ -95,7 +95,8 @@ bool CGrafik::SeiteDrucken(QPrinter& printer) {
   // The printable area decides the layout; the page's painter starts at its
   // top-left corner.
   const QRectF bereich = printer.pageRect(QPrinter::DevicePixel);
-  m_diagramm.DruckBeginnen(bereich.width(), bereich.height());
+  m_diagramm.DruckBeginnen(bereich.width() * kEinheitenProZoll / printer.logicalDpiX(),
+                           bereich.height() * kEinheitenProZoll / printer.logicalDpiY());
   QPainter painter;
   const bool offen = painter.begin(&printer);
   if (offen) {

@@ -1,6 +1,8 @@
 #include "DlgInput.h"
 
+#include "ZeichensatzPruefer.h"
 #include "ZeilenDelegate.h"
+#include "ZeilenModell.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -113,7 +115,7 @@ void DlgInput::SteuerelementeAnlegen() {
   permeabilitaet_->setGeometry(Pixel(137, 57, 70, 14));
   permeabilitaet_->setObjectName(QStringLiteral("permeabilitaet"));
 
-  modell_ = new QStringListModel(this);
+  modell_ = new ZeilenModell(this);
   liste_ = new QListView(this);
   liste_->setGeometry(Pixel(7, 44, 116, 124));
   liste_->setObjectName(QStringLiteral("liste"));
@@ -122,13 +124,19 @@ void DlgInput::SteuerelementeAnlegen() {
   liste_->setUniformItemSizes(true);
   liste_->setSelectionMode(QAbstractItemView::SingleSelection);
   liste_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  liste_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // A line wider than the box scrolls; the box keeps its size.
+  liste_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   liste_->setTextElideMode(Qt::ElideNone);
 
   zeile_ = new QLineEdit(this);
   zeile_->setGeometry(Pixel(7, 28, 115, 14));
   zeile_->setObjectName(QStringLiteral("zeile"));
   zeile_->setMaxLength(Dateneingabe::kMaxZeile);
+  // A character the document file cannot hold never enters the line; the
+  // status line says why, as the save would.
+  pruefer_ = new ZeichensatzPruefer([this](const std::string& grund) { hinweis_->setText(Q(grund)); }, zeile_);
+  zeile_->setValidator(pruefer_);
+  connect(zeile_, &QLineEdit::textChanged, pruefer_, &ZeichensatzPruefer::Merken);
 
   ok_ = knopf(QStringLiteral("OK"), Pixel(304, 7, 50, 14), "ok");
   abbrechen_ = knopf(QStringLiteral("Abbrechen"), Pixel(254, 7, 50, 14), "abbrechen");
@@ -201,8 +209,10 @@ void DlgInput::SignaleVerbinden() {
     Bedienen([this] {
       // The import adds line after line between its questions; the list box
       // takes them all at once at the end instead of laying itself out
-      // anew at every question.
-      sammlung_.emplace();
+      // anew at every question. The collection starts from what the box
+      // shows, so an import that empties nothing (a cancelled file dialog,
+      // a file that cannot be read) leaves the box as it was.
+      sammlung_.emplace(modell_->stringList());
       logik_.FileOpen();
       modell_->setStringList(*sammlung_);
       sammlung_.reset();
@@ -327,7 +337,10 @@ void DlgInput::FelderAnzeigen(const DialogFelder& f) {
   // the limit.
   const QString zeile = Q(f.Zeile);
   zeile_->setMaxLength(std::max(static_cast<int>(Dateneingabe::kMaxZeile), static_cast<int>(zeile.size())));
-  if (zeile_->text() != zeile) zeile_->setText(zeile);
+  if (zeile_->text() != zeile) {
+    pruefer_->Merken(zeile);
+    zeile_->setText(zeile);
+  }
   einzelmessung_->setChecked(f.bEinzelmessung != 0);
   const QString perm = Q(f.Permeabilitaet);
   if (permeabilitaet_->text() != perm) permeabilitaet_->setText(perm);

@@ -20,6 +20,7 @@ class QLineEdit;
 class QListView;
 class QPushButton;
 class QStringListModel;
+class ZeichensatzPruefer;
 
 // The data dialog ("Dialogfeld zur Dateneingabe und Datenänderung"), laid
 // out from its template in dialog units. It only shows and collects: every
@@ -92,6 +93,7 @@ class DlgInput : public QDialog, private EingabeFenster {
   QListView* liste_ = nullptr;
   QStringListModel* modell_ = nullptr;
   QLineEdit* zeile_ = nullptr;
+  ZeichensatzPruefer* pruefer_ = nullptr;
   QPushButton* ok_ = nullptr;
   QPushButton* abbrechen_ = nullptr;
   QPushButton* testdaten_ = nullptr;

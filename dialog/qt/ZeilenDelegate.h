@@ -3,7 +3,7 @@
 #include <QStyledItemDelegate>
 
 // Draws the items of the line list two pixels taller than the font needs,
-// which keeps the rows of numbers apart.
+// which keeps the rows of numbers apart, and as wide as its longest line.
 class ZeilenDelegate : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;

@@ -4,6 +4,7 @@
 #include "Diagramm.h"
 #include "Diagrammdaten.h"
 #include "FakePlattform.h"
+#include "Cp1252.h"
 #include "KadrelDoc.h"
 
 #include <gtest/gtest.h>
@@ -362,5 +363,86 @@ TEST_F(Zeichnen, LupeVergroessertUndHaeltDieAbstaende) {
   EXPECT_EQ(flaeche.Text("Dokument /daten/kern7.kdr")->punkte[0], (Punkt{100, -1375}));
   EXPECT_EQ(XBeschriftung().back().first, 1949);
 }
+
+// A path of `zeichen` characters ending in "/<name>", the folders made of
+// `stueck` repeated.
+std::string Pfad(int zeichen, const std::string& stueck, const std::string& name) {
+  std::string pfad;
+  const int ziel = zeichen - static_cast<int>(text::Zeichenzahl(name)) - 1;
+  for (int n = 0; n < ziel;) {
+    for (std::size_t i = 0; i < stueck.size() && n < ziel;) {
+      std::size_t laenge = 1;
+      while (i + laenge < stueck.size() && (static_cast<unsigned char>(stueck[i + laenge]) & 0xC0) == 0x80) ++laenge;
+      pfad += stueck.substr(i, laenge);
+      i += laenge;
+      ++n;
+    }
+  }
+  return pfad + "/" + name;
+}
+
+struct DokumentzeileFall {
+  const char* name;
+  int pfadZeichen;  // characters of the path; the line adds "Dokument "
+  const char* stueck;
+  double seiteBreite;  // 0: the screen
+  double seiteHoehe;
+  bool ganz;    // the line is drawn unshortened
+  int zeichen;  // characters drawn
+  int x;        // centre of the drawn line
+};
+
+class Dokumentzeile : public Zeichnen, public ::testing::WithParamInterface<DokumentzeileFall> {};
+
+// The recording surface measures n characters of F3 (cell 45) as 45 * n / 2
+// units: a line of up to 44 characters keeps its centre at 100, a longer one
+// starts at the page's edge x = -400, and one wider than the page (2500 on
+// screen, 111 characters; the printable width on paper) is shortened in the
+// middle.
+TEST_P(Dokumentzeile, PasstAufDieSeite) {
+  const DokumentzeileFall& f = GetParam();
+  const std::string pfad = Pfad(f.pfadZeichen, f.stueck, "beispiel.kdr");
+  ASSERT_EQ(text::Zeichenzahl(pfad), static_cast<std::size_t>(f.pfadZeichen));
+  doc.SetPathName(pfad);
+  Kurve({0, 0.5f, 1}, {1, 0.3f, 0}, {1, 0.25f, 0});
+  d.OnInitialUpdate();
+  if (f.seiteBreite > 0) d.DruckBeginnen(f.seiteBreite, f.seiteHoehe);
+  Aufnehmen();
+
+  const Eintrag* zeile = nullptr;
+  for (const auto& e : flaeche.eintraege) {
+    if (e.art == Art::Text && e.text.rfind("Dokument ", 0) == 0) zeile = &e;
+  }
+  ASSERT_NE(zeile, nullptr);
+  EXPECT_EQ(zeile->schrift, kF3);
+  EXPECT_EQ(zeile->punkte[0], (Punkt{f.x, -d.hoehe - 250}));
+  EXPECT_TRUE(text::IstUtf8(zeile->text)) << zeile->text;
+  EXPECT_EQ(text::Zeichenzahl(zeile->text), static_cast<std::size_t>(f.zeichen)) << zeile->text;
+  const std::string ende = "/beispiel.kdr";
+  EXPECT_EQ(zeile->text.substr(zeile->text.size() - ende.size()), ende);
+  if (f.ganz) {
+    EXPECT_EQ(zeile->text, "Dokument " + pfad);
+  } else {
+    EXPECT_EQ(zeile->text.rfind("Dokument " + pfad.substr(0, 6), 0), 0u) << zeile->text;
+    const std::size_t auslassung = zeile->text.find("\u2026");
+    ASSERT_NE(auslassung, std::string::npos);
+    EXPECT_EQ(zeile->text.find("\u2026", auslassung + 1), std::string::npos);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pfade, Dokumentzeile,
+    ::testing::Values(
+        DokumentzeileFall{"Kurz", 16, "/daten", 0, 0, true, 25, 100},
+        DokumentzeileFall{"GeradeNochAmPlatz", 35, "/projekte", 0, 0, true, 44, 100},
+        DokumentzeileFall{"EinZeichenMehrAbLinkemRand", 36, "/projekte", 0, 0, true, 45, 106},
+        DokumentzeileFall{"LangAbLinkemRand", 91, "/home/nutzer/Projekte/Arab-D_Karbonat", 0, 0, true, 100, 725},
+        DokumentzeileFall{"SeitenbreiteGenau", 102, "/home/nutzer/Projekte", 0, 0, true, 111, 849},
+        DokumentzeileFall{"SehrLangGekuerzt", 300, "/home/nutzer/Projekte/Arab-D_Karbonat", 0, 0, false, 111, 849},
+        DokumentzeileFall{"SehrLangHochformat", 300, "/home/nutzer/Projekte", 2030, 2870, false, 90, 613},
+        DokumentzeileFall{"SehrLangQuerformat", 300, "/home/nutzer/Projekte", 2870, -2030, false, 127, 1029},
+        DokumentzeileFall{"Utf8NieImZeichenGeschnitten", 300, "/M\u00fcller_\u03c9\u20ac\U0001F600", 0, 0, false, 111,
+                          849}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

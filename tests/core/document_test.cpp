@@ -1,3 +1,4 @@
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -5,6 +6,7 @@
 
 #include "Archiv.h"
 #include "DokumentFixture.h"
+#include "Textdatei.h"
 
 namespace {
 
@@ -98,6 +100,122 @@ TEST_F(Dokument, LaedtUndOeffnetDenDatendialog) {
   EXPECT_TRUE(doc.Parameterliste.empty());
   EXPECT_EQ(doc.MaxPchg, 50.0f);  // loading leaves the running maximum
   EXPECT_FALSE(doc.IsModified());
+}
+
+// Everything a run leaves for the views and the analyses, to compare two
+// documents member by member.
+void GleicheErgebnisse(const CKadrelDoc& a, const CKadrelDoc& b) {
+  EXPECT_EQ(a.Detailergebnisse, b.Detailergebnisse);
+  EXPECT_EQ(a.Parameterliste, b.Parameterliste);
+  EXPECT_EQ(a.Parameterfunktionen, b.Parameterfunktionen);
+  for (const auto t : {&CKadrelDoc::Info, &CKadrelDoc::Titel, &CKadrelDoc::Untertitel, &CKadrelDoc::Kern,
+                       &CKadrelDoc::XText, &CKadrelDoc::YText, &CKadrelDoc::Legende1, &CKadrelDoc::Legende2}) {
+    EXPECT_EQ(a.*t, b.*t);
+  }
+  EXPECT_EQ(std::memcmp(a.X, b.X, sizeof a.X), 0);
+  EXPECT_EQ(std::memcmp(a.Y1, b.Y1, sizeof a.Y1), 0);
+  EXPECT_EQ(std::memcmp(a.X2, b.X2, sizeof a.X2), 0);
+  EXPECT_EQ(std::memcmp(a.Y3, b.Y3, sizeof a.Y3), 0);
+  EXPECT_EQ(std::memcmp(a.XK, b.XK, sizeof a.XK), 0);
+  EXPECT_EQ(std::memcmp(a.YK, b.YK, sizeof a.YK), 0);
+  EXPECT_EQ(std::memcmp(a.C_, b.C_, sizeof a.C_), 0);
+  EXPECT_EQ(a.Maxwerte, b.Maxwerte);
+  EXPECT_EQ(a.iMax2Werte, b.iMax2Werte);
+  EXPECT_EQ(a.iScharKurven, b.iScharKurven);
+  EXPECT_EQ(a.Messkurven.size(), b.Messkurven.size());
+  EXPECT_EQ(a.Alfa, b.Alfa);
+  EXPECT_EQ(a.Beta, b.Beta);
+  EXPECT_EQ(a.Error, b.Error);
+  EXPECT_EQ(a.MaxPchg, b.MaxPchg);
+}
+
+Liste Beispielzeilen() {
+  std::string bytes, fehler;
+  EXPECT_TRUE(text::DateiLesen(KADREL_SOURCE_DIR "/examples/beispiel.txt", bytes, fehler)) << fehler;
+  return text::ZeilenAusBytes(bytes);
+}
+
+std::string DokumentBytes(const Liste& zeilen) {
+  Archiv ar = Archiv::ZumSpeichern();
+  EXPECT_TRUE(ar.ListeSchreiben(zeilen));
+  return ar.Bytes();
+}
+
+TEST_F(Dokument, AbgebrochenesLadenZeigtKeineAltenErgebnisse) {
+  Auswerten(Beispielzeilen(), 0);
+  ASSERT_GT(doc.Maxwerte, 0);
+  ASSERT_GT(doc.iScharKurven, 0);
+  ASSERT_FALSE(doc.Info.empty());
+  const float maxPchg = doc.MaxPchg;
+  const int lauf = doc.iLauf;
+  plattform.dialog = [](EingabeDaten&) { return false; };
+
+  std::string fehler;
+  ASSERT_TRUE(doc.DokumentLaden(DokumentBytes(kZweiMessungen), fehler)) << fehler;
+  EXPECT_EQ(doc.Eingabezeilen, kZweiMessungen);
+  EXPECT_TRUE(doc.Detailergebnisse.empty());
+  EXPECT_TRUE(doc.Parameterliste.empty());
+  EXPECT_TRUE(doc.Parameterfunktionen.empty());
+  EXPECT_TRUE(doc.Info.empty());
+  EXPECT_TRUE(doc.Titel.empty());
+  EXPECT_TRUE(doc.Untertitel.empty());
+  EXPECT_TRUE(doc.Messkurven.empty());
+  EXPECT_EQ(doc.Maxwerte, 0);
+  EXPECT_EQ(doc.iMax2Werte, 0);
+  EXPECT_EQ(doc.iScharKurven, 0);
+  EXPECT_EQ(doc.XK[2][5], 0.0f);
+  EXPECT_EQ(doc.YK[2][5], 0.0f);
+  EXPECT_EQ(doc.X[1], 0.0f);
+  EXPECT_NE(doc.iLauf, lauf);
+  EXPECT_EQ(doc.MaxPchg, maxPchg);
+  EXPECT_FALSE(doc.IsModified());
+}
+
+// OK in the dialog that loading opens runs exactly what the load always
+// ran: the same results as the old steps (options reset, parameter list
+// cleared, "Daten ändern" with OK) after the same history.
+TEST_F(Dokument, LadenMitOkRechnetWieZuvor) {
+  const Liste zweites = Beispielzeilen();
+  for (const int iTabelle : {0, 2}) {
+    SCOPED_TRACE(iTabelle);
+    FakePlattform pa, pb;
+    CKadrelDoc geladen(pa), vergleich(pb);
+    for (auto [d, pl] : {std::pair{&geladen, &pa}, std::pair{&vergleich, &pb}}) {
+      d->OnNewDocument();
+      pl->dialog = [](EingabeDaten& e) {
+        e.Eingabezeilen = {"PERMEABILITAET: 10 K1",  "0.1 0", "0.5 0.2", "2.0 0.6", "ENDE",
+                           "PERMEABILITAET: 1 K2",   "0.3 0", "0.9 0.1", "9.0 0.5", "ENDE",
+                           "PERMEABILITAET: 0.1 K3", "0.9 0", "3 0.1",   "40 0.3",  "ENDE"};
+        e.iTabelle = 1;
+        e.iGrafik = 4;
+        e.bNeuRechnen = 1;
+        return true;
+      };
+      d->OnDatenAendern();
+      pl->dialog = [iTabelle](EingabeDaten& e) {
+        e.iTabelle = iTabelle;
+        return true;
+      };
+    }
+
+    std::string fehler;
+    ASSERT_TRUE(geladen.DokumentLaden(DokumentBytes(zweites), fehler)) << fehler;
+
+    vergleich.Eingabezeilen = zweites;
+    vergleich.iTabelle = 0;
+    vergleich.bNeuRechnen = 1;
+    vergleich.bTestwerte = 0;
+    vergleich.bEinzelmessung = 0;
+    vergleich.bPolynom3 = 0;
+    vergleich.PermAuswahl = 0.0f;
+    vergleich.iGrafik = 0;
+    vergleich.Parameterliste.clear();
+    vergleich.OnDatenAendern();
+
+    ASSERT_GT(geladen.Maxwerte, 0);
+    GleicheErgebnisse(geladen, vergleich);
+    EXPECT_EQ(pa.Texte(), pb.Texte());
+  }
 }
 
 TEST_F(Dokument, LaedtZeilenAus16BitZeichen) {

@@ -1,11 +1,18 @@
 #include "DruckAblauf.h"
 
 #include <QAbstractPrintDialog>
+#include <QAction>
+#include <QEvent>
 #include <QFontMetricsF>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QStyle>
+#include <QToolBar>
 
 #include <algorithm>
 #include <cmath>
@@ -27,11 +34,49 @@ bool MitDialogDrucken(QWidget* eltern, QPrinter& drucker, const Seitenmaler& mal
   return false;
 }
 
-void Seitenansicht(QWidget* eltern, QPrinter& drucker, const Seitenmaler& maler) {
+namespace {
+
+// Shows the prompts of the preview's buttons in its own status line: a
+// dialog passes them to no other window.
+class Aufforderungen : public QObject {
+ public:
+  Aufforderungen(QStatusBar* leiste, QObject* eltern) : QObject(eltern), leiste_(leiste) {}
+
+  bool eventFilter(QObject* objekt, QEvent* event) override {
+    if (event->type() == QEvent::StatusTip) {
+      leiste_->showMessage(static_cast<QStatusTipEvent*>(event)->tip());
+      return true;
+    }
+    return QObject::eventFilter(objekt, event);
+  }
+
+ private:
+  QStatusBar* leiste_;
+};
+
+}  // namespace
+
+void Seitenansicht(QWidget* eltern, QPrinter& drucker, const Seitenmaler& maler, const QString& beendenAufforderung,
+                   const QString& beendenTipp) {
   QPrintPreviewDialog vorschau(&drucker, eltern);
   vorschau.setWindowTitle(QStringLiteral("Seitenansicht"));
   QObject::connect(&vorschau, &QPrintPreviewDialog::paintRequested, &vorschau,
                    [&maler](QPrinter* seiten) { maler(*seiten); });
+
+  if (auto* leiste = vorschau.findChild<QToolBar*>()) {
+    leiste->addSeparator();
+    QAction* beenden = leiste->addAction(vorschau.style()->standardIcon(QStyle::SP_DialogCloseButton),
+                                         beendenTipp.isEmpty() ? QStringLiteral("Schließen") : beendenTipp);
+    beenden->setObjectName(QStringLiteral("seitenansichtBeenden"));
+    beenden->setStatusTip(beendenAufforderung);
+    QObject::connect(beenden, &QAction::triggered, &vorschau, &QDialog::reject);
+  }
+  if (auto* anordnung = vorschau.layout()) {
+    auto* status = new QStatusBar(&vorschau);
+    status->setSizeGripEnabled(false);
+    anordnung->addWidget(status);
+    vorschau.installEventFilter(new Aufforderungen(status, &vorschau));
+  }
   vorschau.exec();
 }
 

@@ -21,8 +21,11 @@ using Seitenmaler = std::function<bool(QPrinter&)>;
 // Returns true when something was printed.
 bool MitDialogDrucken(QWidget* eltern, QPrinter& drucker, const Seitenmaler& maler);
 
-// Shows the print preview of `maler` on `drucker`, modally.
-void Seitenansicht(QWidget* eltern, QPrinter& drucker, const Seitenmaler& maler);
+// Shows the print preview of `maler` on `drucker`, modally. Its toolbar
+// ends with a button that closes it (as Esc does), with `beendenAufforderung`
+// as its prompt in the preview's status line and `beendenTipp` as tooltip.
+void Seitenansicht(QWidget* eltern, QPrinter& drucker, const Seitenmaler& maler,
+                   const QString& beendenAufforderung = QString(), const QString& beendenTipp = QString());
 
 // Returns a fixed-pitch font of `familie` and `gewicht` whose lines (ascent
 // plus descent) are `zeilenhoehe` pixels tall on `geraet`, as a font asked for

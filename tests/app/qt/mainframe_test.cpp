@@ -442,6 +442,109 @@ TEST_F(MainFrameTest, RundreiseNeuDialogRechnenSpeichernOeffnen) {
   EXPECT_EQ(zweites.ZuletztGeoeffnet().value(0), pfad);
 }
 
+// The print preview closes by its own toolbar button, which carries the
+// prompt and tooltip of the string table, and by Esc.
+TEST_F(MainFrameTest, SeitenansichtHatEinenSchliessknopf) {
+  Zeigen();
+  QString tipp;
+  QString aufforderung;
+  QString status;
+  ModalSkript knopf({[&](QWidget* w) {
+    auto* beenden = w->findChild<QAction*>(QStringLiteral("seitenansichtBeenden"));
+    auto* leiste = w->findChild<QToolBar*>();
+    ASSERT_NE(beenden, nullptr);
+    ASSERT_NE(leiste, nullptr);
+    EXPECT_TRUE(leiste->actions().contains(beenden));
+    tipp = beenden->toolTip();
+    aufforderung = beenden->statusTip();
+    beenden->showStatusText(leiste);
+    if (auto* zeile = w->findChild<QStatusBar*>()) status = zeile->currentMessage();
+    beenden->trigger();
+  }});
+  Aktion(Id::kSeitenansicht)->trigger();
+  EXPECT_EQ(knopf.fenster, QStringList{QStringLiteral("QPrintPreviewDialog")});
+  EXPECT_EQ(tipp, QStringLiteral("Seitenansicht beenden"));
+  EXPECT_EQ(aufforderung, QStringLiteral("Beendet die Seitenansicht."));
+  EXPECT_EQ(status, QStringLiteral("Beendet die Seitenansicht."));
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+  bool offen = true;
+  ModalSkript esc({[&](QWidget* w) {
+    QTest::keyClick(w, Qt::Key_Escape);
+    offen = w->isVisible();
+  }});
+  Aktion(Id::kSeitenansicht)->trigger();
+  EXPECT_EQ(esc.fenster, QStringList{QStringLiteral("QPrintPreviewDialog")});
+  EXPECT_FALSE(offen);
+}
+
+// A second document opened with "Abbrechen" in its data dialog shows no
+// result of the first: lists, information line and chart are empty until F2
+// and OK, while its lines, title and saved state are those of the new file.
+TEST_F(MainFrameTest, AbgebrochenesOeffnenZeigtKeineAltenErgebnisse) {
+  ModalSkript neu({TestdatenUndOk()});
+  Aktion(Id::kDateiNeu)->trigger();
+  ASSERT_FALSE(Doc().Detailergebnisse.empty());
+  ASSERT_FALSE(Doc().Info.empty());
+  Aktion(Id::kGrafik)->trigger();
+  ASSERT_NE(frame->GrafikAnsicht(), nullptr);
+  frame->GrafikAnsicht()->grab();
+  ASSERT_EQ(frame->GrafikAnsicht()->GetDiagramm().Kurvenpunkte(), 20);
+
+  const QString pfad = Pfad("zweites.kdr");
+  Schreiben(pfad, QByteArray("\x02\x00\x14PERMEABILITAET: 3 Z9\x04"
+                             "ENDE",
+                             28));
+  ModalSkript skript({ModalSkript::Abbrechen()});
+  ASSERT_TRUE(frame->DateiLaden(pfad));
+  EXPECT_TRUE(skript.Fertig());
+  EXPECT_EQ(Doc().Eingabezeilen, (Textliste{"PERMEABILITAET: 3 Z9", "ENDE"}));
+  EXPECT_EQ(frame->windowTitle(), QStringLiteral("zweites.kdr[*] - Kadrel"));
+  EXPECT_FALSE(frame->isWindowModified());
+  for (const Textliste* liste : {&Doc().Detailergebnisse, &Doc().Parameterliste, &Doc().Parameterfunktionen}) {
+    EXPECT_TRUE(liste->empty());
+  }
+  EXPECT_TRUE(Doc().Info.empty());
+  EXPECT_TRUE(Doc().Titel.empty());
+  frame->GrafikAnsicht()->grab();
+  EXPECT_EQ(frame->GrafikAnsicht()->GetDiagramm().Kurvenpunkte(), 0);
+  EXPECT_EQ(frame->GrafikAnsicht()->GetDiagramm().Parameterpunkte(), 0);
+  EXPECT_EQ(Doc().iScharKurven, 0);
+}
+
+// Ctrl+O on a modified document: the file dialog comes first; cancelling it
+// asks nothing, choosing a file asks to save before the file is loaded.
+TEST_F(MainFrameTest, OeffnenFragtErstNachDerDateiwahl) {
+  ASSERT_TRUE(frame->DateiSpeichern(Pfad("alt.kdr")));
+  const QString neu = Pfad("neu.kdr");
+  Schreiben(neu, QByteArray("\x01\x00\x03"
+                            "abc",
+                            6));
+  Doc().Eingabezeilen = {"PERMEABILITAET: 1 A"};
+  Doc().SetModifiedFlag();
+
+  ModalSkript abbrechen({ModalSkript::Abbrechen()});
+  Aktion(Id::kOeffnen)->trigger();
+  EXPECT_EQ(abbrechen.fenster, QStringList{QStringLiteral("QFileDialog")});
+  EXPECT_TRUE(abbrechen.meldungen.isEmpty());
+  EXPECT_TRUE(Doc().IsModified());
+
+  const auto waehlen = [neu](QWidget* w) {
+    auto* dialog = qobject_cast<QFileDialog*>(w);
+    ASSERT_NE(dialog, nullptr);
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(name, nullptr);
+    name->setText(neu);
+    static_cast<QDialog*>(dialog)->accept();
+  };
+  ModalSkript oeffnen({waehlen, ModalSkript::Klicken(QStringLiteral("Nein")), ModalSkript::Abbrechen()});
+  Aktion(Id::kOeffnen)->trigger();
+  EXPECT_EQ(oeffnen.fenster,
+            (QStringList{QStringLiteral("QFileDialog"), QStringLiteral("QMessageBox"), QStringLiteral("DlgInput")}));
+  EXPECT_EQ(oeffnen.meldungen, QStringList{QStringLiteral("Änderungen in alt.kdr speichern?")});
+  EXPECT_EQ(Doc().Eingabezeilen, Textliste{"abc"});
+}
+
 TEST_F(MainFrameTest, ErgebnisseAusgebenUndEinlesen) {
   const QString vorher = QDir::currentPath();
   ASSERT_TRUE(QDir::setCurrent(ordner.path()));

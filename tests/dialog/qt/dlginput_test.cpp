@@ -3,17 +3,21 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <deque>
 #include <filesystem>
@@ -85,6 +89,8 @@ class Antworter {
 
   std::deque<bool> antworten;
   std::string datei;
+  // Cancels the open-file dialog instead of choosing `datei`.
+  bool dateiAbbrechen = false;
   QString dateiFilter;
 
  private:
@@ -100,6 +106,10 @@ class Antworter {
       }
     } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
       dateiFilter = dialog->nameFilters().join(QStringLiteral(";"));
+      if (dateiAbbrechen) {
+        dialog->reject();
+        return;
+      }
       dialog->selectFile(QString::fromStdString(datei));
       static_cast<QDialog*>(dialog)->accept();
     }
@@ -164,9 +174,11 @@ class DlgInputTest : public ::testing::Test {
 
   void Doppelklick(int nummer) {
     QListView* liste = Liste();
+    // On the visible start of the item: a wide item reaches past the box.
     const QRect r = liste->visualRect(liste->model()->index(nummer - 1, 0));
-    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, r.center());
-    QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, r.center());
+    const QPoint ort(std::max(r.left(), 0) + 10, r.center().y());
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, ort);
+    QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, ort);
   }
   // A click as a user makes it: the press, whatever the press sets off, then
   // the release.
@@ -457,6 +469,173 @@ TEST_F(DlgInputTest, DateiEinlesen) {
   ASSERT_EQ(Zeilen().size(), 6u);
   EXPECT_EQ(Zeilen()[1], "   0.0500          0.00000 ");
   std::filesystem::remove(pfad);
+}
+
+// Every way through "Datei einlesen" ends with the list box showing exactly
+// the working lines the dialog hands back.
+struct EinlesenFall {
+  const char* name;
+  // File content; null: the file dialog is cancelled; "" with `fehlt`: the
+  // chosen file does not exist.
+  const char* inhalt;
+  bool fehlt;
+  std::vector<std::string> zeilen;  // the lines afterwards
+  std::size_t boxen;                // messages and questions shown
+  const char* hinweis;
+};
+
+class DateiEinlesenWege : public DlgInputTest, public ::testing::WithParamInterface<EinlesenFall> {};
+
+TEST_P(DateiEinlesenWege, ListeZeigtDieArbeitszeilen) {
+  const EinlesenFall& f = GetParam();
+  const std::filesystem::path pfad =
+      std::filesystem::temp_directory_path() / (std::string("kadrel-dlginput-") + f.name + ".txt");
+  std::filesystem::remove(pfad);
+  if (f.inhalt != nullptr && !f.fehlt) std::ofstream(pfad, std::ios::binary) << f.inhalt;
+  antworter.datei = pfad.string();
+  antworter.dateiAbbrechen = f.inhalt == nullptr;
+  Oeffnen(kMessung);
+
+  Klick(Kind<QPushButton>("dateiEinlesen"));
+  ASSERT_TRUE(Warten([&] { return QApplication::activeModalWidget() == nullptr; }));
+  Ruhe();
+  EXPECT_EQ(Zeilen(), f.zeilen);
+  EXPECT_EQ(dlg.Daten().Eingabezeilen, f.zeilen);
+  EXPECT_EQ(plattform.protokoll.size(), f.boxen);
+  EXPECT_EQ(Hinweis(), QString::fromUtf8(f.hinweis));
+  if (f.fehlt) {
+    ASSERT_FALSE(plattform.protokoll.empty());
+    EXPECT_EQ(plattform.protokoll[0].text.rfind("Die Datei " + pfad.string() + " kann nicht geöffnet werden", 0), 0u)
+        << plattform.protokoll[0].text;
+  }
+
+  // A line appended afterwards joins the lines the user sees.
+  Klick(Kind<QRadioButton>("zeileAnhaengen"));
+  QTest::mouseClick(Zeile(), Qt::LeftButton);
+  Tippen(QStringLiteral("PERMEABILITAET: 9 Z"));
+  QTest::keyClick(Zeile(), Qt::Key_Tab);
+  Ruhe();
+  ASSERT_TRUE(Warten([&] { return QApplication::activeModalWidget() == nullptr; }));
+  Ruhe();
+  EXPECT_EQ(Zeilen(), dlg.Daten().Eingabezeilen);
+  std::filesystem::remove(pfad);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Wege, DateiEinlesenWege,
+    ::testing::Values(EinlesenFall{"Abgebrochen", nullptr, false, kMessung, 0, ""},
+                      EinlesenFall{"NichtZuOeffnen", "", true, kMessung, 1, ""},
+                      EinlesenFall{"DurchMeldungBeendet",
+                                   "PERMEABILITAET: 125.3 K17\n0.05 0.1\n",
+                                   false,
+                                   {"PERMEABILITAET: 125.3 K17"},
+                                   3,
+                                   "1 Zeilen wurden eingelesen"},
+                      EinlesenFall{
+                          "Vollstaendig",
+                          "PERMEABILITAET: 125.3 K17\n0.05 0.0\n0.30 0.0\n0.80 0.21\n4.00 0.63\nENDE\n",
+                          false,
+                          {"PERMEABILITAET: 125.3 K17", "   0.0500          0.00000 ", "   0.3000          0.00000 ",
+                           "   0.8000          0.21000 ", "   4.0000          0.63000 ", "ENDE"},
+                          3,
+                          "6 Zeilen wurden eingelesen"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The line edit refuses, as typed or pasted, a character the document file
+// cannot hold, and says why in the status line in the words of the save.
+struct ZeichenFall {
+  const char* name;
+  std::vector<std::string> zeilen;
+  const char* eingabe;
+  bool einfuegen;  // pasted with Ctrl+V instead of typed
+  const char* danach;
+  const char* hinweis;
+};
+
+class ZeichenDerDatei : public DlgInputTest, public ::testing::WithParamInterface<ZeichenFall> {};
+
+TEST_P(ZeichenDerDatei, NurSpeicherbareZeichen) {
+  const ZeichenFall& f = GetParam();
+  Oeffnen(f.zeilen);
+  Doppelklick(1);
+  ASSERT_TRUE(Warten([&] { return QApplication::focusWidget() == Zeile(); }));
+  QTest::keyClick(Zeile(), Qt::Key_End);
+  if (f.einfuegen) {
+    QApplication::clipboard()->setText(QString::fromUtf8(f.eingabe));
+    QTest::keyClick(Zeile(), Qt::Key_V, Qt::ControlModifier);
+  } else {
+    // Key events carrying the characters, as a keyboard layout sends them.
+    for (const QChar c : QString::fromUtf8(f.eingabe)) {
+      QKeyEvent druck(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+      QApplication::sendEvent(Zeile(), &druck);
+      QKeyEvent los(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+      QApplication::sendEvent(Zeile(), &los);
+    }
+  }
+  EXPECT_EQ(Zeile()->text(), QString::fromUtf8(f.danach));
+  EXPECT_EQ(Hinweis(), QString::fromUtf8(f.hinweis));
+  EXPECT_TRUE(plattform.protokoll.empty());
+  dlg.reject();
+}
+
+const char* const kOmegaAn26 =
+    "Das Zeichen \"\u03c9\" (U+03C9) an der Stelle 26 ist im Zeichensatz Windows-1252 nicht darstellbar";
+
+INSTANTIATE_TEST_SUITE_P(
+    Eingaben, ZeichenDerDatei,
+    ::testing::Values(
+        ZeichenFall{"GetipptesOmega", kMessung, "\u03c9", false, "PERMEABILITAET: 125.3 K17", kOmegaAn26},
+        ZeichenFall{"EingefuegtesOmega", kMessung, " Kern \u03c9", true, "PERMEABILITAET: 125.3 K17",
+                    "Das Zeichen \"\u03c9\" (U+03C9) an der Stelle 32 ist im Zeichensatz Windows-1252 nicht "
+                    "darstellbar"},
+        ZeichenFall{"EingefuegtesEmoji", kMessung, "\U0001F600", true, "PERMEABILITAET: 125.3 K17",
+                    "Das Zeichen \"\U0001F600\" (U+1F600) an der Stelle 26 ist im Zeichensatz Windows-1252 nicht "
+                    "darstellbar"},
+        ZeichenFall{"Windows1252Zeichen", kMessung, " \u00c4\u20ac\u2026", false,
+                    "PERMEABILITAET: 125.3 K17 \u00c4\u20ac\u2026", "1.Zeile ausgew\u00e4hlt"},
+        // A line that came into the list with such a character (from a UTF-8
+        // import) can still be mended; only a new one is refused.
+        ZeichenFall{"VorhandenesZeichenBleibtBearbeitbar",
+                    {"PERMEABILITAET: 1 A\u03c9", "0 0", "1 0.5", "2 0.8", "ENDE"},
+                    "x",
+                    false,
+                    "PERMEABILITAET: 1 A\u03c9x",
+                    "1.Zeile ausgew\u00e4hlt"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A line wider than the list box can be scrolled into view and shows whole
+// as its tooltip; the box keeps the size and place of the template.
+TEST_F(DlgInputTest, BreiteZeileRolltUndZeigtTooltip) {
+  const std::vector<std::string> kurz = {"PERMEABILITAET: 1 A", "0 0", "1 0.5", "2 0.8", "ENDE"};
+  Oeffnen(kurz);
+  DlgInput vorlage{plattform};
+  EXPECT_EQ(Liste()->geometry(), vorlage.findChild<QListView*>(QStringLiteral("liste"))->geometry());
+  QScrollBar* quer = Liste()->horizontalScrollBar();
+  EXPECT_EQ(quer->maximum(), 0);
+
+  // The first line becomes one wider than the box.
+  const QString lang = QStringLiteral("PERMEABILITAET: 0.00946 AD-258-Kernstrecke-Nord");
+  Doppelklick(1);
+  ASSERT_TRUE(Warten([&] { return QApplication::focusWidget() == Zeile(); }));
+  Tippen(lang);
+  QTest::keyClick(Zeile(), Qt::Key_Tab);
+  ASSERT_TRUE(Warten([&] { return Hinweis() == QStringLiteral("1.Zeile wurde ge\u00e4ndert"); }));
+  Ruhe();
+  ASSERT_EQ(Zeilen().front(), lang.toStdString());
+  const int textBreite = Liste()->fontMetrics().horizontalAdvance(lang);
+  ASSERT_GT(textBreite, Liste()->viewport()->width());
+  EXPECT_GT(quer->maximum(), 0);
+  EXPECT_TRUE(quer->isVisible());
+  quer->setValue(quer->maximum());
+  const QRect ort = Liste()->visualRect(Liste()->model()->index(0, 0));
+  EXPECT_LE(ort.left() + textBreite, Liste()->viewport()->width());
+
+  for (int i = 0; i < Liste()->model()->rowCount(); ++i) {
+    const QModelIndex index = Liste()->model()->index(i, 0);
+    EXPECT_EQ(index.data(Qt::ToolTipRole).toString(), index.data(Qt::DisplayRole).toString());
+  }
+  EXPECT_EQ(Liste()->model()->index(0, 0).data(Qt::ToolTipRole).toString(), lang);
+  EXPECT_EQ(Liste()->geometry(), vorlage.findChild<QListView*>(QStringLiteral("liste"))->geometry());
 }
 
 TEST_F(DlgInputTest, LangeZeileWirdGanzGezeigt) {
