@@ -21,9 +21,7 @@ void LeerUeberspringen(std::string_view s, std::size_t& pos) {
 
 namespace {
 
-bool IstWortzeichen(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || IstZiffer(c) || c == '_';
-}
+bool IstWortzeichen(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || IstZiffer(c) || c == '_'; }
 
 bool BeginntMit(std::string_view s, std::size_t i, std::string_view klein) {
   if (s.size() - i < klein.size()) return false;
@@ -60,8 +58,8 @@ bool IstNichtEndlich(std::string_view s, std::size_t i) {
 // leading digit's power of ten, without reading the value.
 bool MindestensEins(std::string_view zahl) {
   constexpr long long kGrenze = 1'000'000'000'000LL;  // far beyond any float exponent
-  long long vorPunkt = 0;   // significant digits before the point
-  long long nullenNach = 0;  // zeros after the point before the first other digit
+  long long vorPunkt = 0;                             // significant digits before the point
+  long long nullenNach = 0;                           // zeros after the point before the first other digit
   bool nachPunkt = false;
   bool gefunden = false;
   std::size_t i = 0;

@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -47,8 +49,10 @@ class Deskriptor {
   int fd_;
 };
 
-// Reads up to `grenze` bytes; `mehr` tells whether the file holds more.
-bool Einlesen(const std::string& pfad, std::size_t grenze, std::string& bytes, bool& mehr, std::string& fehler) {
+// Reads up to `grenze` bytes; `mehr` tells whether the file holds more. With
+// `ganz` a regular file larger than that is not read at all.
+bool Einlesen(const std::string& pfad, std::size_t grenze, bool ganz, std::string& bytes, bool& mehr,
+              std::string& fehler) {
   Deskriptor fd(::open(pfad.c_str(), O_RDONLY | O_CLOEXEC));
   if (fd.get() < 0) {
     fehler = Format("Die Datei %s kann nicht geöffnet werden: %s", pfad, Grund(errno));
@@ -63,19 +67,24 @@ bool Einlesen(const std::string& pfad, std::size_t grenze, std::string& bytes, b
     fehler = Format("Die Datei %s kann nicht geöffnet werden: %s", pfad, Grund(EISDIR));
     return false;
   }
+  mehr = false;
+  if (ganz && S_ISREG(st.st_mode) && static_cast<std::uintmax_t>(st.st_size) > grenze) {
+    mehr = true;
+    return true;
+  }
   std::string inhalt;
   // A regular file says its size; anything else grows as it is read.
   if (S_ISREG(st.st_mode) && st.st_size > 0) {
     inhalt.reserve(std::min<std::size_t>(static_cast<std::size_t>(st.st_size), grenze) + 1);
   }
   std::size_t gelesen = 0;
-  mehr = false;
   for (;;) {
     // One byte beyond the bound tells a longer file from one of exactly that size.
     const std::size_t ziel = grenze + 1;
     if (gelesen == ziel) break;
     if (inhalt.size() == gelesen) inhalt.resize(std::min(ziel, std::max<std::size_t>(4096, 2 * gelesen)));
-    const ssize_t n = ::read(fd.get(), inhalt.data() + gelesen, std::min<std::size_t>(inhalt.size() - gelesen, 1 << 20));
+    const ssize_t n =
+        ::read(fd.get(), inhalt.data() + gelesen, std::min<std::size_t>(inhalt.size() - gelesen, 1 << 20));
     if (n < 0) {
       if (errno == EINTR) continue;
       fehler = Format("Die Datei %s kann nicht gelesen werden: %s", pfad, Grund(errno));
@@ -185,7 +194,7 @@ Textliste ZeilenAusBytes(std::string_view bytes, bool bisLeerzeile) {
 bool DateiLesen(const std::string& pfad, std::string& bytes, std::string& fehler) {
   std::string inhalt;
   bool mehr = false;
-  if (!Einlesen(pfad, kMaxDateiGroesse, inhalt, mehr, fehler)) return false;
+  if (!Einlesen(pfad, kMaxDateiGroesse, true, inhalt, mehr, fehler)) return false;
   if (mehr) {
     fehler = Format("Die Datei %s ist größer als %d MB und wird nicht gelesen.", pfad,
                     static_cast<long long>(kMaxDateiGroesse >> 20));
@@ -197,7 +206,7 @@ bool DateiLesen(const std::string& pfad, std::string& bytes, std::string& fehler
 
 bool DateiAnfangLesen(const std::string& pfad, std::size_t hoechstens, std::string& bytes, std::string& fehler) {
   bool mehr = false;
-  return Einlesen(pfad, hoechstens, bytes, mehr, fehler);
+  return Einlesen(pfad, hoechstens, false, bytes, mehr, fehler);
 }
 
 bool DateiSchreiben(const std::string& pfad, std::string_view bytes, std::string& fehler) {

@@ -169,7 +169,6 @@ int Dateneingabe::ZeilenTyp(int bFormat, std::string text, float& shg, int numme
     return kFehler;
   }
 
-
   if (iAnzahl > 0) {
     if (anzahl1 == 2) {
       if (bFormat == 1) Zeile = text::Format(" %8g %10g", druck, saettigung);
