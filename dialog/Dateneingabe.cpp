@@ -156,7 +156,7 @@ int Dateneingabe::ZeilenTyp(int bFormat, std::string text, float& shg, int numme
   const int anzahl2 = ausserhalb ? 0 : text::ScanGeprueft(text, "%s %f %s", ausserhalb, &wort, &zahl, &kern);
   // The reader would stop at this line: refuse it with the reader's message.
   if (ausserhalb) {
-    if (nummer < 0) nummer = (Option == kAnhaengen ? static_cast<int>(Liste.size()) : iZeile) + 1;
+    if (nummer < 0) nummer = (Option == kAnhaengen || iZeile < 0 ? static_cast<int>(Liste.size()) : iZeile) + 1;
     plattform_.Meldung(text::Format("ABBRUCH in der %d.Zeile\n%s", nummer, text));
     return kFehler;
   }
