@@ -82,7 +82,9 @@ bool Einlesen(const std::string& pfad, std::size_t grenze, bool ganz, std::strin
     // One byte beyond the bound tells a longer file from one of exactly that size.
     const std::size_t ziel = grenze + 1;
     if (gelesen == ziel) break;
-    if (inhalt.size() == gelesen) inhalt.resize(std::min(ziel, std::max<std::size_t>(4096, 2 * gelesen)));
+    if (inhalt.size() == gelesen) {
+      inhalt.resize(std::min(ziel, std::max({std::size_t{4096}, 2 * gelesen, inhalt.capacity()})));
+    }
     const ssize_t n =
         ::read(fd.get(), inhalt.data() + gelesen, std::min<std::size_t>(inhalt.size() - gelesen, 1 << 20));
     if (n < 0) {
