@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -156,11 +157,27 @@ bool AllesSchreiben(int fd, std::string_view bytes) {
 }
 
 mode_t NeueRechte() {
-  // The permission bits a newly created file gets: the process mask is only
-  // readable by setting it, so it is set back at once.
-  const mode_t maske = ::umask(022);
-  ::umask(maske);
-  return static_cast<mode_t>(0666 & ~maske);
+  // The permission bits a newly created file gets. The kernel tells the
+  // process mask without changing it; otherwise it is only readable by
+  // setting it, and set back at once.
+  mode_t maske = 0;
+  bool gelesen = false;
+  if (std::FILE* status = std::fopen("/proc/self/status", "re")) {
+    char zeile[256];
+    while (!gelesen && std::fgets(zeile, sizeof zeile, status) != nullptr) {
+      if (std::strncmp(zeile, "Umask:", 6) == 0) {
+        char* ende = nullptr;
+        maske = static_cast<mode_t>(std::strtoul(zeile + 6, &ende, 8));
+        gelesen = ende != zeile + 6;
+      }
+    }
+    std::fclose(status);
+  }
+  if (!gelesen) {
+    maske = ::umask(022);
+    ::umask(maske);
+  }
+  return static_cast<mode_t>(0666 & ~maske & 0777);
 }
 
 }  // namespace
