@@ -361,9 +361,13 @@ TEST_F(MainFrameTest, UnlesbaresDokumentNenntDenGrundUndLaesstDasDokument) {
   ModalSkript skript({ModalSkript::Abbrechen(), ModalSkript::Abbrechen()});
   EXPECT_FALSE(frame->DateiLaden(ordner));
   EXPECT_FALSE(frame->DateiLaden(QStringLiteral("/proc/self/mem")));
-  EXPECT_EQ(skript.meldungen,
-            (QStringList{QStringLiteral("Die Datei %1 kann nicht geöffnet werden: Is a directory").arg(ordner),
-                         QStringLiteral("Die Datei /proc/self/mem kann nicht gelesen werden: Input/output error")}));
+  // The reason comes from the C library in the program's locale (German
+  // under de_DE), so only its presence is checked.
+  ASSERT_EQ(skript.meldungen.size(), 2);
+  const QString offen = QStringLiteral("Die Datei %1 kann nicht geöffnet werden: ").arg(ordner);
+  const QString lesen = QStringLiteral("Die Datei /proc/self/mem kann nicht gelesen werden: ");
+  EXPECT_TRUE(skript.meldungen[0].startsWith(offen) && skript.meldungen[0].size() > offen.size());
+  EXPECT_TRUE(skript.meldungen[1].startsWith(lesen) && skript.meldungen[1].size() > lesen.size());
   EXPECT_EQ(Doc().Eingabezeilen, Textliste{"bleibt"});
   EXPECT_TRUE(Doc().GetPathName().empty());
 }
