@@ -12,6 +12,7 @@ bool CliPlattform::Frage(const std::string& text) {
 }
 
 bool CliPlattform::DatenDialog(EingabeDaten& daten) {
-  daten = dialogDaten_;
+  daten = std::move(dialogDaten_);
+  dialogDaten_ = EingabeDaten{};
   return true;
 }

@@ -2,6 +2,7 @@
 
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "EingabeDaten.h"
@@ -26,7 +27,8 @@ class CliPlattform : public Plattform {
   bool DatenDialog(EingabeDaten& daten) override;
 
   void SetAntwort(bool ja) { antwortJa_ = ja; }
-  void SetDialogDaten(const EingabeDaten& daten) { dialogDaten_ = daten; }
+  // The dialog hands these over once: a batch run opens it once.
+  void SetDialogDaten(EingabeDaten daten) { dialogDaten_ = std::move(daten); }
   const std::vector<Nachricht>& Nachrichten() const { return nachrichten_; }
 
  private:

@@ -39,7 +39,13 @@ constexpr const char* kAufruf =
     "  --import DATEI       vor dem Lauf eine Textdatei wie \"Datei einlesen\" importieren\n"
     "                       (Fragen werden mit Ja beantwortet)\n"
     "  --nein               Fragen des Imports mit Nein beantworten\n"
-    "  --grafik-datei DATEI die gewählte Grafik als PNG, SVG oder PDF (nach der Endung) schreiben\n";
+    "  --grafik-datei DATEI die gewählte Grafik als PNG, SVG oder PDF (nach der Endung) schreiben\n"
+    "\n"
+    "Eingabe, Dokument und Importdatei dürfen höchstens 256 MB groß sein.\n"
+    "Rückgabewert: 0 nach einem Lauf (auch wenn er Fehler meldete), 2 bei falschem\n"
+    "Aufruf oder unlesbarer Eingabe (auch aus.txt beim Einlesen), 3 wenn eine\n"
+    "verlangte Ausgabedatei (aus.txt, --speichern, --grafik-datei) nicht\n"
+    "geschrieben werden konnte.\n";
 
 struct Optionen {
   EingabeDaten daten;
@@ -138,15 +144,18 @@ std::optional<std::string> OptionenLesen(const std::vector<std::string>& arg, Op
   return std::nullopt;
 }
 
-bool EingabeLesen(const std::string& pfad, Textliste& zeilen, std::string& fehler) {
+// With `bisLeerzeile` the lines after the first blank line are not kept:
+// no run reads past it, so only a run that saves the lines or looks for one
+// measurement among all of them needs them.
+bool EingabeLesen(const std::string& pfad, bool bisLeerzeile, Textliste& zeilen, std::string& fehler) {
   std::string bytes;
   if (!text::DateiLesen(pfad, bytes, fehler)) return false;
   if (!EndetAufKdr(pfad)) {
-    zeilen = text::ZeilenAusBytes(bytes);
+    zeilen = text::ZeilenAusBytes(bytes, bisLeerzeile);
     return true;
   }
   Archiv ar = Archiv::ZumLaden(bytes);
-  if (!ar.ListeLesen(zeilen)) {
+  if (!ar.ListeLesen(zeilen, bisLeerzeile)) {
     fehler = "Das Dokument " + pfad + " kann nicht geladen werden: " + ar.Fehler();
     return false;
   }
@@ -174,7 +183,8 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
   }
   if (o.eingabe) {
     std::string grund;
-    if (!EingabeLesen(*o.eingabe, o.daten.Eingabezeilen, grund)) {
+    const bool bisLeerzeile = !o.speichern && o.daten.bEinzelmessung == 0;
+    if (!EingabeLesen(*o.eingabe, bisLeerzeile, o.daten.Eingabezeilen, grund)) {
       fehler << "kadrel-cli: " << grund << "\n";
       return 2;
     }
@@ -191,7 +201,7 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
     return 2;
   }
   o.daten.bNeuRechnen = 1;
-  plattform.SetDialogDaten(o.daten);
+  plattform.SetDialogDaten(std::move(o.daten));
   CKadrelDoc doc(plattform);
   doc.OnNewDocument();
   if (o.eingabe && EndetAufKdr(*o.eingabe)) {
@@ -200,15 +210,18 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
     doc.SetPathName(ec ? *o.eingabe : absolut.string());
   }
   doc.OnDatenAendern();
-  if (o.ergebnisseAusgeben) doc.OnErgebnisseAusgeben();
-  if (o.ergebnisseEinlesen) doc.OnErgebnisseEinlesen();
+  // A requested file that was not written ends with status 3, after the
+  // lists have still gone to stdout.
+  bool nichtGeschrieben = false;
+  if (o.ergebnisseAusgeben && !doc.OnErgebnisseAusgeben()) nichtGeschrieben = true;
+  const bool eingelesen = !o.ergebnisseEinlesen || doc.OnErgebnisseEinlesen();
 
   if (o.speichern) {
     std::string bytes;
     std::string grund;
     if (!doc.DokumentSpeichern(bytes, grund) || !text::DateiSchreiben(*o.speichern, bytes, grund)) {
       fehler << "kadrel-cli: " << grund << "\n";
-      return 2;
+      nichtGeschrieben = true;
     }
   }
 
@@ -216,7 +229,7 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
     std::string grund = "Diese Ausgabe von kadrel-cli kann keine Grafiken schreiben.";
     if (!exporter || !exporter(doc, nullptr, *o.grafikDatei, grund)) {
       fehler << "kadrel-cli: " << grund << "\n";
-      return 2;
+      nichtGeschrieben = true;
     }
   }
 
@@ -226,5 +239,6 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
     for (const auto& zeile : *liste) aus << zeile << "\n";
   }
   aus.flush();
-  return 0;
+  if (!eingelesen) return 2;
+  return nichtGeschrieben ? 3 : 0;
 }

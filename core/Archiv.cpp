@@ -4,6 +4,7 @@
 
 #include "Cp1252.h"
 #include "TextFormat.h"
+#include "TextScan.h"
 
 namespace {
 
@@ -80,6 +81,15 @@ std::string Utf16NachUtf8(std::string_view b) {
   return aus;
 }
 
+// Blank in the run's sense: only blanks of the C locale, in either encoding.
+bool IstLeerzeile(std::string_view b, bool breit) {
+  const std::size_t schritt = breit ? 2 : 1;
+  for (std::size_t i = 0; i + schritt <= b.size(); i += schritt) {
+    if (!text::IstLeer(b[i]) || (breit && b[i + 1] != 0)) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool Archiv::ListeSchreiben(const Textliste& liste) {
@@ -115,8 +125,8 @@ bool Archiv::ListeSchreiben(const Textliste& liste) {
   return true;
 }
 
-bool Archiv::ListeLesen(Textliste& liste) {
-  Leser l(bytes_);
+bool Archiv::ListeLesen(Textliste& liste, bool bisLeerzeile) {
+  Leser l(laden_);
   std::uint32_t anzahl = 0;
   if (!l.Lesen16(anzahl)) {
     fehler_ = "Die Datei ist zu kurz für ein Kadrel-Dokument.";
@@ -127,13 +137,15 @@ bool Archiv::ListeLesen(Textliste& liste) {
     return false;
   }
   // Every line needs at least its one-byte prefix: a larger count cannot be
-  // genuine, and must not make us reserve memory for it.
+  // genuine.
   if (anzahl > l.Rest()) {
     fehler_ = text::Format("Die Datei nennt %d Zeilen, enthält aber weniger.", static_cast<long long>(anzahl));
     return false;
   }
-  Textliste neu;
-  neu.reserve(anzahl);
+  // The first pass checks the whole file and counts the lines kept, so the
+  // list is built once at its exact size and never trusts the count alone.
+  const Leser anfang = l;
+  std::uint32_t behalten = anzahl;
   for (std::uint32_t i = 0; i < anzahl; ++i) {
     std::uint32_t n = 0;
     bool breit = false;
@@ -143,6 +155,17 @@ bool Archiv::ListeLesen(Textliste& liste) {
                              static_cast<long long>(anzahl));
       return false;
     }
+    if (bisLeerzeile && behalten == anzahl && IstLeerzeile(inhalt, breit)) behalten = i + 1;
+  }
+  l = anfang;
+  Textliste neu;
+  neu.reserve(behalten);
+  for (std::uint32_t i = 0; i < behalten; ++i) {
+    std::uint32_t n = 0;
+    bool breit = false;
+    std::string_view inhalt;
+    LaengeLesen(l, n, breit);
+    l.Bytes(breit ? 2ULL * n : n, inhalt);
     neu.push_back(breit ? Utf16NachUtf8(inhalt) : text::Cp1252NachUtf8(inhalt));
   }
   liste = std::move(neu);

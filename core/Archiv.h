@@ -13,21 +13,26 @@
 class Archiv {
  public:
   static Archiv ZumSpeichern() { return Archiv(true, {}); }
-  static Archiv ZumLaden(std::string_view bytes) { return Archiv(false, std::string(bytes)); }
+  // Reads the bytes in place: they must outlive the archive.
+  static Archiv ZumLaden(std::string_view bytes) { return Archiv(false, bytes); }
 
   bool IsStoring() const { return speichern_; }
-  const std::string& Bytes() const { return bytes_; }
+  // The bytes written so far (storing) or to be read (loading).
+  std::string_view Bytes() const { return speichern_ ? std::string_view(bytes_) : laden_; }
   const std::string& Fehler() const { return fehler_; }
 
   // Appends the list; fails when a line cannot be written in Windows-1252.
   bool ListeSchreiben(const Textliste& liste);
   // Reads a whole list from the bytes; fails on a truncated or malformed file.
-  bool ListeLesen(Textliste& liste);
+  // With `bisLeerzeile` the whole file is still checked, but the list ends
+  // after its first blank line.
+  bool ListeLesen(Textliste& liste, bool bisLeerzeile = false);
 
  private:
-  Archiv(bool speichern, std::string bytes) : speichern_(speichern), bytes_(std::move(bytes)) {}
+  Archiv(bool speichern, std::string_view laden) : speichern_(speichern), laden_(laden) {}
 
   bool speichern_;
+  std::string_view laden_;
   std::string bytes_;
   std::string fehler_;
 };

@@ -117,7 +117,7 @@ void CKadrelDoc::OnDatenAendern() {
   plattform_.AnsichtenAktualisieren();
 }
 
-void CKadrelDoc::DatenUebernehmen(const EingabeDaten& dialog) {
+void CKadrelDoc::DatenUebernehmen(EingabeDaten& dialog) {
   if (dialog.bNeuRechnen == 1) {
     SetModifiedFlag();
     Parameterliste.clear();
@@ -135,7 +135,8 @@ void CKadrelDoc::DatenUebernehmen(const EingabeDaten& dialog) {
   bEinzelmessung = dialog.bEinzelmessung;
   PermAuswahl = dialog.PermAuswahl;
   iGrafik = dialog.iGrafik;
-  if (!dialog.Eingabezeilen.empty()) Eingabezeilen = dialog.Eingabezeilen;
+  // Taken over, not copied: the dialog's lines are not needed any more.
+  if (!dialog.Eingabezeilen.empty()) Eingabezeilen = std::move(dialog.Eingabezeilen);
   if (bNeuRechnen == 1 || Parameterliste.empty()) Berechnung();
 }
 

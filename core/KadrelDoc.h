@@ -25,8 +25,11 @@ class CKadrelDoc {
   bool Serialize(Archiv& ar);
   void OnDateiNeu();
   void OnDatenAendern();
-  void OnErgebnisseAusgeben();
-  void OnErgebnisseEinlesen();
+  // False (after the message) when aus.txt was not written.
+  bool OnErgebnisseAusgeben();
+  // False (after the message, with the lists unchanged) when aus.txt is
+  // there but cannot be read; a missing file reads as no lines.
+  bool OnErgebnisseEinlesen();
   // Writes `liste` to aus.txt as "Ergebnisse ausgeben" does and shows
   // `erfolgsmeldung`; false (after a message) when the file was not written.
   bool ListeAusgeben(const Textliste& liste, const std::string& erfolgsmeldung);
@@ -138,7 +141,7 @@ class CKadrelDoc {
   // Drops every result of the previous run, so that a loaded document shows
   // nothing it did not produce until it has been calculated.
   void ErgebnisseVerwerfen();
-  void DatenUebernehmen(const EingabeDaten& dialog);
+  void DatenUebernehmen(EingabeDaten& dialog);
   void Korrelation();
   void ZuVieleWerteMelden();
   // Keeps the measurement just evaluated in Messkurven.

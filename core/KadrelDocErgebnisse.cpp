@@ -5,6 +5,9 @@
 #include "TextFormat.h"
 #include "Textdatei.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace {
 
 constexpr const char* kErgebnisdatei = "aus.txt";
@@ -49,10 +52,10 @@ Textliste StueckeLesen(std::string_view bytes, int maxStuecke) {
 
 }  // namespace
 
-void CKadrelDoc::OnErgebnisseAusgeben() {
+bool CKadrelDoc::OnErgebnisseAusgeben() {
   const Textliste* liste = GewaehlteListe();
-  if (liste == nullptr) return;
-  ListeAusgeben(*liste, kGeschrieben[iTabelle]);
+  if (liste == nullptr) return true;
+  return ListeAusgeben(*liste, kGeschrieben[iTabelle]);
 }
 
 bool CKadrelDoc::ListeAusgeben(const Textliste& liste, const std::string& erfolgsmeldung) {
@@ -84,19 +87,27 @@ bool CKadrelDoc::ListeAusgeben(const Textliste& liste, const std::string& erfolg
   return true;
 }
 
-void CKadrelDoc::OnErgebnisseEinlesen() {
+bool CKadrelDoc::OnErgebnisseEinlesen() {
+  // Only what the pieces can hold is read, so a huge or endless file ends
+  // quickly; one byte more shows whether a CR is followed by its LF.
+  constexpr std::size_t kHoechstens = kMaxStuecke * (kStueckLaenge + 1) + 1;
+  std::string bytes;
+  std::string fehler;
+  std::error_code ec;
+  const bool vorhanden = std::filesystem::exists(kErgebnisdatei, ec) || ec;
+  if (vorhanden && !text::DateiAnfangLesen(kErgebnisdatei, kHoechstens, bytes, fehler)) {
+    // A file that is there but cannot be read leaves the lists as they are.
+    plattform_.Meldung(fehler);
+    return false;
+  }
+
   Detailergebnisse.clear();
   Parameterliste.clear();
   iTabelle = 0;
-
-  std::string bytes;
-  std::string fehler;
-  int anzahl = 0;
-  if (text::DateiLesen(kErgebnisdatei, bytes, fehler)) {
-    Detailergebnisse = StueckeLesen(bytes, kMaxStuecke);
-    anzahl = static_cast<int>(Detailergebnisse.size());
-  }
+  if (vorhanden) Detailergebnisse = StueckeLesen(bytes, kMaxStuecke);
+  const int anzahl = static_cast<int>(Detailergebnisse.size());
 
   plattform_.AnsichtenAktualisieren();
   plattform_.Meldung(text::Format("%d Zeilen wurden eingelesen", anzahl));
+  return true;
 }

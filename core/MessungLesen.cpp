@@ -35,7 +35,18 @@ int CKadrelDoc::MessungLesen() {
     const std::string& zeile = Eingabezeilen[k];
     float p = 0.0f;
     float s = 0.0f;
-    const int zahlen = text::Scan(zeile, "%f %f", &p, &s);
+    bool ausserhalb = false;
+    const int zahlen = text::ScanGeprueft(zeile, "%f %f", ausserhalb, &p, &s);
+    std::string wort;
+    std::string kern;
+    float zahl = 0.0f;
+    // A number a float cannot hold makes the line faulty, wherever it stands.
+    if (!ausserhalb && zahlen == 0) text::ScanGeprueft(zeile, "%s %f %s", ausserhalb, &wort, &zahl, &kern);
+    if (ausserhalb) {
+      Meldung = text::Format("ABBRUCH in der %d.Zeile\n%s", k + 1, zeile);
+      plattform_.Meldung(Meldung);
+      return 1;
+    }
     if (zahlen == 2) {
       if (n == 0 && s != 0.0f) {
         plattform_.Meldung("ABBRUCH!Der 1.Sättigungswert ist nicht NULL");
@@ -52,9 +63,6 @@ int CKadrelDoc::MessungLesen() {
       block = Block::Werte;
       ++n;
     } else if (zahlen == 0) {
-      std::string wort;
-      std::string kern;
-      float zahl = 0.0f;
       const int m = text::Scan(zeile, "%s %f %s", &wort, &zahl, &kern);
       if (k == 0 && m < 2) {
         Meldung = text::Format("ABBRUCH Fehler in der 1.Zeile\n%s", zeile);

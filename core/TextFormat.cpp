@@ -55,35 +55,38 @@ std::string ZahlText(double wert, const Angabe& a) {
       for (auto& c : ziffern) c = static_cast<char>(c - 'a' + 'A');
     }
   } else {
-    char puffer[400];
     const int p = a.genauigkeit < 0 ? 6 : a.genauigkeit;
-    std::to_chars_result r{};
+    // Room for 309 integer digits, point, every requested digit and exponent,
+    // whatever the precision.
+    const auto schreiben = [betrag](std::chars_format art, int genauigkeit) {
+      std::string puffer(static_cast<std::size_t>(genauigkeit) + 330, '\0');
+      const auto r = std::to_chars(puffer.data(), puffer.data() + puffer.size(), betrag, art, genauigkeit);
+      puffer.resize(static_cast<std::size_t>(r.ptr - puffer.data()));
+      return puffer;
+    };
     switch (a.art) {
       case 'f':
       case 'F':
-        r = std::to_chars(puffer, puffer + sizeof puffer, betrag, std::chars_format::fixed, p);
+        ziffern = schreiben(std::chars_format::fixed, p);
         break;
       case 'e':
       case 'E':
-        r = std::to_chars(puffer, puffer + sizeof puffer, betrag, std::chars_format::scientific, p);
+        ziffern = schreiben(std::chars_format::scientific, p);
         break;
       default: {
         // %g: precision 0 counts as 1; the style follows the exponent of the
         // value rounded to that many digits.
         const int g = p == 0 ? 1 : p;
-        char probe[64];
-        const auto pr = std::to_chars(probe, probe + sizeof probe, betrag, std::chars_format::scientific, g - 1);
-        const std::string_view sp(probe, static_cast<std::size_t>(pr.ptr - probe));
-        const int exponent = std::atoi(std::string(sp.substr(sp.find('e') + 1)).c_str());
+        const std::string probe = schreiben(std::chars_format::scientific, g - 1);
+        const int exponent = std::atoi(probe.c_str() + probe.find('e') + 1);
         if (exponent < -4 || exponent >= g) {
-          r = std::to_chars(puffer, puffer + sizeof puffer, betrag, std::chars_format::scientific, g - 1);
+          ziffern = probe;
         } else {
-          r = std::to_chars(puffer, puffer + sizeof puffer, betrag, std::chars_format::fixed, g - 1 - exponent);
+          ziffern = schreiben(std::chars_format::fixed, g - 1 - exponent);
         }
         break;
       }
     }
-    ziffern.assign(puffer, r.ptr);
     const bool allgemein = a.art == 'g' || a.art == 'G';
     if (allgemein && !a.alternativ) NullenKuerzen(ziffern);
     if (a.alternativ && ziffern.find('.') == std::string::npos) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -7,15 +8,31 @@
 
 namespace text {
 
-// Splits Windows-1252 file bytes into UTF-8 lines: LF or CRLF ends a line,
-// and a last line without line end counts too.
-Textliste ZeilenAusBytes(std::string_view bytes);
+// The largest file the program reads as input lines, document or import.
+inline constexpr std::size_t kMaxDateiGroesse = std::size_t{256} << 20;
 
-// Reads a whole file; returns false with the reason when it cannot.
+// Splits Windows-1252 file bytes into UTF-8 lines: LF or CRLF ends a line,
+// and a last line without line end counts too. Bytes without any LF take a
+// lone CR as line end instead. With `bisLeerzeile` the list ends after the
+// first blank line (only blanks in the sense of IstLeer), which stops every
+// run anyway.
+Textliste ZeilenAusBytes(std::string_view bytes, bool bisLeerzeile = false);
+
+// Reads a whole file of at most kMaxDateiGroesse bytes; returns false with
+// the reason (naming the file) when it cannot. Never throws.
 bool DateiLesen(const std::string& pfad, std::string& bytes, std::string& fehler);
 
-// Writes a whole file through a temporary file beside it and a rename, so
-// that the old file stays intact when writing fails; false with the reason.
+// Reads the first `hoechstens` bytes of a file (all of a shorter one) and
+// leaves the rest unread; false with the reason when it cannot.
+bool DateiAnfangLesen(const std::string& pfad, std::size_t hoechstens, std::string& bytes, std::string& fehler);
+
+// Saves a whole file as a careful editor does: a symbolic link is followed
+// to its final target (the link stays), a target that is no regular file or
+// that the user may not write (no write permission bit counts even for
+// root) is refused, the bytes go to a new temporary file beside the target,
+// are flushed to disk, take the target's permission bits and replace it by
+// a rename. On failure the old file is unchanged, no temporary file is left
+// and `fehler` holds the reason.
 bool DateiSchreiben(const std::string& pfad, std::string_view bytes, std::string& fehler);
 
 }  // namespace text

@@ -28,14 +28,16 @@ Textliste TextdateiZerlegen(std::string_view bytes) {
   const bool utf8 = !NurAscii(bytes) && text::IstUtf8(bytes);
   if (utf8 && bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
 
+  // Without any LF the file may come from a system that ends lines with CR.
+  const char zeilenende = bytes.find('\n') == std::string_view::npos ? '\r' : '\n';
   Textliste zeilen;
   std::size_t anfang = 0;
   while (anfang < bytes.size()) {
-    std::size_t ende = bytes.find('\n', anfang);
+    std::size_t ende = bytes.find(zeilenende, anfang);
     const std::size_t naechste = ende == std::string_view::npos ? bytes.size() : ende + 1;
     if (ende == std::string_view::npos) ende = bytes.size();
     std::string_view zeile = bytes.substr(anfang, ende - anfang);
-    if (!zeile.empty() && zeile.back() == '\r' && ende < bytes.size()) zeile.remove_suffix(1);
+    if (zeilenende == '\n' && !zeile.empty() && zeile.back() == '\r' && ende < bytes.size()) zeile.remove_suffix(1);
     const std::size_t nul = zeile.find('\0');
     if (nul != std::string_view::npos) zeile = zeile.substr(0, nul);
     zeilen.push_back(utf8 ? std::string(zeile) : text::Cp1252NachUtf8(zeile));
@@ -72,7 +74,17 @@ void ZeilenImportieren(const Textliste& zeilen, Plattform& plattform,
 
     float p = 0.0f;
     float s = 0.0f;
-    const int c = text::Scan(zeile, "%f %f", &p, &s);
+    bool ausserhalb = false;
+    const int c = text::ScanGeprueft(zeile, "%f %f", ausserhalb, &p, &s);
+    std::string wort;
+    std::string kern;
+    float zahl = 0.0f;
+    // A number a float cannot hold stops the import as the reader stops.
+    if (!ausserhalb && c == 0) text::ScanGeprueft(zeile, "%s %f %s", ausserhalb, &wort, &zahl, &kern);
+    if (ausserhalb) {
+      plattform.Meldung(text::Format("ABBRUCH in der %d.Zeile\n%s", j + 1, zeile));
+      return;
+    }
     if (c >= 1 && p < 0.0f) {
       plattform.Meldung("ABBRUCH! Der Druck ist kleiner Null");
       return;
@@ -83,9 +95,6 @@ void ZeilenImportieren(const Textliste& zeilen, Plattform& plattform,
     }
 
     if (c == 0) {
-      std::string wort;
-      std::string kern;
-      float zahl = 0.0f;
       const int n = text::Scan(zeile, "%s %f %s", &wort, &zahl, &kern);
       if (n == 2) kern = wort;
       if (n >= 2 && zahl <= 0.0f) {

@@ -14,7 +14,8 @@ struct EingabeDaten;
 // UTF-8 (a leading byte order mark is dropped), any other file as
 // Windows-1252. Lines end at a line feed; a carriage return before it is
 // dropped, as reading in text mode does; a final line without a line feed
-// counts. A line ends at a NUL byte, as it did for the C string reading.
+// counts. Bytes without any line feed end their lines at a lone CR instead. A line ends at a NUL byte, as it did for
+// the C string reading.
 Textliste TextdateiZerlegen(std::string_view bytes);
 
 // Reads a text file and splits it with TextdateiZerlegen; returns false,

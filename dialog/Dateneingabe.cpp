@@ -193,11 +193,22 @@ void Dateneingabe::OnZeileEinfuegen() { Option = kEinfuegen; }
 
 void Dateneingabe::OnZeileLoeschen() { Option = kLoeschen; }
 
-int Dateneingabe::ZeilenTyp(int bFormat, std::string text, float& shg) {
+int Dateneingabe::ZeilenTyp(int bFormat, std::string text, float& shg, int nummer) {
   float druck = 0.0f;
   float saettigung = 0.0f;
   std::string rest;
-  const int anzahl1 = text::Scan(text, "%f %f %s", &druck, &saettigung, &rest);
+  bool ausserhalb = false;
+  const int anzahl1 = text::ScanGeprueft(text, "%f %f %s", ausserhalb, &druck, &saettigung, &rest);
+  std::string wort;
+  std::string kern;
+  float zahl = 0.0f;
+  const int anzahl2 = ausserhalb ? 0 : text::ScanGeprueft(text, "%s %f %s", ausserhalb, &wort, &zahl, &kern);
+  // The reader would stop at this line: refuse it with the reader's message.
+  if (ausserhalb) {
+    if (nummer < 0) nummer = (Option == kAnhaengen || iZeile < 0 ? static_cast<int>(Liste.size()) : iZeile) + 1;
+    plattform_.Meldung(text::Format("ABBRUCH in der %d.Zeile\n%s", nummer, text));
+    return kFehler;
+  }
   if (anzahl1 == 2 && druck < 0.0f) {
     plattform_.Meldung("ABBRUCH! Der Druck ist kleiner Null");
     return kFehler;
@@ -206,11 +217,6 @@ int Dateneingabe::ZeilenTyp(int bFormat, std::string text, float& shg) {
     plattform_.Meldung("ABBRUCH! Die Sättigung muss zwischen 0 und 1 liegen!");
     return kFehler;
   }
-
-  std::string wort;
-  std::string kern;
-  float zahl = 0.0f;
-  const int anzahl2 = text::Scan(text, "%s %f %s", &wort, &zahl, &kern);
 
   if (iAnzahl > 0) {
     if (anzahl1 == 2) {
@@ -276,10 +282,10 @@ void Dateneingabe::OnKillfocusZeile() {
         if (iZeile == 0) {
           iTypV = kEndezeile;
         } else {
-          iTypV = ZeilenTyp(0, zeileBei(iZeile - 1), shgV);
+          iTypV = ZeilenTyp(0, zeileBei(iZeile - 1), shgV, iZeile);
         }
         if (iZeile + 2 < iAnzahl) {
-          iTypN = ZeilenTyp(0, zeileBei(iZeile + 1), shgN);
+          iTypN = ZeilenTyp(0, zeileBei(iZeile + 1), shgN, iZeile + 2);
         } else if (iZeile == 0 && iAnzahl <= 1) {
           iTypN = kWerte;
         }
@@ -289,16 +295,16 @@ void Dateneingabe::OnKillfocusZeile() {
           iTypV = kEndezeile;
           iTypN = kWerte;
         } else {
-          iTypV = ZeilenTyp(0, zeileBei(iAnzahl - 1), shgV);
+          iTypV = ZeilenTyp(0, zeileBei(iAnzahl - 1), shgV, iAnzahl);
         }
         break;
       case kEinfuegen:
         if (iZeile == 0 || iAnzahl == 0) {
           iTypV = kEndezeile;
         } else {
-          iTypV = ZeilenTyp(0, zeileBei(iZeile - 1), shgV);
+          iTypV = ZeilenTyp(0, zeileBei(iZeile - 1), shgV, iZeile);
         }
-        if (iAnzahl > 0) iTypN = ZeilenTyp(0, zeileBei(iZeile), shgN);
+        if (iAnzahl > 0) iTypN = ZeilenTyp(0, zeileBei(iZeile), shgN, iZeile + 1);
         break;
       default:
         break;

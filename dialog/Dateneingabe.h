@@ -61,7 +61,10 @@ class Dateneingabe {
   // kWerte, kEndezeile) and sets `shg` to its saturation (value line), -1
   // (header) or 2 (end line); leaves `shg` alone otherwise. With
   // bFormat = 1 a value line is rewritten into `Zeile` as " %8g %10g".
-  int ZeilenTyp(int bFormat, std::string text, float& shg);
+  // A number beyond float range gives the reader's message for line
+  // `nummer` (1-based; by default the place of the line edit's text: the
+  // selected line, or after the last one when appending or without selection).
+  int ZeilenTyp(int bFormat, std::string text, float& shg, int nummer = -1);
 
   // The OK button; with the single-measurement option it first looks up
   // the chosen permeability among the header lines.

@@ -1,9 +1,24 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and passes all tests: a normal build with
 # warnings as errors, then a build under AddressSanitizer and
-# UndefinedBehaviorSanitizer whose tests run in the C and the German locale.
+# UndefinedBehaviorSanitizer whose tests run in the C and the German locale,
+# then the fuzz targets (scripts/fuzz.sh), each for a bounded time.
+#   scripts/test.sh [--fuzz-seconds N]   (default 10 seconds per target)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+fuzz_sekunden=10
+while [ $# -gt 0 ]; do
+  case $1 in
+    --fuzz-seconds)
+      fuzz_sekunden=${2:?--fuzz-seconds needs a number}
+      shift 2
+      ;;
+    *)
+      echo "usage: scripts/test.sh [--fuzz-seconds N]" >&2
+      exit 2
+      ;;
+  esac
+done
 scripts/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
 
@@ -21,3 +36,5 @@ export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd build-asan && LC_ALL=C.UTF-8 ctest --output-on-failure -j2)
 (cd build-asan && LC_ALL=de_DE.UTF-8 ctest --output-on-failure -j2)
+
+scripts/fuzz.sh "$fuzz_sekunden"

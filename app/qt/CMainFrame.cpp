@@ -8,6 +8,7 @@
 #include "CHilfeFenster.h"
 #include "CKadrelView.h"
 #include "DruckAblauf.h"
+#include "Textdatei.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -26,7 +27,6 @@
 #include <QMimeData>
 #include <QPageSetupDialog>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QStandardPaths>
@@ -265,6 +265,23 @@ void CMainFrame::createAccelerators() {
 
 void CMainFrame::readSettings() {
   QSettings einstellungen;
+  // Settings that cannot be read are reported; the window starts with its defaults.
+  const QFileInfo datei(einstellungen.fileName());
+  QString grund;
+  if (datei.isDir()) {
+    grund = QStringLiteral("Is a directory");
+  } else if (datei.exists() && !datei.isReadable()) {
+    grund = QStringLiteral("Permission denied");
+  } else if (einstellungen.status() == QSettings::AccessError) {
+    grund = QStringLiteral("kein Zugriff");
+  } else if (einstellungen.status() == QSettings::FormatError) {
+    grund = QStringLiteral("ungültiges Format");
+  }
+  if (!grund.isEmpty()) {
+    plattform_.Meldung(QStringLiteral("Die Einstellungen %1 können nicht gelesen werden: %2")
+                           .arg(einstellungen.fileName(), grund)
+                           .toStdString());
+  }
   const QByteArray geometrie = einstellungen.value(QStringLiteral("Fenster/Geometrie")).toByteArray();
   if (geometrie.isEmpty() || !restoreGeometry(geometrie)) resize(900, 650);
   Aktion(befehl::kSymbolleiste)
@@ -456,23 +473,20 @@ bool CMainFrame::OnSpeichernUnter() {
 }
 
 bool CMainFrame::DateiLaden(const QString& pfad) {
-  QFile datei(pfad);
-  if (!datei.exists()) {
+  if (!QFile::exists(pfad)) {
     plattform_.Meldung(QStringLiteral("Die Datei %1 wurde nicht gefunden.").arg(pfad).toStdString());
     ZuletztVergessen(pfad);
     return false;
   }
-  if (!datei.open(QIODevice::ReadOnly)) {
-    plattform_.Meldung(QStringLiteral("Die Datei %1 kann nicht geöffnet werden.").arg(pfad).toStdString());
+  // The core's reader: a folder, a device or a read error gives its reason,
+  // and the size bound holds as in the batch program.
+  std::string inhalt;
+  std::string lesefehler;
+  if (!text::DateiLesen(QFile::encodeName(pfad).toStdString(), inhalt, lesefehler)) {
+    plattform_.Meldung(lesefehler);
     return false;
   }
-  const QByteArray inhalt = datei.readAll();
-  if (datei.error() != QFileDevice::NoError) {
-    plattform_.Meldung(QStringLiteral("Die Datei %1 kann nicht gelesen werden.").arg(pfad).toStdString());
-    return false;
-  }
-  datei.close();
-  const std::string_view bytes(inhalt.constData(), static_cast<std::size_t>(inhalt.size()));
+  const std::string_view bytes(inhalt);
 
   // The lines as stored: edits made in the data dialog while the file opens
   // must count as changes, or leaving the program would drop them unasked.
@@ -500,13 +514,12 @@ bool CMainFrame::DateiSpeichern(const QString& pfad) {
         QStringLiteral("Die Datei %1 kann nicht gespeichert werden.\n%2").arg(pfad, Utf8(fehler)).toStdString());
     return false;
   }
-  QSaveFile datei(pfad);
-  const auto laenge = static_cast<qint64>(bytes.size());
-  if (!datei.open(QIODevice::WriteOnly) || datei.write(bytes.data(), laenge) != laenge || !datei.commit()) {
-    datei.cancelWriting();
+  // The shared safe save: links are followed, devices and write-protected
+  // files refused, the old file stays intact on failure.
+  if (!text::DateiSchreiben(QFile::encodeName(pfad).toStdString(), bytes, fehler)) {
     plattform_.Meldung(QStringLiteral("Die Datei %1 kann nicht gespeichert werden; "
-                                      "eine bisherige Datei dieses Namens bleibt unverändert.")
-                           .arg(pfad)
+                                      "eine bisherige Datei dieses Namens bleibt unverändert.\n%2")
+                           .arg(pfad, Utf8(fehler))
                            .toStdString());
     return false;
   }

@@ -177,7 +177,7 @@ TEST_F(Cli, SchreibtDieGrafikAlsBildSvgUndPdf) {
     EXPECT_GT(fs::file_size(pfad), 1000u) << name;
   }
   const auto falsch = Aufruf({"--testdaten", "--grafik-datei", (ordner_ / "k.bmpx").string()});
-  EXPECT_EQ(falsch.status, 2);
+  EXPECT_EQ(falsch.status, 3);
   EXPECT_FALSE(falsch.fehler.empty());
 }
 #endif
@@ -279,7 +279,7 @@ TEST_F(Cli, SpeichernInEinenFehlendenOrdnerScheitertSauber) {
   std::ofstream(kdr) << "alt";
   // A document that cannot be written is an error, and nothing else changes.
   const auto r = Aufruf({"--speichern", (ordner_ / "fehlt" / "x.kdr").string(), Datei("v.txt", "ENDE\n")});
-  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.status, 3);
   std::ifstream ein(kdr);
   std::string inhalt;
   ein >> inhalt;

@@ -138,7 +138,7 @@ Liste Beispielzeilen() {
 std::string DokumentBytes(const Liste& zeilen) {
   Archiv ar = Archiv::ZumSpeichern();
   EXPECT_TRUE(ar.ListeSchreiben(zeilen));
-  return ar.Bytes();
+  return std::string(ar.Bytes());
 }
 
 TEST_F(Dokument, AbgebrochenesLadenZeigtKeineAltenErgebnisse) {

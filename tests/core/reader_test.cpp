@@ -147,7 +147,24 @@ INSTANTIATE_TEST_SUITE_P(
         Fehlerfall{
             "LeerzeileImBlock", {"PERMEABILITAET: 1 A", "0.1 0", "   ", "0.3 0.4"}, "ABBRUCH in der 3.Zeile\n   ", {}},
         Fehlerfall{"Dezimalkomma", {"PERMEABILITAET: 1 A", "0.1 0", "1,5 0,3"}, "ABBRUCH in der 3.Zeile\n1,5 0,3", {}},
-        Fehlerfall{"EineZahlAllein", {"PERMEABILITAET: 1 A", "0.5"}, "ABBRUCH in der 2.Zeile\n0.5", {}}),
+        Fehlerfall{"EineZahlAllein", {"PERMEABILITAET: 1 A", "0.5"}, "ABBRUCH in der 2.Zeile\n0.5", {}},
+        // Numbers a float cannot hold stop the run instead of hiding the line.
+        Fehlerfall{"PermeabilitaetZuGross",
+                   {"PERMEABILITAET: 1e39 B", "0.1 0"},
+                   "ABBRUCH in der 1.Zeile\nPERMEABILITAET: 1e39 B",
+                   {}},
+        Fehlerfall{
+            "DruckZuGross", {"PERMEABILITAET: 1 A", "0.1 0", "1e39 0.6"}, "ABBRUCH in der 3.Zeile\n1e39 0.6", {}},
+        Fehlerfall{
+            "SaettigungZuGross", {"PERMEABILITAET: 1 A", "0.1 -3.5e38"}, "ABBRUCH in der 2.Zeile\n0.1 -3.5e38", {}},
+        Fehlerfall{"NanZeile", {"PERMEABILITAET: 1 A", "0.1 0", "nan 0.6"}, "ABBRUCH in der 3.Zeile\nnan 0.6", {}},
+        Fehlerfall{
+            "InfZeile", {"PERMEABILITAET: 1 A", "0.1 0", "-Infinity 0.6"}, "ABBRUCH in der 3.Zeile\n-Infinity 0.6", {}},
+        Fehlerfall{"InfInDerErstenZeile", {"inf 0", "0.1 0"}, "ABBRUCH in der 1.Zeile\ninf 0", {}},
+        Fehlerfall{"EndeMitRiesenzahl",
+                   {"PERMEABILITAET: 1 A", "0.1 0", "0.4 0.2", "0.7 0.3", "ENDE 1e400"},
+                   "ABBRUCH in der 5.Zeile\nENDE 1e400",
+                   {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Leser, LeerzeileNachDerLetztenMessungStopptDenNaechstenAufruf) {
@@ -155,6 +172,20 @@ TEST_F(Leser, LeerzeileNachDerLetztenMessungStopptDenNaechstenAufruf) {
   EXPECT_EQ(doc.MessungLesen(), 2);
   EXPECT_EQ(doc.MessungLesen(), 1);
   EXPECT_EQ(plattform.Texte(), Liste{"ABBRUCH in der 6.Zeile\n"});
+}
+
+TEST_F(Leser, WinzigeZahlenSindNullWieImmerSieGeschriebenSind) {
+  const std::string langeNull = "0." + std::string(330, '0') + "1";
+  Zeilen({"PERMEABILITAET: 1 A", "0.1 " + langeNull, "0.4 1e-400", "0.7 1e-40", "0.9 0.3", "ENDE", "Info 12 x"});
+  EXPECT_EQ(doc.MessungLesen(), 2);
+  EXPECT_TRUE(plattform.protokoll.empty());
+  EXPECT_EQ(doc.Maxwerte, 4);
+  EXPECT_EQ(doc.Shg[0], 0.0f);
+  EXPECT_EQ(doc.Shg[1], 0.0f);
+  EXPECT_EQ(doc.Shg[2], 1e-40f);  // the nearest subnormal
+  // A word that merely begins like "inf" stays a word: the line is ignored.
+  EXPECT_EQ(doc.MessungLesen(), 0);
+  EXPECT_TRUE(plattform.protokoll.empty());
 }
 
 TEST_F(Leser, GespeichertePunkteBleibenNachEinemFehler) {

@@ -252,6 +252,24 @@ TEST_F(CommitTest, AnhaengenBrauchtKeinenDoppelklick) {
   ListeIst(erwartet);
 }
 
+TEST_F(CommitTest, ZahlAusserhalbDesFloatBereichsNenntDieZeile) {
+  const std::vector<std::string> liste = {"PERMEABILITAET: 1 A", "0 0", "1 0.5", "2 0.8"};
+  Oeffnen(liste);
+  Modus(Dateneingabe::kAnhaengen);
+  Tippen("1e39 0.9");
+  Verlassen();
+  EXPECT_EQ(plattform.protokoll, (std::vector{Ok("ABBRUCH in der 5.Zeile\n1e39 0.9")}));
+  AbgelehntPruefen(liste);
+
+  plattform.protokoll.clear();
+  Modus(Dateneingabe::kAendern);
+  Doppelklick(3);
+  Tippen("nan 0.5");
+  Verlassen();
+  EXPECT_EQ(plattform.protokoll, (std::vector{Ok("ABBRUCH in der 3.Zeile\nnan 0.5")}));
+  AbgelehntPruefen(liste);
+}
+
 TEST_F(CommitTest, AnhaengenFormatiertWertezeilen) {
   Oeffnen({"PERMEABILITAET: 1 A", "0 0", "1 0.5"});
   Modus(Dateneingabe::kAnhaengen);

@@ -137,6 +137,17 @@ const Abbruch kAbbrueche[] = {
           }()},
      {"PERMEABILITAET: 1 A", "   0.0000          0.00000 "},
      "In der 3.Zeile 100 Zeichen gelesen"},
+    // Numbers a float cannot hold stop the import with the reader's message.
+    {"TitelMitRiesenzahl", {"Probe 1e39 B"}, {}, "ABBRUCH in der 1.Zeile\nProbe 1e39 B"},
+    {"DruckZuGross",
+     {"PERMEABILITAET: 1 A", "0 0", "1e39 0.6"},
+     {"PERMEABILITAET: 1 A", "   0.0000          0.00000 "},
+     "ABBRUCH in der 3.Zeile\n1e39 0.6"},
+    {"NanZeile",
+     {"PERMEABILITAET: 1 A", "0 0", "NaN 0.6"},
+     {"PERMEABILITAET: 1 A", "   0.0000          0.00000 "},
+     "ABBRUCH in der 3.Zeile\nNaN 0.6"},
+    {"SaettigungInf", {"PERMEABILITAET: 1 A", "0 inf"}, {"PERMEABILITAET: 1 A"}, "ABBRUCH in der 2.Zeile\n0 inf"},
 };
 
 class AbbruchTest : public ::testing::TestWithParam<Abbruch> {};
@@ -196,6 +207,9 @@ TEST(TextdateiZerlegen, ZeilenendenUndZeichensaetze) {
   EXPECT_EQ(TextdateiZerlegen("\xEF\xBB\xBFKern \xC3\x84\xE2\x82\xAC\n1 2"), (Textliste{"Kern Ä€", "1 2"}));
   // One malformed byte makes the whole file Windows-1252.
   EXPECT_EQ(TextdateiZerlegen("\xC3\x84\n\xC4"), (Textliste{"Ã„", "Ä"}));
+  // Without any LF a lone CR ends a line; beside an LF it stays text.
+  EXPECT_EQ(TextdateiZerlegen("a\rb\r\rc\r"), (Textliste{"a", "b", "", "c"}));
+  EXPECT_EQ(TextdateiZerlegen("a\rb\nc"), (Textliste{"a\rb", "c"}));
   // A NUL byte ends the line's text.
   EXPECT_EQ(TextdateiZerlegen(std::string("ab\0cd\nx", 7)), (Textliste{"ab", "x"}));
 }

@@ -43,6 +43,13 @@ const Fall kFaelle[] = {
     {"Leer", "", -1, kUnberuehrt, "Falsche Daten", ""},
     {"NurBlanks", "   \t ", -1, kUnberuehrt, "Falsche Daten", ""},
     {"KopfwortOhneZahl", "PERMEABILITAET: abc", -1, kUnberuehrt, "Die Schlusszeile muss ENDE lauten!", ""},
+    // The line the reader would stop at; by default it counts as the edit's
+    // place, here the second line.
+    {"DruckZuGross", "1e39 0.6", -1, kUnberuehrt, "ABBRUCH in der 2.Zeile\n1e39 0.6", ""},
+    {"PermeabilitaetZuGross", "PERMEABILITAET: 1e39 B", -1, kUnberuehrt,
+     "ABBRUCH in der 2.Zeile\nPERMEABILITAET: 1e39 B", ""},
+    {"NanWert", "nan 0.5", -1, kUnberuehrt, "ABBRUCH in der 2.Zeile\nnan 0.5", ""},
+    {"WinzigeSaettigung", "1 1e-400", 1, 0.0f, "", "        1          0"},
 };
 
 class ZeilenTypTest : public DialogTest, public ::testing::WithParamInterface<Fall> {};

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -351,6 +352,55 @@ TEST_F(MainFrameTest, DefekteDateiWirdGemeldetUndLaesstDasDokument) {
       skript.meldungen[0].startsWith(QStringLiteral("Die Datei %1 ist kein gültiges Kadrel-Dokument.\n").arg(pfad)));
   EXPECT_EQ(Doc().Eingabezeilen, Textliste{"bleibt"});
   EXPECT_TRUE(Doc().GetPathName().empty());
+}
+
+TEST_F(MainFrameTest, UnlesbaresDokumentNenntDenGrundUndLaesstDasDokument) {
+  const QString ordner = Pfad("ordner.kdr");
+  ASSERT_TRUE(QDir().mkpath(ordner));
+  Doc().Eingabezeilen = {"bleibt"};
+  ModalSkript skript({ModalSkript::Abbrechen(), ModalSkript::Abbrechen()});
+  EXPECT_FALSE(frame->DateiLaden(ordner));
+  EXPECT_FALSE(frame->DateiLaden(QStringLiteral("/proc/self/mem")));
+  // The reason comes from the C library in the program's locale (German
+  // under de_DE), so only its presence is checked.
+  ASSERT_EQ(skript.meldungen.size(), 2);
+  const QString offen = QStringLiteral("Die Datei %1 kann nicht geöffnet werden: ").arg(ordner);
+  const QString lesen = QStringLiteral("Die Datei /proc/self/mem kann nicht gelesen werden: ");
+  EXPECT_TRUE(skript.meldungen[0].startsWith(offen) && skript.meldungen[0].size() > offen.size());
+  EXPECT_TRUE(skript.meldungen[1].startsWith(lesen) && skript.meldungen[1].size() > lesen.size());
+  EXPECT_EQ(Doc().Eingabezeilen, Textliste{"bleibt"});
+  EXPECT_TRUE(Doc().GetPathName().empty());
+}
+
+TEST_F(MainFrameTest, SpeichernFolgtDemVerweisUndAchtetDenSchreibschutz) {
+  const QString ziel = Pfad("real.kdr");
+  Schreiben(ziel, QByteArray("alt"));
+  ASSERT_TRUE(QFile::link(ziel, Pfad("link.kdr")));
+  Doc().Eingabezeilen = {"PERMEABILITAET: 1 A"};
+  ASSERT_TRUE(frame->DateiSpeichern(Pfad("link.kdr")));
+  EXPECT_TRUE(QFileInfo(Pfad("link.kdr")).isSymLink());
+  EXPECT_EQ(Inhalt(ziel), QByteArray("\x01\x00\x13PERMEABILITAET: 1 A", 22));
+
+  const QString geschuetzt = Pfad("schutz.kdr");
+  Schreiben(geschuetzt, QByteArray("alt"));
+  QFile::setPermissions(geschuetzt, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+  ModalSkript skript({ModalSkript::Abbrechen()});
+  EXPECT_FALSE(frame->DateiSpeichern(geschuetzt));
+  ASSERT_EQ(skript.meldungen.size(), 1);
+  EXPECT_TRUE(skript.meldungen[0].endsWith(
+      QStringLiteral("\nDie Datei %1 ist schreibgeschützt und wird nicht überschrieben.").arg(geschuetzt)))
+      << skript.meldungen[0].toStdString();
+  EXPECT_EQ(Inhalt(geschuetzt), QByteArray("alt"));
+}
+
+TEST_F(MainFrameTest, UnlesbareEinstellungenWerdenGemeldet) {
+  const QString datei = QSettings().fileName();
+  QFile::remove(datei);
+  ASSERT_TRUE(QDir().mkpath(datei));
+  ModalSkript skript({ModalSkript::Abbrechen()});
+  const CMainFrame zweites;
+  EXPECT_EQ(skript.meldungen,
+            QStringList{QStringLiteral("Die Einstellungen %1 können nicht gelesen werden: Is a directory").arg(datei)});
 }
 
 TEST_F(MainFrameTest, GezogeneDateiWirdGeoeffnet) {
