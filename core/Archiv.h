@@ -15,6 +15,8 @@ class Archiv {
   static Archiv ZumSpeichern() { return Archiv(true, {}); }
   // Reads the bytes in place: they must outlive the archive.
   static Archiv ZumLaden(std::string_view bytes) { return Archiv(false, bytes); }
+  // A temporary string would be gone before the first read.
+  static Archiv ZumLaden(std::string&&) = delete;
 
   bool IsStoring() const { return speichern_; }
   // The bytes written so far (storing) or to be read (loading).

@@ -220,7 +220,8 @@ TEST_F(Dokument, LadenMitOkRechnetWieZuvor) {
 
 TEST_F(Dokument, LaedtZeilenAus16BitZeichen) {
   Textliste zeilen;
-  Archiv ar = Archiv::ZumLaden(Bytes({0x01, 0x00, 0xFF, 0xFE, 0xFF, 0x02, 0x41, 0x00, 0xA9, 0x03}));
+  const std::string bytes = Bytes({0x01, 0x00, 0xFF, 0xFE, 0xFF, 0x02, 0x41, 0x00, 0xA9, 0x03});
+  Archiv ar = Archiv::ZumLaden(bytes);
   ASSERT_TRUE(ar.ListeLesen(zeilen)) << ar.Fehler();
   EXPECT_EQ(zeilen, (Liste{"A\xCE\xA9"}));
 }
