@@ -21,15 +21,14 @@ constexpr double kAbstandMin = 1e-4;
 // Saturations are read to about this accuracy; residuals below it carry no
 // information about a second system.
 constexpr double kRauschen = 1e-3;
-// A second system counts only when it is a system of its own: entries at
-// least one doubling step of the lab's pressures apart, and each system
-// holding a share of the total saturation.
+// A second system counts only when it is a system of its own: its entry at
+// least one doubling step of the lab's pressures above the first one.
 constexpr double kMinVerhaeltnisPd = 2.0;
-constexpr double kMinAnteil = 0.05;
-// Starts of the two-system fit, spread over the measured pressures.
-constexpr std::size_t kZweiStarts = 4;
+// Starts of the two-system fit at most (a curve of the usual 15 or 16
+// points has fewer places for the second entry).
+constexpr std::size_t kZweiStarts = 16;
 // Iterations of a start, and of the run to convergence.
-constexpr int kVorlaufSchritte = 25;
+constexpr int kVorlaufSchritte = 10;
 constexpr int kSchritte = 200;
 
 // One system's saturation at lp = log10(Pc / Pd). Far below exp's range the
@@ -93,12 +92,119 @@ double GLinear(const Punkte& p, double lgPd, double sinf, double lgBis, const st
     const double s = p.s[i] - (abzug.empty() ? 0.0 : abzug[i]);
     const double lp = p.lg[i] - lgPd;
     if (lp <= 0.0 || p.lg[i] > lgBis || !(s > 0.0) || s >= sinf) continue;
+    // Weighted by s^2, as ln(s) scatters like 1/s: a trace of mercury at
+    // the first point would otherwise set G alone.
     const double u = 1.0 / lp;
-    zaehler -= u * std::log(s / sinf);
-    nenner += u * u;
+    const double w = s * s;
+    zaehler -= w * u * std::log(s / sinf);
+    nenner += w * u * u;
   }
   const double g = nenner > 0.0 ? zaehler / nenner : 0.1;
   return std::clamp(g, kGMin, kGMax);
+}
+
+// The points in ascending pressure, without those no system reaches.
+struct Verlauf {
+  std::vector<double> lg;
+  std::vector<double> s;
+};
+
+Verlauf NachDruck(const Punkte& p) {
+  std::vector<std::size_t> folge;
+  for (std::size_t i = 0; i < p.s.size(); ++i) {
+    if (std::isfinite(p.lg[i])) folge.push_back(i);
+  }
+  std::stable_sort(folge.begin(), folge.end(), [&](std::size_t a, std::size_t b) { return p.lg[a] < p.lg[b]; });
+  Verlauf v;
+  for (const std::size_t i : folge) {
+    v.lg.push_back(p.lg[i]);
+    v.s.push_back(p.s[i]);
+  }
+  return v;
+}
+
+// Where a second system may begin: indices j of the points in pressure order
+// such that it enters between points j-1 and j, at least one doubling above
+// the first entry and with two points above it. When there are more places
+// than starts: first the knees, where the rise of the saturation per decade
+// grows again after falling; then the steepest rise when points were wetted
+// before it (a trace ahead of the main system); then places spread over the
+// rest.
+std::vector<std::size_t> ZweitEinstiege(const Verlauf& v, double lgPd1) {
+  const std::size_t m = v.s.size();
+  std::vector<std::size_t> gueltig;
+  std::vector<double> anstieg(m, 0.0);
+  for (std::size_t j = 1; j < m; ++j) {
+    const double dl = v.lg[j] - v.lg[j - 1];
+    anstieg[j] = dl > 0.0 ? (v.s[j] - v.s[j - 1]) / dl : 0.0;
+    if (j + 2 <= m && 0.5 * (v.lg[j - 1] + v.lg[j]) >= lgPd1 + std::log10(kMinVerhaeltnisPd)) gueltig.push_back(j);
+  }
+  std::vector<std::size_t> wahl;
+  auto nehmen = [&](std::size_t j) {
+    if (wahl.size() < kZweiStarts && std::find(wahl.begin(), wahl.end(), j) == wahl.end()) wahl.push_back(j);
+  };
+  for (const std::size_t j : gueltig) {
+    if (j >= 3 && anstieg[j] > anstieg[j - 1] && anstieg[j - 1] <= anstieg[j - 2]) nehmen(j);
+  }
+  if (!gueltig.empty()) {
+    const auto steilste = *std::max_element(gueltig.begin(), gueltig.end(),
+                                            [&](std::size_t a, std::size_t b) { return anstieg[a] < anstieg[b]; });
+    if (v.s[steilste - 1] > 0.0) nehmen(steilste);
+  }
+  const std::size_t rest = kZweiStarts - std::min(wahl.size(), kZweiStarts);
+  for (std::size_t k = 0; k < rest && k < gueltig.size(); ++k) {
+    nehmen(gueltig[rest == 1 ? 0 : k * (gueltig.size() - 1) / (rest - 1)]);
+  }
+  return wahl;
+}
+
+// One system from the linearised form ln(s) = ln(Sinf) - G / log10(Pc / Pd)
+// over the points von .. bis-1 (in pressure order) less `abzug`, for the Pd
+// of a grid from lgPdVon up to (not including) lgPdBis that leaves the least
+// squared error of the saturations; weighted by s^2, as ln(s) scatters like
+// 1/s.
+struct Geradenfit {
+  double lgPd = 0.0;
+  double g = 0.1;
+  double sinf = 1e-3;
+};
+
+Geradenfit LinearesSystem(const Verlauf& v, const std::vector<double>& abzug, std::size_t von, std::size_t bis,
+                          double lgPdVon, double lgPdBis) {
+  constexpr int kGitter = 8;
+  Geradenfit bester{lgPdVon, 0.1, 1e-3};
+  double besterFehler = std::numeric_limits<double>::infinity();
+  for (int k = 0; k < kGitter; ++k) {
+    const double lgPd = lgPdVon + (lgPdBis - lgPdVon) * k / kGitter;
+    double sw = 0.0, su = 0.0, sy = 0.0, suu = 0.0, suy = 0.0;
+    for (std::size_t i = von; i < bis; ++i) {
+      const double s = v.s[i] - abzug[i];
+      const double lp = v.lg[i] - lgPd;
+      if (lp <= 0.0 || !(s > 0.0)) continue;
+      const double w = s * s;
+      const double u = 1.0 / lp;
+      const double y = std::log(s);
+      sw += w;
+      su += w * u;
+      sy += w * y;
+      suu += w * u * u;
+      suy += w * u * y;
+    }
+    const double nenner = sw * suu - su * su;
+    if (!(sw > 0.0) || !(std::fabs(nenner) > 1e-300)) continue;
+    const double g = std::clamp(-(sw * suy - su * sy) / nenner, kGMin, kGMax);
+    const double sinf = std::clamp(std::exp((sy + g * su) / sw), 1e-3, kSinfMax);
+    double fehler = 0.0;
+    for (std::size_t i = von; i < bis; ++i) {
+      const double r = v.s[i] - abzug[i] - Term(v.lg[i] - lgPd, g, sinf);
+      fehler += r * r;
+    }
+    if (fehler < besterFehler) {
+      besterFehler = fehler;
+      bester = {lgPd, g, sinf};
+    }
+  }
+  return bester;
 }
 
 // One model (N systems) on one curve: the problem is set up once and solved
@@ -185,9 +291,7 @@ double Informationskriterium(double rss, std::size_t n, int k) {
 }
 
 bool Getrennt(const std::vector<ThomeerSystem>& s, double pcMax) {
-  const double summe = s[0].Sinf + s[1].Sinf;
-  return s[1].Pd >= kMinVerhaeltnisPd * s[0].Pd && s[1].Pd < pcMax && s[0].Sinf >= kMinAnteil * summe &&
-         s[1].Sinf >= kMinAnteil * summe;
+  return s[1].Pd >= kMinVerhaeltnisPd * s[0].Pd && s[1].Pd < pcMax;
 }
 
 }  // namespace
@@ -241,46 +345,31 @@ ThomeerErgebnis ThomeerAnpassen(const Messkurve& kurve) {
   Anpassung<1> eins(p, lgErst, lgMax);
   const bool einsOk = eins.Loesen({lgPd0, GLinear(p, lgPd0, s0, lgMax, keinAbzug), s0}, kSchritte, true, x1, rss1);
 
-  // Two systems need more points than parameters, and a one-system fit
-  // within the reading accuracy leaves them nothing to explain.
+  // Two systems need as many wetted points as parameters, and a one-system
+  // fit within the reading accuracy leaves them nothing to explain.
   std::array<double, 6> x2{};
   double rss2 = std::numeric_limits<double>::infinity();
   bool zweiOk = false;
   const bool zweiMoeglich = Informationskriterium(0.0, n, 6) < Informationskriterium(rss1, n, 3) || !einsOk;
-  if (benetzt > 6 && zweiMoeglich) {
-    // Each start puts the second entry at one of the measured pressures, the
-    // first system holding the saturation reached there. The starts get a
-    // short run each; the best is then run to convergence.
-    const double lgPd1 = einsOk ? x1[0] : lgPd0;
-    std::vector<double> kandidaten;
-    for (std::size_t i = 0; i < n; ++i) {
-      if (p.lg[i] >= lgPd1 + std::log10(kMinVerhaeltnisPd) && p.lg[i] <= lgMax - std::log10(2.0) && p.s[i] > 0.0) {
-        kandidaten.push_back(p.lg[i]);
-      }
-    }
-    std::sort(kandidaten.begin(), kandidaten.end());
-    kandidaten.erase(std::unique(kandidaten.begin(), kandidaten.end()), kandidaten.end());
+  if (benetzt >= 6 && zweiMoeglich) {
+    // Each start lets the second system begin between two measured points:
+    // the first system from the linearised form over the points below, the
+    // second from what the first leaves of the points above. The starts get
+    // a short run each; the best is then run to convergence.
     Anpassung<2> zwei(p, lgErst, lgMax);
-    const std::size_t starts = std::min(kandidaten.size(), kZweiStarts);
     std::array<double, 6> besterStart{};
     double besteRss = std::numeric_limits<double>::infinity();
-    for (std::size_t k = 0; k < starts; ++k) {
-      const std::size_t idx = starts == 1 ? 0 : k * (kandidaten.size() - 1) / (starts - 1);
-      const double lgPd2 = kandidaten[idx];
-      double s1 = 0.0;
-      for (std::size_t i = 0; i < n; ++i) {
-        if (p.lg[i] <= lgPd2) s1 = std::max(s1, p.s[i]);
-      }
-      s1 = std::clamp(s1, kMinAnteil * s0, kSinfMax);
-      const double s2 = std::clamp(sMax - s1, kMinAnteil * s0, kSinfMax);
-      const double g1 = GLinear(p, lgPd1, s1 * 1.05, lgPd2, keinAbzug);
-      std::vector<double> abzug(n, 0.0);
-      for (std::size_t i = 0; i < n; ++i) abzug[i] = Term(p.lg[i] - lgPd1, g1, s1 * 1.05);
-      const double lgStart2 = lgPd2 - 0.5 * std::log10(2.0);
-      const double g2 = GLinear(p, lgStart2, s2, lgMax, abzug);
+    const Verlauf v = NachDruck(p);
+    const std::vector<double> ohne(v.s.size(), 0.0);
+    for (const std::size_t j : ZweitEinstiege(v, lgPd0)) {
+      const Geradenfit a = LinearesSystem(v, ohne, 0, j, lgPd0, lgErst);
+      std::vector<double> rest(v.s.size(), 0.0);
+      for (std::size_t i = 0; i < v.s.size(); ++i) rest[i] = Term(v.lg[i] - a.lgPd, a.g, a.sinf);
+      const Geradenfit b = LinearesSystem(v, rest, j, v.s.size(), v.lg[j - 1], v.lg[j]);
+      const double lgPd1 = a.lgPd, g1 = a.g, s1 = a.sinf, lgPd2 = b.lgPd, g2 = b.g, s2 = b.sinf;
       std::array<double, 6> x{};
       double rss = 0.0;
-      zwei.Loesen({lgPd1, g1, s1, lgStart2 - lgPd1, g2, s2}, kVorlaufSchritte, false, x, rss);
+      zwei.Loesen({lgPd1, g1, s1, lgPd2 - lgPd1, g2, s2}, kVorlaufSchritte, false, x, rss);
       if (std::isfinite(rss) && rss < besteRss && Getrennt(Systeme<2>(x), pcMax)) {
         besterStart = x;
         besteRss = rss;
