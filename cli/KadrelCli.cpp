@@ -11,6 +11,7 @@
 #include "Testdaten.h"
 #include "TextScan.h"
 #include "Textdatei.h"
+#include "ThomeerAuswertung.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ constexpr const char* kAufruf =
     "Aufruf: kadrel-cli [--tabelle N] [--grafik N] [--polynom3] [--testwerte] [--testdaten]\n"
     "                   [--einzelmessung PERM] [--json] [--speichern DATEI]\n"
     "                   [--ergebnisse-ausgeben] [--ergebnisse-einlesen] [--grafik-datei DATEI]\n"
-    "                   [--import DATEI [--nein]] [EINGABE]\n"
+    "                   [--import DATEI [--nein]] [--thomeer [--kern KERN]] [EINGABE]\n"
     "       kadrel-cli --version\n"
     "\n"
     "Wertet die Kapillardruckmessungen in EINGABE aus (Textdatei mit Eingabezeilen\n"
@@ -39,7 +40,12 @@ constexpr const char* kAufruf =
     "  --import DATEI       vor dem Lauf eine Textdatei wie \"Datei einlesen\" importieren\n"
     "                       (Fragen werden mit Ja beantwortet)\n"
     "  --nein               Fragen des Imports mit Nein beantworten\n"
-    "  --grafik-datei DATEI die gewählte Grafik als PNG, SVG oder PDF (nach der Endung) schreiben\n";
+    "  --grafik-datei DATEI die gewählte Grafik als PNG, SVG oder PDF (nach der Endung) schreiben\n"
+    "  --thomeer            Thomeer-Parameter je Messung anpassen und ihre Liste statt der\n"
+    "                       Tabelle ausgeben (mit --json zusätzlich unter \"Thomeer\");\n"
+    "                       --grafik-datei schreibt dann die Thomeer-Grafik\n"
+    "  --kern KERN          mit --thomeer: die Messung der Thomeer-Grafik (Vorgabe: die\n"
+    "                       letzte angepasste)\n";
 
 struct Optionen {
   EingabeDaten daten;
@@ -52,6 +58,8 @@ struct Optionen {
   std::optional<std::string> grafikDatei;
   std::optional<std::string> import;
   bool nein = false;
+  bool thomeer = false;
+  std::optional<std::string> kern;
 };
 
 bool GanzzahlLesen(const std::string& text, int min, int max, int& wert) {
@@ -122,6 +130,12 @@ std::optional<std::string> OptionenLesen(const std::vector<std::string>& arg, Op
       o.import = *w;
     } else if (a == "--nein") {
       o.nein = true;
+    } else if (a == "--thomeer") {
+      o.thomeer = true;
+    } else if (a == "--kern") {
+      const auto w = wert("--kern");
+      if (!w) return std::string("--kern erwartet eine Kernbezeichnung");
+      o.kern = *w;
     } else if (a == "--grafik-datei") {
       const auto w = wert("--grafik-datei");
       if (!w) return std::string("--grafik-datei erwartet einen Dateinamen");
@@ -135,6 +149,7 @@ std::optional<std::string> OptionenLesen(const std::vector<std::string>& arg, Op
   }
   if (!o.eingabe && !o.testdaten && !o.import) return std::string("Keine Eingabedatei angegeben");
   if (o.nein && !o.import) return std::string("--nein gilt nur zusammen mit --import");
+  if (o.kern && !o.thomeer) return std::string("--kern gilt nur zusammen mit --thomeer");
   return std::nullopt;
 }
 
@@ -212,6 +227,13 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
     }
   }
 
+  // The Thomeer fit runs only when asked for; it reads the run's results.
+  ThomeerAuswertung thomeer(doc);
+  if (o.kern && !thomeer.KernWaehlen(*o.kern)) {
+    fehler << "kadrel-cli: Keine Messung mit dem Kern " << *o.kern << "\n";
+    return 2;
+  }
+
   if (o.grafikDatei) {
     std::string grund = "Diese Ausgabe von kadrel-cli kann keine Grafiken schreiben.";
     if (!exporter || !exporter(doc, *o.grafikDatei, grund)) {
@@ -221,7 +243,9 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
   }
 
   if (o.json) {
-    aus << JsonAusgabe(doc, plattform.Nachrichten());
+    aus << JsonAusgabe(doc, plattform.Nachrichten(), o.thomeer ? &thomeer.Ergebnisse() : nullptr);
+  } else if (o.thomeer) {
+    for (const auto& zeile : thomeer.Liste()) aus << zeile << "\n";
   } else if (const Textliste* liste = doc.GewaehlteListe()) {
     for (const auto& zeile : *liste) aus << zeile << "\n";
   }
