@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -171,6 +172,19 @@ TEST_F(ThomeerFit, TheFirstEntryStaysAtOrBelowTheFirstWettedPoint) {
   ASSERT_FALSE(e.Systeme.empty());
   // The bound is the pressure as read, in single precision.
   EXPECT_LE(e.Systeme[0].Pd, static_cast<double>(0.4f) * (1.0 + 1e-12));
+}
+
+// The reader lets no such value through; a curve handed over with one fails
+// in the solver and is named, not fitted with nonsense.
+TEST(ThomeerOhneLeser, ACurveTheSolverCannotEvaluateDidNotConverge) {
+  Messkurve k;
+  k.Kern = "NAN";
+  k.PcSperrdruck = 0.2f;
+  k.Pc = {0.1f, 0.2f, 0.4f, 0.8f, 1.6f, 3.2f, 6.4f, 12.8f};
+  k.Shg = {0.0f, 0.0f, 0.2f, 0.4f, std::numeric_limits<float>::quiet_NaN(), 0.6f, 0.65f, 0.7f};
+  const ThomeerErgebnis e = ThomeerAnpassen(k);
+  EXPECT_EQ(e.Grund, "Die Anpassung konvergiert nicht!");
+  EXPECT_TRUE(e.Systeme.empty());
 }
 
 TEST(ThomeerListeDerKurven, FitsEveryCurveInItsOrder) {
