@@ -332,6 +332,14 @@ ThomeerErgebnis ThomeerAnpassen(const Messkurve& kurve) {
     e.Grund = kThomeerZuWenigePunkte;
     return e;
   }
+  // The solver cannot evaluate a point without a value (and would say so
+  // on the error stream).
+  for (std::size_t i = 0; i < n; ++i) {
+    if (!std::isfinite(kurve.Pc[i]) || !std::isfinite(kurve.Shg[i])) {
+      e.Grund = kThomeerKeineKonvergenz;
+      return e;
+    }
+  }
 
   const double lgErst = std::log10(pcErst);
   const double lgMax = std::log10(pcMax);

@@ -174,8 +174,8 @@ TEST_F(ThomeerFit, TheFirstEntryStaysAtOrBelowTheFirstWettedPoint) {
   EXPECT_LE(e.Systeme[0].Pd, static_cast<double>(0.4f) * (1.0 + 1e-12));
 }
 
-// The reader lets no such value through; a curve handed over with one fails
-// in the solver and is named, not fitted with nonsense.
+// The reader lets no such value through; a curve handed over with one
+// cannot be fitted and is named, not fitted with nonsense.
 TEST(ThomeerOhneLeser, ACurveTheSolverCannotEvaluateDidNotConverge) {
   Messkurve k;
   k.Kern = "NAN";
