@@ -11,6 +11,9 @@
 inline constexpr const char* kThomeerKopf =
     " PERMEABILITÄT    Pd1/bar     G1    Sinf1    Pd2/bar     G2    Sinf2   FEHLER      R2  KERN";
 
+// The message after "Ergebnisse ausgeben" wrote the Thomeer list.
+inline constexpr const char* kThomeerAusgegeben = "Die Thomeer-Parameter wurden in die Datei aus.txt geschrieben!";
+
 // Lines of the Thomeer list before the first row.
 inline constexpr int kThomeerKopfzeilen = 3;
 

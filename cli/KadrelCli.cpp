@@ -12,6 +12,7 @@
 #include "TextScan.h"
 #include "Textdatei.h"
 #include "ThomeerAuswertung.h"
+#include "ThomeerBericht.h"
 
 namespace {
 
@@ -43,7 +44,8 @@ constexpr const char* kAufruf =
     "  --grafik-datei DATEI die gewählte Grafik als PNG, SVG oder PDF (nach der Endung) schreiben\n"
     "  --thomeer            Thomeer-Parameter je Messung anpassen und ihre Liste statt der\n"
     "                       Tabelle ausgeben (mit --json zusätzlich unter \"Thomeer\");\n"
-    "                       --grafik-datei schreibt dann die Thomeer-Grafik\n"
+    "                       --grafik-datei schreibt dann die Thomeer-Grafik,\n"
+    "                       --ergebnisse-ausgeben die Thomeer-Liste\n"
     "  --kern KERN          mit --thomeer: die Messung der Thomeer-Grafik (Vorgabe: die\n"
     "                       letzte angepasste)\n";
 
@@ -215,7 +217,19 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
     doc.SetPathName(ec ? *o.eingabe : absolut.string());
   }
   doc.OnDatenAendern();
-  if (o.ergebnisseAusgeben) doc.OnErgebnisseAusgeben();
+  // The Thomeer fit runs only when asked for; it reads the run's results.
+  ThomeerAuswertung thomeer(doc);
+  if (o.kern && !thomeer.KernWaehlen(*o.kern)) {
+    fehler << "kadrel-cli: Keine Messung mit dem Kern " << *o.kern << "\n";
+    return 2;
+  }
+  if (o.ergebnisseAusgeben) {
+    if (o.thomeer) {
+      doc.ListeAusgeben(thomeer.Liste(), kThomeerAusgegeben);
+    } else {
+      doc.OnErgebnisseAusgeben();
+    }
+  }
   if (o.ergebnisseEinlesen) doc.OnErgebnisseEinlesen();
 
   if (o.speichern) {
@@ -225,13 +239,6 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
       fehler << "kadrel-cli: " << grund << "\n";
       return 2;
     }
-  }
-
-  // The Thomeer fit runs only when asked for; it reads the run's results.
-  ThomeerAuswertung thomeer(doc);
-  if (o.kern && !thomeer.KernWaehlen(*o.kern)) {
-    fehler << "kadrel-cli: Keine Messung mit dem Kern " << *o.kern << "\n";
-    return 2;
   }
 
   if (o.grafikDatei) {

@@ -106,6 +106,24 @@ TEST_F(CliThomeer, JsonAddsOneObjectPerCurveAndChangesNothingElse) {
   EXPECT_EQ(t[2]["Grund"], "Weniger als 3 Messwerte über dem Sperrdruck!");
 }
 
+// "Ergebnisse ausgeben" writes the list that is printed, in the results
+// file's code page.
+TEST_F(CliThomeer, ErgebnisseAusgebenWritesTheThomeerList) {
+  const fs::path vorher = fs::current_path();
+  fs::current_path(ordner_);
+  const auto r = Aufruf({"--thomeer", "--ergebnisse-ausgeben", eingabe_});
+  fs::current_path(vorher);
+  ASSERT_EQ(r.status, 0) << r.fehler;
+  EXPECT_EQ(r.fehler, "Die Thomeer-Parameter wurden in die Datei aus.txt geschrieben!\n");
+  std::ifstream ein(ordner_ / "aus.txt", std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>());
+  EXPECT_NE(bytes.find(" PERMEABILIT\xC4T    Pd1/bar"), std::string::npos);
+  EXPECT_NE(bytes.find("Weniger als 3 Messwerte \xFC"
+                       "ber dem Sperrdruck!"),
+            std::string::npos);
+  EXPECT_NE(bytes.find("  DICHT"), std::string::npos);
+}
+
 TEST_F(CliThomeer, WrongUsesOfKernEndWithStatusTwo) {
   struct Fall {
     const char* name;
