@@ -187,28 +187,6 @@ TEST(ThomeerOhneLeser, ACurveTheSolverCannotEvaluateDidNotConverge) {
   EXPECT_TRUE(e.Systeme.empty());
 }
 
-TEST(ThomeerListeDerKurven, FitsEveryCurveInItsOrder) {
-  std::vector<Messkurve> kurven(3);
-  kurven[0].Kern = "A";
-  kurven[1].Kern = "B";
-  kurven[2].Kern = "C";
-  for (auto& k : kurven) {
-    for (const double p : Verdopplungsdruecke()) {
-      k.Pc.push_back(static_cast<float>(p));
-      k.Shg.push_back(static_cast<float>(Modellsaettigung({{1.0, 0.3, 0.8}}, p)));
-    }
-  }
-  kurven[1].Shg.assign(kurven[1].Shg.size(), 0.0f);
-  const auto e = ThomeerAnpassen(kurven);
-  ASSERT_EQ(e.size(), 3u);
-  EXPECT_EQ(e[0].Kern, "A");
-  EXPECT_EQ(e[1].Kern, "B");
-  EXPECT_EQ(e[2].Kern, "C");
-  EXPECT_TRUE(e[0].Angepasst());
-  EXPECT_FALSE(e[1].Angepasst());
-  EXPECT_TRUE(e[2].Angepasst());
-}
-
 // The real curves: every one that has three wetted points is fitted, the
 // others are named with the reason; none fails to converge.
 TEST_F(ThomeerFit, EveryRealCurveIsFittedOrNamedWithTheReason) {

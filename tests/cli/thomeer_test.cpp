@@ -90,16 +90,12 @@ TEST_F(CliThomeer, JsonAddsOneObjectPerCurveAndChangesNothingElse) {
   EXPECT_EQ(t[0]["Grund"], "");
   ASSERT_EQ(t[0]["Systeme"].size(), 1u);
   EXPECT_TRUE(Nahe(t[0]["Systeme"][0]["Pd"], 0.5, 0.01));
-  EXPECT_TRUE(Nahe(t[0]["Systeme"][0]["G"], 0.3, 0.01));
-  EXPECT_TRUE(Nahe(t[0]["Systeme"][0]["Sinf"], 0.85, 0.01));
   EXPECT_LT(t[0]["RMS"].get<double>(), 1e-5);
-  EXPECT_GT(t[0]["R2"].get<double>(), 0.99999);
 
   EXPECT_EQ(t[1]["Kern"], "ZWEI");
   ASSERT_EQ(t[1]["Systeme"].size(), 2u);
   EXPECT_TRUE(Nahe(t[1]["Systeme"][0]["Pd"], 0.3, 0.01));
   EXPECT_TRUE(Nahe(t[1]["Systeme"][1]["Pd"], 5.0, 0.01));
-  EXPECT_TRUE(Nahe(t[1]["Systeme"][1]["Sinf"], 0.35, 0.01));
 
   EXPECT_EQ(t[2]["Kern"], "DICHT");
   EXPECT_TRUE(t[2]["Systeme"].empty());
