@@ -11,6 +11,8 @@
 #include "Testdaten.h"
 #include "TextScan.h"
 #include "Textdatei.h"
+#include "ThomeerAuswertung.h"
+#include "ThomeerBericht.h"
 
 namespace {
 
@@ -18,7 +20,7 @@ constexpr const char* kAufruf =
     "Aufruf: kadrel-cli [--tabelle N] [--grafik N] [--polynom3] [--testwerte] [--testdaten]\n"
     "                   [--einzelmessung PERM] [--json] [--speichern DATEI]\n"
     "                   [--ergebnisse-ausgeben] [--ergebnisse-einlesen] [--grafik-datei DATEI]\n"
-    "                   [--import DATEI [--nein]] [EINGABE]\n"
+    "                   [--import DATEI [--nein]] [--thomeer [--kern KERN]] [EINGABE]\n"
     "       kadrel-cli --version\n"
     "\n"
     "Wertet die Kapillardruckmessungen in EINGABE aus (Textdatei mit Eingabezeilen\n"
@@ -40,6 +42,12 @@ constexpr const char* kAufruf =
     "                       (Fragen werden mit Ja beantwortet)\n"
     "  --nein               Fragen des Imports mit Nein beantworten\n"
     "  --grafik-datei DATEI die gewählte Grafik als PNG, SVG oder PDF (nach der Endung) schreiben\n"
+    "  --thomeer            Thomeer-Parameter je Messung anpassen und ihre Liste statt der\n"
+    "                       Tabelle ausgeben (mit --json zusätzlich unter \"Thomeer\");\n"
+    "                       --grafik-datei schreibt dann die Thomeer-Grafik,\n"
+    "                       --ergebnisse-ausgeben die Thomeer-Liste\n"
+    "  --kern KERN          mit --thomeer: die Messung der Thomeer-Grafik (Vorgabe: die\n"
+    "                       letzte angepasste)\n"
     "\n"
     "Eingabe, Dokument und Importdatei dürfen höchstens 256 MB groß sein.\n"
     "Rückgabewert: 0 nach einem Lauf (auch wenn er Fehler meldete), 2 bei falschem\n"
@@ -58,6 +66,8 @@ struct Optionen {
   std::optional<std::string> grafikDatei;
   std::optional<std::string> import;
   bool nein = false;
+  bool thomeer = false;
+  std::optional<std::string> kern;
 };
 
 bool GanzzahlLesen(const std::string& text, int min, int max, int& wert) {
@@ -128,6 +138,12 @@ std::optional<std::string> OptionenLesen(const std::vector<std::string>& arg, Op
       o.import = *w;
     } else if (a == "--nein") {
       o.nein = true;
+    } else if (a == "--thomeer") {
+      o.thomeer = true;
+    } else if (a == "--kern") {
+      const auto w = wert("--kern");
+      if (!w) return std::string("--kern erwartet eine Kernbezeichnung");
+      o.kern = *w;
     } else if (a == "--grafik-datei") {
       const auto w = wert("--grafik-datei");
       if (!w) return std::string("--grafik-datei erwartet einen Dateinamen");
@@ -141,6 +157,7 @@ std::optional<std::string> OptionenLesen(const std::vector<std::string>& arg, Op
   }
   if (!o.eingabe && !o.testdaten && !o.import) return std::string("Keine Eingabedatei angegeben");
   if (o.nein && !o.import) return std::string("--nein gilt nur zusammen mit --import");
+  if (o.kern && !o.thomeer) return std::string("--kern gilt nur zusammen mit --thomeer");
   return std::nullopt;
 }
 
@@ -210,10 +227,20 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
     doc.SetPathName(ec ? *o.eingabe : absolut.string());
   }
   doc.OnDatenAendern();
+  // The Thomeer fit runs only when asked for; it reads the run's results.
+  ThomeerAuswertung thomeer(doc);
+  if (o.kern && !thomeer.KernWaehlen(*o.kern)) {
+    fehler << "kadrel-cli: Keine Messung mit dem Kern " << *o.kern << "\n";
+    return 2;
+  }
   // A requested file that was not written ends with status 3, after the
   // lists have still gone to stdout.
   bool nichtGeschrieben = false;
-  if (o.ergebnisseAusgeben && !doc.OnErgebnisseAusgeben()) nichtGeschrieben = true;
+  if (o.ergebnisseAusgeben) {
+    const bool geschrieben = o.thomeer ? doc.ListeAusgeben(thomeer.Liste(), kThomeerAusgegeben)
+                                       : doc.OnErgebnisseAusgeben();
+    if (!geschrieben) nichtGeschrieben = true;
+  }
   const bool eingelesen = !o.ergebnisseEinlesen || doc.OnErgebnisseEinlesen();
 
   if (o.speichern) {
@@ -227,14 +254,16 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
 
   if (o.grafikDatei) {
     std::string grund = "Diese Ausgabe von kadrel-cli kann keine Grafiken schreiben.";
-    if (!exporter || !exporter(doc, nullptr, *o.grafikDatei, grund)) {
+    if (!exporter || !exporter(doc, o.thomeer ? &thomeer.Diagramm() : nullptr, *o.grafikDatei, grund)) {
       fehler << "kadrel-cli: " << grund << "\n";
       nichtGeschrieben = true;
     }
   }
 
   if (o.json) {
-    aus << JsonAusgabe(doc, plattform.Nachrichten());
+    aus << JsonAusgabe(doc, plattform.Nachrichten(), o.thomeer ? &thomeer.Ergebnisse() : nullptr);
+  } else if (o.thomeer) {
+    for (const auto& zeile : thomeer.Liste()) aus << zeile << "\n";
   } else if (const Textliste* liste = doc.GewaehlteListe()) {
     for (const auto& zeile : *liste) aus << zeile << "\n";
   }

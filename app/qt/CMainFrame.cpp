@@ -9,6 +9,7 @@
 #include "CKadrelView.h"
 #include "DruckAblauf.h"
 #include "Textdatei.h"
+#include "ThomeerAnsicht.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -66,6 +67,7 @@ CMainFrame::CMainFrame(QWidget* parent)
 
   createActions();
   createMenus();
+  ThomeerAnsichtEinrichten(*this);
   createToolBar();
   createStatusBar();
   createAccelerators();

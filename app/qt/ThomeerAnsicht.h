@@ -1,0 +1,8 @@
+#pragma once
+
+class CMainFrame;
+
+// Registers the Thomeer analysis in the menu "&Auswertung": the check item
+// "Thomeer-Parameter" with the Thomeer list, the Thomeer chart and the
+// choice of the chart's measurement by a double-click on its row.
+void ThomeerAnsichtEinrichten(CMainFrame& frame);

@@ -1,0 +1,222 @@
+#include <algorithm>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "DokumentFixture.h"
+#include "Textdatei.h"
+#include "Thomeer.h"
+#include "Thomeerkurven.h"
+#include "Toleranz.h"
+
+namespace {
+
+// A measurement made from known systems, read through a document run.
+class ThomeerFit : public DokumentFixture {
+ protected:
+  ThomeerErgebnis Anpassen(const std::vector<std::string>& zeilen) {
+    Auswerten(zeilen);
+    EXPECT_EQ(doc.Messkurven.size(), 1u);
+    if (doc.Messkurven.empty()) return {};
+    return ThomeerAnpassen(doc.Messkurven.front());
+  }
+};
+
+struct Kurvenfall {
+  const char* name;
+  std::vector<ThomeerSystem> systeme;
+};
+
+class Wiederfinden : public ThomeerFit, public ::testing::WithParamInterface<Kurvenfall> {};
+
+// The fit gives back the systems the curve was made from, within 1 %, and
+// no more systems than it was made from.
+TEST_P(Wiederfinden, RecoversTheSystemsTheCurveWasMadeFrom) {
+  const auto& fall = GetParam();
+  const ThomeerErgebnis e = Anpassen(Kurvenzeilen(fall.systeme, fall.name));
+  ASSERT_EQ(e.Grund, "");
+  ASSERT_EQ(e.Systeme.size(), fall.systeme.size());
+  for (std::size_t i = 0; i < fall.systeme.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_TRUE(Nahe(e.Systeme[i].Pd, fall.systeme[i].Pd, 0.01));
+    EXPECT_TRUE(Nahe(e.Systeme[i].G, fall.systeme[i].G, 0.01));
+    EXPECT_TRUE(Nahe(e.Systeme[i].Sinf, fall.systeme[i].Sinf, 0.01));
+  }
+  // Only the rounding of the saturations to 5 decimals is left over.
+  EXPECT_LT(e.RMS, 1e-5);
+  EXPECT_GT(e.R2, 0.99999);
+  EXPECT_EQ(e.Kern, fall.name);
+  EXPECT_FLOAT_EQ(e.Perm, 10.0f);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kurven, Wiederfinden,
+                         ::testing::Values(Kurvenfall{"eins_grob", {{0.5, 0.3, 0.85}}},
+                                           Kurvenfall{"eins_fein", {{5.0, 0.8, 0.7}}},
+                                           Kurvenfall{"eins_steil", {{0.25, 0.05, 0.95}}},
+                                           // Sinf above the last measured saturation, and above 1.
+                                           Kurvenfall{"eins_flach", {{2.0, 2.0, 1.2}}},
+                                           Kurvenfall{"eins_hochdruck", {{30.0, 0.5, 0.6}}},
+                                           Kurvenfall{"eins_gross_g", {{0.15, 6.0, 1.4}}},
+                                           Kurvenfall{"zwei_getrennt", {{0.3, 0.2, 0.5}, {5.0, 0.4, 0.35}}},
+                                           Kurvenfall{"zwei_grosse_zweite", {{1.0, 0.1, 0.3}, {20.0, 0.6, 0.5}}},
+                                           // Near the limits of clearly separated systems: entries 4 times
+                                           // apart, a system of 10 %, a late second entry.
+                                           Kurvenfall{"zwei_abstand_4", {{0.5, 0.15, 0.5}, {2.0, 0.15, 0.4}}},
+                                           Kurvenfall{"zwei_erste_zehn_prozent", {{0.4, 0.1, 0.08}, {6.0, 0.3, 0.72}}},
+                                           Kurvenfall{"zwei_zweite_zehn_prozent", {{0.4, 0.3, 0.72}, {6.0, 0.2, 0.08}}},
+                                           Kurvenfall{"zwei_zweite_spaet", {{0.2, 0.3, 0.7}, {100.0, 0.2, 0.15}}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The number of systems at the limits of clearly separated systems, where
+// too few points lie above the second entry to pin its parameters down.
+TEST_F(ThomeerFit, ClearlySeparatedSystemsComeOutAsTwo) {
+  const Kurvenfall faelle[] = {
+      // Second entry at a quarter of the highest pressure (1638.4 bar).
+      {"zweite_bei_einem_viertel", {{0.2, 0.3, 0.7}, {409.6, 0.2, 0.15}}},
+      {"zweite_bei_einem_viertel_zehn_prozent", {{1.5, 0.4, 0.45}, {409.6, 0.1, 0.05}}},
+      {"abstand_4_zehn_prozent", {{0.3, 0.1, 0.54}, {1.2, 0.1, 0.06}}},
+  };
+  for (const auto& f : faelle) {
+    SCOPED_TRACE(f.name);
+    const ThomeerErgebnis e = Anpassen(Kurvenzeilen(f.systeme, f.name));
+    ASSERT_EQ(e.Systeme.size(), 2u);
+    EXPECT_TRUE(Nahe(e.Systeme[0].Pd, f.systeme[0].Pd, 0.05));
+    EXPECT_TRUE(Nahe(e.Systeme[0].Sinf + e.Systeme[1].Sinf, f.systeme[0].Sinf + f.systeme[1].Sinf, 0.05));
+  }
+}
+
+// Edge cases of the points: what is fitted, and what is named with its reason.
+TEST_F(ThomeerFit, PointsThatCannotCarryTheModelAreNamedWithTheReason) {
+  struct Fall {
+    const char* name;
+    std::vector<std::string> werte;
+  };
+  const Fall faelle[] = {
+      {"alle_beim_sperrdruck", {"0.1 0.0", "0.2 0.0", "0.4 0.0", "0.8 0.0", "1.6 0.0"}},
+      {"ein_punkt_darueber", {"0.1 0.0", "0.2 0.0", "0.4 0.0", "0.8 0.0", "1.6 0.3"}},
+      {"zwei_punkte_darueber", {"0.1 0.0", "0.2 0.0", "0.4 0.0", "0.8 0.2", "1.6 0.3"}},
+  };
+  for (const auto& f : faelle) {
+    SCOPED_TRACE(f.name);
+    std::vector<std::string> zeilen{"PERMEABILITAET: 3 K1"};
+    zeilen.insert(zeilen.end(), f.werte.begin(), f.werte.end());
+    zeilen.push_back("ENDE");
+    const ThomeerErgebnis e = Anpassen(zeilen);
+    EXPECT_EQ(e.Grund, "Weniger als 3 Messwerte über dem Sperrdruck!");
+    EXPECT_TRUE(e.Systeme.empty());
+    EXPECT_EQ(e.Kern, "K1");
+  }
+}
+
+TEST_F(ThomeerFit, ThreePointsAboveTheEntryPressureAreEnough) {
+  const ThomeerErgebnis e =
+      Anpassen({"PERMEABILITAET: 3 K1", "0.1 0.0", "0.2 0.0", "0.4 0.0", "0.8 0.15", "1.6 0.3", "3.2 0.4", "ENDE"});
+  EXPECT_EQ(e.Grund, "");
+  ASSERT_EQ(e.Systeme.size(), 1u);
+  EXPECT_LE(e.Systeme[0].Pd, 0.8);
+}
+
+// Saturations that jump to one value and stay there: the steepest system
+// the bounds allow, at the level of the saturations.
+TEST_F(ThomeerFit, FlatSaturationsGiveTheSteepestSystemAtTheirLevel) {
+  std::vector<std::string> zeilen{"PERMEABILITAET: 3 FLACH", "0.1000 0.00000", "0.2000 0.00000"};
+  for (const double p : Verdopplungsdruecke()) {
+    if (p > 0.3) zeilen.push_back(text::Format("%.4f %.5f", p, 0.42));
+  }
+  zeilen.push_back("ENDE");
+  const ThomeerErgebnis e = Anpassen(zeilen);
+  ASSERT_EQ(e.Systeme.size(), 1u);
+  EXPECT_TRUE(Nahe(e.Systeme[0].Sinf, 0.42, 0.01));
+  EXPECT_TRUE(Nahe(e.Systeme[0].G, 0.01, 0.01));
+  // The entry between the last dry and the first wetted point, close to the dry one.
+  EXPECT_GT(e.Systeme[0].Pd, 0.19);
+  EXPECT_LE(e.Systeme[0].Pd, 0.4);
+  EXPECT_LT(e.RMS, 0.01);
+}
+
+// The most points a measurement may have, log-spaced from 0.1 to 1800 bar.
+TEST_F(ThomeerFit, NinetyNinePointsAreFitted) {
+  std::vector<double> druecke;
+  for (int i = 0; i < 99; ++i) druecke.push_back(0.1 * std::pow(18000.0, i / 98.0));
+  const std::vector<ThomeerSystem> soll{{0.7, 0.35, 0.8}};
+  const ThomeerErgebnis e = Anpassen(Kurvenzeilen(soll, "K99", 1.0, druecke));
+  ASSERT_EQ(doc.Messkurven.front().Pc.size(), 99u);
+  ASSERT_EQ(e.Systeme.size(), 1u);
+  EXPECT_TRUE(Nahe(e.Systeme[0].Pd, 0.7, 0.01));
+  EXPECT_TRUE(Nahe(e.Systeme[0].G, 0.35, 0.01));
+  EXPECT_TRUE(Nahe(e.Systeme[0].Sinf, 0.8, 0.01));
+}
+
+// A second system that enters above the highest pressure leaves no trace in
+// the points: the curve is one system.
+TEST_F(ThomeerFit, ASecondSystemAboveTheHighestPressureComesOutAsOne) {
+  const ThomeerErgebnis e = Anpassen(Kurvenzeilen({{0.4, 0.25, 0.6}, {2500.0, 0.2, 0.3}}, "OBEN"));
+  ASSERT_EQ(e.Systeme.size(), 1u);
+  EXPECT_TRUE(Nahe(e.Systeme[0].Pd, 0.4, 0.01));
+  EXPECT_TRUE(Nahe(e.Systeme[0].Sinf, 0.6, 0.01));
+}
+
+// Pd1 stays at or below the first wetted point even when the data would
+// put it higher (a point wetted below the curve's knee).
+TEST_F(ThomeerFit, TheFirstEntryStaysAtOrBelowTheFirstWettedPoint) {
+  // A trace of mercury from 0.4 bar on, long before the entry.
+  std::vector<std::string> zeilen{"PERMEABILITAET: 3 FRUEH"};
+  for (const double p : Verdopplungsdruecke()) {
+    const double s = Modellsaettigung({{3.0, 0.3, 0.7}}, p);
+    zeilen.push_back(text::Format("%.4f %.5f", p, p >= 0.4 ? std::max(s, 0.001) : s));
+  }
+  zeilen.push_back("ENDE");
+  const ThomeerErgebnis e = Anpassen(zeilen);
+  ASSERT_FALSE(e.Systeme.empty());
+  // The bound is the pressure as read, in single precision.
+  EXPECT_LE(e.Systeme[0].Pd, static_cast<double>(0.4f) * (1.0 + 1e-12));
+}
+
+// The reader lets no such value through; a curve handed over with one
+// cannot be fitted and is named, not fitted with nonsense.
+TEST(ThomeerOhneLeser, ACurveTheSolverCannotEvaluateDidNotConverge) {
+  Messkurve k;
+  k.Kern = "NAN";
+  k.PcSperrdruck = 0.2f;
+  k.Pc = {0.1f, 0.2f, 0.4f, 0.8f, 1.6f, 3.2f, 6.4f, 12.8f};
+  k.Shg = {0.0f, 0.0f, 0.2f, 0.4f, std::numeric_limits<float>::quiet_NaN(), 0.6f, 0.65f, 0.7f};
+  const ThomeerErgebnis e = ThomeerAnpassen(k);
+  EXPECT_EQ(e.Grund, "Die Anpassung konvergiert nicht!");
+  EXPECT_TRUE(e.Systeme.empty());
+}
+
+// The real curves: every one that has three wetted points is fitted, the
+// others are named with the reason; none fails to converge.
+TEST_F(ThomeerFit, EveryRealCurveIsFittedOrNamedWithTheReason) {
+  std::string bytes, fehler;
+  ASSERT_TRUE(text::DateiLesen(KADREL_ARAB_D, bytes, fehler)) << fehler;
+  Auswerten(text::ZeilenAusBytes(bytes));
+  ASSERT_EQ(doc.Messkurven.size(), 333u);
+  const auto ergebnisse = ThomeerAnpassen(doc.Messkurven);
+  ASSERT_EQ(ergebnisse.size(), 333u);
+  std::vector<double> r2;
+  for (std::size_t i = 0; i < ergebnisse.size(); ++i) {
+    const auto& e = ergebnisse[i];
+    const auto& k = doc.Messkurven[i];
+    SCOPED_TRACE(k.Kern);
+    const auto benetzt = std::count_if(k.Shg.begin(), k.Shg.end(), [](float s) { return s > 0.0f; });
+    if (benetzt < 3) {
+      EXPECT_EQ(e.Grund, "Weniger als 3 Messwerte über dem Sperrdruck!");
+      continue;
+    }
+    ASSERT_EQ(e.Grund, "");
+    ASSERT_FALSE(e.Systeme.empty());
+    if (e.Systeme.size() == 2) {
+      EXPECT_LT(e.Systeme[0].Pd, e.Systeme[1].Pd);
+    }
+    r2.push_back(e.R2);
+  }
+  std::sort(r2.begin(), r2.end());
+  EXPECT_EQ(r2.size(), 327u);
+  EXPECT_GT(r2[r2.size() / 2], 0.999);
+  EXPECT_GT(r2.front(), 0.8);
+}
+
+}  // namespace

@@ -1,0 +1,145 @@
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "../analyse/Thomeerkurven.h"
+#include "KadrelCli.h"
+#include "Toleranz.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Json = nlohmann::json;
+
+struct Ergebnis {
+  int status;
+  std::string aus;
+  std::string fehler;
+};
+
+Ergebnis Aufruf(std::vector<std::string> argumente, const GrafikExporter& exporter = {}) {
+  std::ostringstream aus, fehler;
+  const int status = KadrelCliAusfuehren(argumente, aus, fehler, exporter);
+  return {status, aus.str(), fehler.str()};
+}
+
+// An input file of three measurements: one and two systems, and one with a
+// single wetted point.
+class CliThomeer : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ordner_ = fs::temp_directory_path() /
+              ("kadrel-cli-thomeer-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(ordner_);
+    std::vector<std::string> z = Kurvenzeilen({{0.5, 0.3, 0.85}}, "EINS", 120.0);
+    const auto zwei = Kurvenzeilen({{0.3, 0.2, 0.5}, {5.0, 0.4, 0.35}}, "ZWEI", 45.5);
+    z.insert(z.end(), zwei.begin(), zwei.end());
+    z.insert(z.end(), {"PERMEABILITAET: 0.001 DICHT", "100 0", "200 0", "400 0", "800 0.4", "ENDE"});
+    std::ofstream aus(ordner_ / "e.txt", std::ios::binary);
+    for (const auto& zeile : z) aus << zeile << "\r\n";
+    eingabe_ = (ordner_ / "e.txt").string();
+  }
+  void TearDown() override { fs::remove_all(ordner_); }
+
+  fs::path ordner_;
+  std::string eingabe_;
+};
+
+TEST_F(CliThomeer, PrintsTheThomeerListInsteadOfTheChosenTable) {
+  const auto r = Aufruf({"--thomeer", "--tabelle", "1", eingabe_});
+  ASSERT_EQ(r.status, 0) << r.fehler;
+  std::vector<std::string> zeilen;
+  std::istringstream ein(r.aus);
+  for (std::string z; std::getline(ein, z);) zeilen.push_back(z);
+  ASSERT_EQ(zeilen.size(), 6u) << r.aus;
+  EXPECT_EQ(zeilen[0], "");
+  EXPECT_EQ(zeilen[1], " PERMEABILITÄT    Pd1/bar     G1    Sinf1    Pd2/bar     G2    Sinf2   FEHLER      R2  KERN");
+  EXPECT_EQ(zeilen[2], "");
+  EXPECT_EQ(zeilen[3].substr(0, 14), "           120");
+  EXPECT_EQ(zeilen[3].substr(zeilen[3].size() - 6), "  EINS");
+  EXPECT_EQ(zeilen[4].substr(zeilen[4].size() - 6), "  ZWEI");
+  EXPECT_NE(zeilen[5].find("Weniger als 3 Messwerte über dem Sperrdruck!"), std::string::npos);
+  EXPECT_EQ(zeilen[5].substr(zeilen[5].size() - 7), "  DICHT");
+}
+
+TEST_F(CliThomeer, JsonAddsOneObjectPerCurveAndChangesNothingElse) {
+  const auto ohne = Aufruf({"--json", "--tabelle", "1", eingabe_});
+  const auto mit = Aufruf({"--json", "--tabelle", "1", "--thomeer", eingabe_});
+  ASSERT_EQ(mit.status, 0) << mit.fehler;
+  Json j = Json::parse(mit.aus);
+  EXPECT_FALSE(Json::parse(ohne.aus).contains("Thomeer"));
+  ASSERT_TRUE(j.contains("Thomeer"));
+  const Json t = j["Thomeer"];
+  j.erase("Thomeer");
+  EXPECT_EQ(j, Json::parse(ohne.aus));
+
+  ASSERT_EQ(t.size(), 3u);
+  for (const auto& e : t) {
+    std::vector<std::string> schluessel;
+    for (const auto& [k, v] : e.items()) schluessel.push_back(k);
+    EXPECT_EQ(schluessel, (std::vector<std::string>{"Grund", "Kern", "Perm", "R2", "RMS", "Systeme"}));
+  }
+  EXPECT_EQ(t[0]["Kern"], "EINS");
+  EXPECT_EQ(t[0]["Perm"].get<float>(), 120.0f);
+  EXPECT_EQ(t[0]["Grund"], "");
+  ASSERT_EQ(t[0]["Systeme"].size(), 1u);
+  EXPECT_TRUE(Nahe(t[0]["Systeme"][0]["Pd"], 0.5, 0.01));
+  EXPECT_LT(t[0]["RMS"].get<double>(), 1e-5);
+
+  EXPECT_EQ(t[1]["Kern"], "ZWEI");
+  ASSERT_EQ(t[1]["Systeme"].size(), 2u);
+  EXPECT_TRUE(Nahe(t[1]["Systeme"][0]["Pd"], 0.3, 0.01));
+  EXPECT_TRUE(Nahe(t[1]["Systeme"][1]["Pd"], 5.0, 0.01));
+
+  EXPECT_EQ(t[2]["Kern"], "DICHT");
+  EXPECT_TRUE(t[2]["Systeme"].empty());
+  EXPECT_EQ(t[2]["Grund"], "Weniger als 3 Messwerte über dem Sperrdruck!");
+}
+
+// "Ergebnisse ausgeben" writes the list that is printed, in the results
+// file's code page.
+TEST_F(CliThomeer, ErgebnisseAusgebenWritesTheThomeerList) {
+  const fs::path vorher = fs::current_path();
+  fs::current_path(ordner_);
+  const auto r = Aufruf({"--thomeer", "--ergebnisse-ausgeben", eingabe_});
+  fs::current_path(vorher);
+  ASSERT_EQ(r.status, 0) << r.fehler;
+  EXPECT_EQ(r.fehler, "Die Thomeer-Parameter wurden in die Datei aus.txt geschrieben!\n");
+  std::ifstream ein(ordner_ / "aus.txt", std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>());
+  EXPECT_NE(bytes.find(" PERMEABILIT\xC4T    Pd1/bar"), std::string::npos);
+  EXPECT_NE(bytes.find("Weniger als 3 Messwerte \xFC"
+                       "ber dem Sperrdruck!"),
+            std::string::npos);
+  EXPECT_NE(bytes.find("  DICHT"), std::string::npos);
+}
+
+TEST_F(CliThomeer, WrongUsesOfKernEndWithStatusTwo) {
+  struct Fall {
+    const char* name;
+    std::vector<std::string> argumente;
+    std::string meldung;
+  };
+  const Fall faelle[] = {
+      {"ohne_thomeer", {"--kern", "EINS", eingabe_}, "kadrel-cli: --kern gilt nur zusammen mit --thomeer\n"},
+      {"ohne_wert", {"--thomeer", eingabe_, "--kern"}, "kadrel-cli: --kern erwartet eine Kernbezeichnung\n"},
+      {"unbekannt", {"--thomeer", "--kern", "X7", eingabe_}, "kadrel-cli: Keine Messung mit dem Kern X7\n"},
+  };
+  for (const auto& f : faelle) {
+    SCOPED_TRACE(f.name);
+    const auto r = Aufruf(f.argumente);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.fehler.substr(0, f.meldung.size()), f.meldung);
+    EXPECT_EQ(r.aus, "");
+  }
+  const auto gut = Aufruf({"--thomeer", "--kern", "ZWEI", eingabe_});
+  EXPECT_EQ(gut.status, 0);
+}
+
+}  // namespace
