@@ -43,7 +43,8 @@ Json FloatMatrix(const float (&feld)[M][N]) {
 
 }  // namespace
 
-std::string JsonAusgabe(const CKadrelDoc& doc, const std::vector<CliPlattform::Nachricht>& nachrichten) {
+std::string JsonAusgabe(const CKadrelDoc& doc, const std::vector<CliPlattform::Nachricht>& nachrichten,
+                        const Json* zusatz) {
   Json j;
   Json meldungen = Json::array();
   for (const auto& n : nachrichten) meldungen.push_back({{"kind", n.art}, {"text", n.text}});
@@ -95,5 +96,8 @@ std::string JsonAusgabe(const CKadrelDoc& doc, const std::vector<CliPlattform::N
                      {"deltay", DoubleWert(s.deltay)},
                      {"breite", s.breite},
                      {"hoehe", s.hoehe}};
+  if (zusatz) {
+    for (const auto& [schluessel, wert] : zusatz->items()) j[schluessel] = wert;
+  }
   return j.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
 }

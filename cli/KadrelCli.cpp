@@ -3,11 +3,15 @@
 #include <filesystem>
 #include <optional>
 
+#include <nlohmann/json.hpp>
+
 #include "Archiv.h"
 #include "CliPlattform.h"
 #include "DateiImport.h"
 #include "JsonAusgabe.h"
 #include "KadrelDoc.h"
+#include "Lagerstaettenauswertung.h"
+#include "LagerstaettenCli.h"
 #include "Testdaten.h"
 #include "TextScan.h"
 #include "Textdatei.h"
@@ -18,7 +22,9 @@ constexpr const char* kAufruf =
     "Aufruf: kadrel-cli [--tabelle N] [--grafik N] [--polynom3] [--testwerte] [--testdaten]\n"
     "                   [--einzelmessung PERM] [--json] [--speichern DATEI]\n"
     "                   [--ergebnisse-ausgeben] [--ergebnisse-einlesen] [--grafik-datei DATEI]\n"
-    "                   [--import DATEI [--nein]] [EINGABE]\n"
+    "                   [--import DATEI [--nein]] [--saettigungshoehe] [--porenradien]\n"
+    "                   [--labor SIGMA,THETA] [--lagerstaette SIGMA,THETA] [--dichten RHOW,RHOKW]\n"
+    "                   [EINGABE]\n"
     "       kadrel-cli --version\n"
     "\n"
     "Wertet die Kapillardruckmessungen in EINGABE aus (Textdatei mit Eingabezeilen\n"
@@ -39,7 +45,13 @@ constexpr const char* kAufruf =
     "  --import DATEI       vor dem Lauf eine Textdatei wie \"Datei einlesen\" importieren\n"
     "                       (Fragen werden mit Ja beantwortet)\n"
     "  --nein               Fragen des Imports mit Nein beantworten\n"
-    "  --grafik-datei DATEI die gewählte Grafik als PNG, SVG oder PDF (nach der Endung) schreiben\n";
+    "  --grafik-datei DATEI die gewählte Grafik als PNG, SVG oder PDF (nach der Endung) schreiben\n"
+    "  --saettigungshoehe   statt der Tabelle die Sättigungshöhe ausgeben (Liste, Grafik, JSON)\n"
+    "  --porenradien        statt der Tabelle die Porenradien ausgeben (Liste, Grafik, JSON)\n"
+    "  --labor SIGMA,THETA  Grenzflächenspannung (mN/m) und Randwinkel (Grad) im Labor\n"
+    "                       (Vorgabe 480,140)\n"
+    "  --lagerstaette SIGMA,THETA  dasselbe in der Lagerstätte (Vorgabe 30,30)\n"
+    "  --dichten RHOW,RHOKW Dichte von Wasser und Kohlenwasserstoff (g/cm³, Vorgabe 1.05,0.8)\n";
 
 struct Optionen {
   EingabeDaten daten;
@@ -52,6 +64,7 @@ struct Optionen {
   std::optional<std::string> grafikDatei;
   std::optional<std::string> import;
   bool nein = false;
+  LagerstaettenOptionen lager;
 };
 
 bool GanzzahlLesen(const std::string& text, int min, int max, int& wert) {
@@ -83,6 +96,11 @@ std::optional<std::string> OptionenLesen(const std::vector<std::string>& arg, Op
       (void)name;
       return arg[++i];
     };
+    std::optional<std::string> lagerFehler;
+    if (LagerstaettenOptionLesen(arg, i, o.lager, lagerFehler)) {
+      if (lagerFehler) return lagerFehler;
+      continue;
+    }
     if (a == "--tabelle" || a == "--grafik") {
       const auto w = wert(a.c_str());
       const int max = a == "--tabelle" ? 2 : 4;
@@ -135,7 +153,10 @@ std::optional<std::string> OptionenLesen(const std::vector<std::string>& arg, Op
   }
   if (!o.eingabe && !o.testdaten && !o.import) return std::string("Keine Eingabedatei angegeben");
   if (o.nein && !o.import) return std::string("--nein gilt nur zusammen mit --import");
-  return std::nullopt;
+  if (o.lager.saettigungshoehe && o.lager.porenradien && o.grafikDatei) {
+    return std::string("--grafik-datei schreibt eine Grafik: --saettigungshoehe oder --porenradien");
+  }
+  return LagerstaettenOptionenPruefen(o.lager);
 }
 
 bool EingabeLesen(const std::string& pfad, Textliste& zeilen, std::string& fehler) {
@@ -151,6 +172,10 @@ bool EingabeLesen(const std::string& pfad, Textliste& zeilen, std::string& fehle
     return false;
   }
   return true;
+}
+
+void ListeSchreiben(std::ostream& aus, const Textliste& liste) {
+  for (const auto& zeile : liste) aus << zeile << "\n";
 }
 
 }  // namespace
@@ -220,10 +245,17 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
     }
   }
 
+  Lagerstaettenauswertung lager(doc);
+  lager.SetBedingungen(o.lager.bedingungen);
   if (o.json) {
-    aus << JsonAusgabe(doc, plattform.Nachrichten());
+    nlohmann::ordered_json zusatz = nlohmann::ordered_json::object();
+    LagerstaettenJson(zusatz, o.lager, lager);
+    aus << JsonAusgabe(doc, plattform.Nachrichten(), &zusatz);
+  } else if (o.lager.saettigungshoehe || o.lager.porenradien) {
+    if (o.lager.saettigungshoehe) ListeSchreiben(aus, lager.SaettigungshoeheListe());
+    if (o.lager.porenradien) ListeSchreiben(aus, lager.PorenradienListe());
   } else if (const Textliste* liste = doc.GewaehlteListe()) {
-    for (const auto& zeile : *liste) aus << zeile << "\n";
+    ListeSchreiben(aus, *liste);
   }
   aus.flush();
   return 0;
