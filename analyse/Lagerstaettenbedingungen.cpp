@@ -134,7 +134,7 @@ bool ZahlLesen(std::string_view text, double& wert) {
   return true;
 }
 
-bool FelderLesen(const Feldtexte& texte, Lagerstaettenbedingungen& b, std::string& fehler) {
+bool FelderLesen(const Feldtexte& texte, Lagerstaettenbedingungen& b, std::string& fehler, int* falsch) {
   Lagerstaettenbedingungen neu;
   for (int feld = 0; feld < kFelder; ++feld) {
     if (!ZahlLesen(texte[feld], Wert(neu, feld))) {
@@ -143,10 +143,14 @@ bool FelderLesen(const Feldtexte& texte, Lagerstaettenbedingungen& b, std::strin
       Lagerstaettenbedingungen bezug = neu;
       if (feld == 4 && !ZahlLesen(texte[5], bezug.RhoKW)) bezug.RhoKW = b.RhoKW;
       fehler = text::Format("Im Feld \"%s\" steht keine Zahl!\nErlaubt: %s.", kFeldnamen[feld], Bereich(bezug, feld));
+      if (falsch) *falsch = feld;
       return false;
     }
   }
-  if (!Pruefen(neu, fehler)) return false;
+  if (!Pruefen(neu, fehler)) {
+    if (falsch) *falsch = UngueltigesFeld(neu);
+    return false;
+  }
   b = neu;
   return true;
 }

@@ -52,8 +52,9 @@ int UngueltigesFeld(const Lagerstaettenbedingungen& b);
 bool ZahlLesen(std::string_view text, double& wert);
 
 // Reads and checks the six fields of the dialog; on failure false with the
-// message naming the field and its range, and `b` unchanged.
-bool FelderLesen(const Feldtexte& texte, Lagerstaettenbedingungen& b, std::string& fehler);
+// message naming the field and its range, that field's index in `feld`
+// (when given), and `b` unchanged.
+bool FelderLesen(const Feldtexte& texte, Lagerstaettenbedingungen& b, std::string& fehler, int* feld = nullptr);
 // The fields' texts for the values, as the dialog shows them.
 Feldtexte FelderTexte(const Lagerstaettenbedingungen& b);
 

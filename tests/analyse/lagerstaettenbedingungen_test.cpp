@@ -62,13 +62,16 @@ TEST_P(Felder, LesenUndPruefen) {
   Lagerstaettenbedingungen b{1, 2, 3, 4, 5, 6};
   const Lagerstaettenbedingungen vorher = b;
   std::string fehler;
-  const bool ok = FelderLesen(f.texte, b, fehler);
+  int feld = -1;
+  const bool ok = FelderLesen(f.texte, b, fehler, &feld);
   if (f.meldung.empty()) {
     EXPECT_TRUE(ok) << fehler;
   } else {
     EXPECT_FALSE(ok);
     EXPECT_EQ(fehler, f.meldung);
     EXPECT_EQ(b, vorher);
+    // The field the dialog puts the focus on is the one the message names.
+    EXPECT_EQ(fehler.find("\"" + std::string(Feldname(feld)) + "\""), fehler.find('"')) << feld;
   }
 }
 
