@@ -3,6 +3,7 @@
 
 #include "Diagrammstil.h"
 #include "KadrelDoc.h"
+#include "Scharstifte.h"
 #include "TextFormat.h"
 #include "Zeichenflaeche.h"
 
@@ -13,15 +14,7 @@ namespace {
 constexpr int kMaxTicks = 1000;  // as in the scaling: a guard, never reached by real charts
 
 using namespace diagrammstil;
-constexpr Stift kScharStifte[5] = {
-    kStiftB,
-    {Linienart::Durchgezogen, 3, {0, 255, 0}},
-    {Linienart::Durchgezogen, 3, {0, 0, 255}},
-    {Linienart::Durchgezogen, 3, {0, 255, 255}},
-    {Linienart::Durchgezogen, 3, {0, 0, 0}},
-};
 constexpr int kScharVersatz[5] = {-600, -350, -100, 150, 400};
-constexpr const char* kScharLegende[5] = {"0.01 mD", "0.1 mD", "1 mD", "10 mD", "100 mD"};
 
 }  // namespace
 
@@ -64,10 +57,10 @@ void Diagramm::draw(Zeichenflaeche& dc) const {
   if (schar) {
     for (int k = 0; k < 5; ++k) {
       const int a = kScharVersatz[k];
-      dc.StiftWaehlen(kScharStifte[k]);
+      dc.StiftWaehlen(schar::kStifte[k]);
       dc.Polylinie(m_ptKurven[k], 31);
       dc.Linie(W / 2 + a, -H - 190, W / 2 + a + 100, -H - 190);
-      dc.TextZentriertOben(W / 2 + a + 150, -H - 170, kScharLegende[k]);
+      dc.TextZentriertOben(W / 2 + a + 150, -H - 170, schar::kLegende[k]);
     }
   }
 

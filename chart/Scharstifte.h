@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Diagrammstil.h"
 #include "Zeichenmittel.h"
 
 // The look of the five curves of the family (K = 0.01 ... 100 mD), shared by
@@ -8,8 +9,10 @@
 namespace schar {
 
 inline constexpr Stift kStifte[5] = {
-    {Linienart::Durchgezogen, 3, {255, 0, 0}}, {Linienart::Durchgezogen, 3, {0, 255, 0}},
-    {Linienart::Durchgezogen, 3, {0, 0, 255}}, {Linienart::Durchgezogen, 3, {0, 255, 255}},
+    diagrammstil::kStiftB,
+    {Linienart::Durchgezogen, 3, {0, 255, 0}},
+    {Linienart::Durchgezogen, 3, {0, 0, 255}},
+    {Linienart::Durchgezogen, 3, {0, 255, 255}},
     {Linienart::Durchgezogen, 3, {0, 0, 0}},
 };
 inline constexpr const char* kLegende[5] = {"0.01 mD", "0.1 mD", "1 mD", "10 mD", "100 mD"};

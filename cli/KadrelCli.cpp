@@ -237,16 +237,18 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
     }
   }
 
+  Lagerstaettenauswertung lager(doc);
+  lager.SetBedingungen(o.lager.bedingungen);
   if (o.grafikDatei) {
     std::string grund = "Diese Ausgabe von kadrel-cli kann keine Grafiken schreiben.";
-    if (!exporter || !exporter(doc, nullptr, *o.grafikDatei, grund)) {
+    const Datendiagramm* daten = o.lager.saettigungshoehe ? &lager.SaettigungshoeheDiagramm()
+                                 : o.lager.porenradien    ? &lager.PorenradienDiagramm()
+                                                          : nullptr;
+    if (!exporter || !exporter(doc, daten, *o.grafikDatei, grund)) {
       fehler << "kadrel-cli: " << grund << "\n";
       return 2;
     }
   }
-
-  Lagerstaettenauswertung lager(doc);
-  lager.SetBedingungen(o.lager.bedingungen);
   if (o.json) {
     nlohmann::ordered_json zusatz = nlohmann::ordered_json::object();
     LagerstaettenJson(zusatz, o.lager, lager);
