@@ -8,6 +8,7 @@
 #include "CHilfeFenster.h"
 #include "CKadrelView.h"
 #include "DruckAblauf.h"
+#include "LagerstaettenAnsicht.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -66,6 +67,7 @@ CMainFrame::CMainFrame(QWidget* parent)
 
   createActions();
   createMenus();
+  LagerstaettenAnsichtEinrichten(*this);
   createToolBar();
   createStatusBar();
   createAccelerators();

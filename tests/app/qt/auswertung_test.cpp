@@ -90,8 +90,12 @@ TEST_F(Auswertung, MenueNachAnsichtVorHilfe) {
   for (const QAction* a : frame->menuBar()->actions()[3]->menu()->actions()) {
     punkte << (a->isSeparator() ? QStringLiteral("-") : a->text());
   }
-  EXPECT_EQ(punkte, (QStringList{QStringLiteral("Lagerstättenbedingungen..."), QStringLiteral("-"),
-                                 QStringLiteral("Thomeer-Parameter"), QStringLiteral("Porenradien")}));
+  // The frame's own reservoir analyses come first; the test's items join the
+  // commands before the separator and the views after it.
+  EXPECT_EQ(punkte,
+            (QStringList{QStringLiteral("Lagerstättenbedingungen..."), QStringLiteral("Lagerstättenbedingungen..."),
+                         QStringLiteral("-"), QStringLiteral("Sättigungshöhe"), QStringLiteral("Porenradien"),
+                         QStringLiteral("Thomeer-Parameter"), QStringLiteral("Porenradien")}));
   EXPECT_FALSE(befehl_->isCheckable());
   EXPECT_TRUE(a_->isCheckable());
   EXPECT_FALSE(a_->isChecked());

@@ -108,7 +108,7 @@ TEST_F(MainFrameTest, MenuesMitIhrenTexten) {
   QStringList titel;
   for (const QAction* a : frame->menuBar()->actions()) titel << a->text();
   EXPECT_EQ(titel, (QStringList{QStringLiteral("&Datei"), QStringLiteral("&Bearbeiten"), QStringLiteral("&Ansicht"),
-                                QStringLiteral("&?")}));
+                                QStringLiteral("&Auswertung"), QStringLiteral("&?")}));
   const auto menues = frame->menuBar()->actions();
   EXPECT_EQ(Menuetexte(menues[0]->menu()),
             (QStringList{QStringLiteral("&Neu\tStrg+N"), QStringLiteral("Ö&ffnen...\tStrg+O"),
@@ -124,6 +124,9 @@ TEST_F(MainFrameTest, MenuesMitIhrenTexten) {
             (QStringList{QStringLiteral("&Symbolleiste"), QStringLiteral("S&tatusleiste"), QStringLiteral("Grafik"),
                          QStringLiteral("Text")}));
   EXPECT_EQ(Menuetexte(menues[3]->menu()),
+            (QStringList{QStringLiteral("Lagerstättenbedingungen..."), QStringLiteral("-"),
+                         QStringLiteral("Sättigungshöhe"), QStringLiteral("Porenradien")}));
+  EXPECT_EQ(Menuetexte(menues[4]->menu()),
             (QStringList{QStringLiteral("Inf&o über Kadrel..."), QStringLiteral("Hilfe")}));
 }
 
