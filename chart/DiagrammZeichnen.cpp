@@ -2,6 +2,7 @@
 #include "Diagramm.h"
 
 #include "KadrelDoc.h"
+#include "Scharstifte.h"
 #include "TextFormat.h"
 #include "Zeichenflaeche.h"
 
@@ -19,15 +20,7 @@ constexpr Stift kStiftA{Linienart::Durchgezogen, 4, {0, 0, 0}};    // frame, tic
 constexpr Stift kStiftB{Linienart::Durchgezogen, 3, {255, 0, 0}};  // computed curve
 constexpr Stift kStiftC{Linienart::Gestrichelt, 3, {0, 0, 255}};   // star symbols
 constexpr Stift kStiftD{Linienart::Gepunktet, 1, {0, 0, 0}};       // grid
-constexpr Stift kScharStifte[5] = {
-    kStiftB,
-    {Linienart::Durchgezogen, 3, {0, 255, 0}},
-    {Linienart::Durchgezogen, 3, {0, 0, 255}},
-    {Linienart::Durchgezogen, 3, {0, 255, 255}},
-    {Linienart::Durchgezogen, 3, {0, 0, 0}},
-};
 constexpr int kScharVersatz[5] = {-600, -350, -100, 150, 400};
-constexpr const char* kScharLegende[5] = {"0.01 mD", "0.1 mD", "1 mD", "10 mD", "100 mD"};
 
 constexpr Schrift kSchriftF1{70, 600};  // title
 constexpr Schrift kSchriftF2{55, 700};  // subtitle, axis texts
@@ -135,10 +128,10 @@ void Diagramm::draw(Zeichenflaeche& dc) const {
   if (schar) {
     for (int k = 0; k < 5; ++k) {
       const int a = kScharVersatz[k];
-      dc.StiftWaehlen(kScharStifte[k]);
+      dc.StiftWaehlen(schar::kStifte[k]);
       dc.Polylinie(m_ptKurven[k], 31);
       dc.Linie(W / 2 + a, -H - 190, W / 2 + a + 100, -H - 190);
-      dc.TextZentriertOben(W / 2 + a + 150, -H - 170, kScharLegende[k]);
+      dc.TextZentriertOben(W / 2 + a + 150, -H - 170, schar::kLegende[k]);
     }
   }
 

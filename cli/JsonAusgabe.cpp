@@ -41,27 +41,10 @@ Json FloatMatrix(const float (&feld)[M][N]) {
   return a;
 }
 
-Json ThomeerWerte(const std::vector<ThomeerErgebnis>& ergebnisse) {
-  Json a = Json::array();
-  for (const auto& e : ergebnisse) {
-    Json systeme = Json::array();
-    for (const auto& s : e.Systeme) {
-      systeme.push_back({{"Pd", DoubleWert(s.Pd)}, {"G", DoubleWert(s.G)}, {"Sinf", DoubleWert(s.Sinf)}});
-    }
-    a.push_back({{"Kern", e.Kern},
-                 {"Perm", FloatWert(e.Perm)},
-                 {"Systeme", systeme},
-                 {"RMS", DoubleWert(e.RMS)},
-                 {"R2", DoubleWert(e.R2)},
-                 {"Grund", e.Grund}});
-  }
-  return a;
-}
-
 }  // namespace
 
 std::string JsonAusgabe(const CKadrelDoc& doc, const std::vector<CliPlattform::Nachricht>& nachrichten,
-                        const std::vector<ThomeerErgebnis>* thomeer) {
+                        const Json* zusatz) {
   Json j;
   Json meldungen = Json::array();
   for (const auto& n : nachrichten) meldungen.push_back({{"kind", n.art}, {"text", n.text}});
@@ -113,6 +96,25 @@ std::string JsonAusgabe(const CKadrelDoc& doc, const std::vector<CliPlattform::N
                      {"deltay", DoubleWert(s.deltay)},
                      {"breite", s.breite},
                      {"hoehe", s.hoehe}};
-  if (thomeer) j["Thomeer"] = ThomeerWerte(*thomeer);
+  if (zusatz) {
+    for (const auto& [schluessel, wert] : zusatz->items()) j[schluessel] = wert;
+  }
   return j.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+nlohmann::ordered_json ThomeerJson(const std::vector<ThomeerErgebnis>& ergebnisse) {
+  Json a = Json::array();
+  for (const auto& e : ergebnisse) {
+    Json systeme = Json::array();
+    for (const auto& s : e.Systeme) {
+      systeme.push_back({{"Pd", DoubleWert(s.Pd)}, {"G", DoubleWert(s.G)}, {"Sinf", DoubleWert(s.Sinf)}});
+    }
+    a.push_back({{"Kern", e.Kern},
+                 {"Perm", FloatWert(e.Perm)},
+                 {"Systeme", systeme},
+                 {"RMS", DoubleWert(e.RMS)},
+                 {"R2", DoubleWert(e.R2)},
+                 {"Grund", e.Grund}});
+  }
+  return a;
 }

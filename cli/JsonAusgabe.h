@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include <nlohmann/json_fwd.hpp>
+
 #include "CliPlattform.h"
 #include "Thomeer.h"
 
@@ -11,7 +13,10 @@ class CKadrelDoc;
 // The document's results as one JSON object (UTF-8): the messages of the
 // run in order, the three lists, the texts, the numbers and the arrays.
 // Floats are written in their shortest form that reads back to the same
-// float; non-finite values become null. With `thomeer`, the key "Thomeer"
-// holds one object per fitted measurement.
+// float; non-finite values become null. The keys of `zusatz` (the
+// analyses' results) follow those of the document.
 std::string JsonAusgabe(const CKadrelDoc& doc, const std::vector<CliPlattform::Nachricht>& nachrichten,
-                        const std::vector<ThomeerErgebnis>* thomeer = nullptr);
+                        const nlohmann::ordered_json* zusatz = nullptr);
+
+// The Thomeer results, one object per measurement, for `zusatz`.
+nlohmann::ordered_json ThomeerJson(const std::vector<ThomeerErgebnis>& ergebnisse);

@@ -3,11 +3,15 @@
 #include <filesystem>
 #include <optional>
 
+#include <nlohmann/json.hpp>
+
 #include "Archiv.h"
 #include "CliPlattform.h"
 #include "DateiImport.h"
 #include "JsonAusgabe.h"
 #include "KadrelDoc.h"
+#include "Lagerstaettenauswertung.h"
+#include "LagerstaettenCli.h"
 #include "Testdaten.h"
 #include "TextScan.h"
 #include "Textdatei.h"
@@ -20,7 +24,10 @@ constexpr const char* kAufruf =
     "Aufruf: kadrel-cli [--tabelle N] [--grafik N] [--polynom3] [--testwerte] [--testdaten]\n"
     "                   [--einzelmessung PERM] [--json] [--speichern DATEI]\n"
     "                   [--ergebnisse-ausgeben] [--ergebnisse-einlesen] [--grafik-datei DATEI]\n"
-    "                   [--import DATEI [--nein]] [--thomeer [--kern KERN]] [EINGABE]\n"
+    "                   [--import DATEI [--nein]] [--thomeer [--kern KERN]]\n"
+    "                   [--saettigungshoehe] [--porenradien]\n"
+    "                   [--labor SIGMA,THETA] [--lagerstaette SIGMA,THETA] [--dichten RHOW,RHOKW]\n"
+    "                   [EINGABE]\n"
     "       kadrel-cli --version\n"
     "\n"
     "Wertet die Kapillardruckmessungen in EINGABE aus (Textdatei mit Eingabezeilen\n"
@@ -48,6 +55,12 @@ constexpr const char* kAufruf =
     "                       --ergebnisse-ausgeben die Thomeer-Liste\n"
     "  --kern KERN          mit --thomeer: die Messung der Thomeer-Grafik (Vorgabe: die\n"
     "                       letzte angepasste)\n"
+    "  --saettigungshoehe   statt der Tabelle die Sättigungshöhe ausgeben (Liste, Grafik, JSON)\n"
+    "  --porenradien        statt der Tabelle die Porenradien ausgeben (Liste, Grafik, JSON)\n"
+    "  --labor SIGMA,THETA  Grenzflächenspannung (mN/m) und Randwinkel (Grad) im Labor\n"
+    "                       (Vorgabe 480,140)\n"
+    "  --lagerstaette SIGMA,THETA  dasselbe in der Lagerstätte (Vorgabe 30,30)\n"
+    "  --dichten RHOW,RHOKW Dichte von Wasser und Kohlenwasserstoff (g/cm³, Vorgabe 1.05,0.8)\n"
     "\n"
     "Eingabe, Dokument und Importdatei dürfen höchstens 256 MB groß sein.\n"
     "Rückgabewert: 0 nach einem Lauf (auch wenn er Fehler meldete), 2 bei falschem\n"
@@ -68,6 +81,7 @@ struct Optionen {
   bool nein = false;
   bool thomeer = false;
   std::optional<std::string> kern;
+  LagerstaettenOptionen lager;
 };
 
 bool GanzzahlLesen(const std::string& text, int min, int max, int& wert) {
@@ -99,6 +113,11 @@ std::optional<std::string> OptionenLesen(const std::vector<std::string>& arg, Op
       (void)name;
       return arg[++i];
     };
+    std::optional<std::string> lagerFehler;
+    if (LagerstaettenOptionLesen(arg, i, o.lager, lagerFehler)) {
+      if (lagerFehler) return lagerFehler;
+      continue;
+    }
     if (a == "--tabelle" || a == "--grafik") {
       const auto w = wert(a.c_str());
       const int max = a == "--tabelle" ? 2 : 4;
@@ -158,7 +177,10 @@ std::optional<std::string> OptionenLesen(const std::vector<std::string>& arg, Op
   if (!o.eingabe && !o.testdaten && !o.import) return std::string("Keine Eingabedatei angegeben");
   if (o.nein && !o.import) return std::string("--nein gilt nur zusammen mit --import");
   if (o.kern && !o.thomeer) return std::string("--kern gilt nur zusammen mit --thomeer");
-  return std::nullopt;
+  if (o.grafikDatei && int{o.thomeer} + int{o.lager.saettigungshoehe} + int{o.lager.porenradien} > 1) {
+    return std::string("--grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe oder --porenradien");
+  }
+  return LagerstaettenOptionenPruefen(o.lager);
 }
 
 // With `bisLeerzeile` the lines after the first blank line are not kept:
@@ -177,6 +199,10 @@ bool EingabeLesen(const std::string& pfad, bool bisLeerzeile, Textliste& zeilen,
     return false;
   }
   return true;
+}
+
+void ListeSchreiben(std::ostream& aus, const Textliste& liste) {
+  for (const auto& zeile : liste) aus << zeile << "\n";
 }
 
 }  // namespace
@@ -252,20 +278,30 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
     }
   }
 
+  Lagerstaettenauswertung lager(doc);
+  lager.SetBedingungen(o.lager.bedingungen);
   if (o.grafikDatei) {
     std::string grund = "Diese Ausgabe von kadrel-cli kann keine Grafiken schreiben.";
-    if (!exporter || !exporter(doc, o.thomeer ? &thomeer.Diagramm() : nullptr, *o.grafikDatei, grund)) {
+    const Datendiagramm* daten = o.thomeer                  ? &thomeer.Diagramm()
+                                 : o.lager.saettigungshoehe ? &lager.SaettigungshoeheDiagramm()
+                                 : o.lager.porenradien      ? &lager.PorenradienDiagramm()
+                                                            : nullptr;
+    if (!exporter || !exporter(doc, daten, *o.grafikDatei, grund)) {
       fehler << "kadrel-cli: " << grund << "\n";
       nichtGeschrieben = true;
     }
   }
-
   if (o.json) {
-    aus << JsonAusgabe(doc, plattform.Nachrichten(), o.thomeer ? &thomeer.Ergebnisse() : nullptr);
-  } else if (o.thomeer) {
-    for (const auto& zeile : thomeer.Liste()) aus << zeile << "\n";
+    nlohmann::ordered_json zusatz = nlohmann::ordered_json::object();
+    if (o.thomeer) zusatz["Thomeer"] = ThomeerJson(thomeer.Ergebnisse());
+    LagerstaettenJson(zusatz, o.lager, lager);
+    aus << JsonAusgabe(doc, plattform.Nachrichten(), &zusatz);
+  } else if (o.thomeer || o.lager.saettigungshoehe || o.lager.porenradien) {
+    if (o.thomeer) ListeSchreiben(aus, thomeer.Liste());
+    if (o.lager.saettigungshoehe) ListeSchreiben(aus, lager.SaettigungshoeheListe());
+    if (o.lager.porenradien) ListeSchreiben(aus, lager.PorenradienListe());
   } else if (const Textliste* liste = doc.GewaehlteListe()) {
-    for (const auto& zeile : *liste) aus << zeile << "\n";
+    ListeSchreiben(aus, *liste);
   }
   aus.flush();
   if (!eingelesen) return 2;

@@ -162,6 +162,7 @@ void CKadrelDoc::Initialisieren() {
   iKoeff = 2;
   kmax = 0;
   iScharKurven = 0;
+  ScharAbbruch.clear();
 }
 
 void CKadrelDoc::Berechnung() {
@@ -239,6 +240,7 @@ void CKadrelDoc::Korrelation() {
     for (auto& kurve : XK) Nullen(kurve);
     for (auto& kurve : YK) Nullen(kurve);
     iScharKurven = 0;
+    ScharAbbruch.clear();
   }
   Grafikdaten();
 }

@@ -128,6 +128,9 @@ class CKadrelDoc {
   // The family's parameters of the curves it computed: rows 0 .. iScharKurven - 1.
   Scharparameter Schar[5];
   int iScharKurven = 0;
+  // The message that stopped the family before its fifth curve; empty when
+  // it ran to the end or never started.
+  std::string ScharAbbruch;
   // Counts the calculation runs, so that results derived from a run can tell
   // when they are out of date.
   int iLauf = 0;

@@ -65,6 +65,7 @@ void CKadrelDoc::Parameter_Grafik() {
 
 void CKadrelDoc::GesamtgrafikAbbrechen(const std::string& text) {
   Meldung = text;
+  ScharAbbruch = text;
   plattform_.Meldung(Meldung);
 }
 
@@ -73,6 +74,7 @@ void CKadrelDoc::Gesamtgrafik() {
   for (auto& kurve : XK) std::fill(std::begin(kurve), std::end(kurve), 0.0f);
   for (auto& kurve : YK) std::fill(std::begin(kurve), std::end(kurve), 0.0f);
   iScharKurven = 0;
+  ScharAbbruch.clear();
 
   for (int j = 0; j < 5; ++j) {
     const float l = static_cast<float>(j - 2);

@@ -10,6 +10,7 @@
 #include "DruckAblauf.h"
 #include "Textdatei.h"
 #include "ThomeerAnsicht.h"
+#include "LagerstaettenAnsicht.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -68,6 +69,7 @@ CMainFrame::CMainFrame(QWidget* parent)
   createActions();
   createMenus();
   ThomeerAnsichtEinrichten(*this);
+  LagerstaettenAnsichtEinrichten(*this);
   createToolBar();
   createStatusBar();
   createAccelerators();

@@ -121,7 +121,10 @@ TEST_F(MainFrameTest, MenuesMitIhrenTexten) {
   EXPECT_EQ(Menuetexte(menues[2]->menu()),
             (QStringList{QStringLiteral("&Symbolleiste"), QStringLiteral("S&tatusleiste"), QStringLiteral("Grafik"),
                          QStringLiteral("Text")}));
-  EXPECT_EQ(Menuetexte(menues[3]->menu()), (QStringList{QStringLiteral("Thomeer-Parameter")}));
+  EXPECT_EQ(Menuetexte(menues[3]->menu()),
+            (QStringList{QStringLiteral("Lagerstättenbedingungen..."), QStringLiteral("-"),
+                         QStringLiteral("Thomeer-Parameter"), QStringLiteral("Sättigungshöhe"),
+                         QStringLiteral("Porenradien")}));
   EXPECT_EQ(Menuetexte(menues[4]->menu()),
             (QStringList{QStringLiteral("Inf&o über Kadrel..."), QStringLiteral("Hilfe")}));
 }

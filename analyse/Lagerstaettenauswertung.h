@@ -1,0 +1,54 @@
+#pragma once
+
+#include "Datendiagramm.h"
+#include "Lagerstaettenbedingungen.h"
+#include "Porenradien.h"
+#include "Saettigungshoehe.h"
+#include "Textliste.h"
+
+class CKadrelDoc;
+
+// The reservoir analyses of a document, computed on first request and kept
+// while the document's run (iLauf) and the conditions stay the same; the
+// views ask for them at every paint.
+class Lagerstaettenauswertung {
+ public:
+  explicit Lagerstaettenauswertung(const CKadrelDoc& doc) : doc_(doc) {}
+
+  const Lagerstaettenbedingungen& Bedingungen() const { return bedingungen_; }
+  void SetBedingungen(const Lagerstaettenbedingungen& b);
+
+  const Saettigungshoehe& SaettigungshoeheErgebnis();
+  const Textliste& SaettigungshoeheListe();
+  const Datendiagramm& SaettigungshoeheDiagramm();
+
+  const Porenradien& PorenradienErgebnis();
+  const Textliste& PorenradienListe();
+  // The chart of the chosen curve (by default the last one).
+  const Datendiagramm& PorenradienDiagramm();
+  // Chooses the curve whose block holds line `zeile` of the list; lines
+  // outside every block leave the choice as it is.
+  void PorenradienZeileGewaehlt(int zeile);
+  // The chosen curve: an index into PorenradienErgebnis().kurven, -1 for none.
+  int GewaehlteKurve();
+
+ private:
+  // Drops every result when the run or the conditions changed since.
+  void Pruefen();
+
+  const CKadrelDoc& doc_;
+  Lagerstaettenbedingungen bedingungen_;
+  int iLauf_ = -1;
+
+  bool bSaettigung_ = false;
+  Saettigungshoehe saettigung_;
+  Textliste saettigungListe_;
+  Datendiagramm saettigungDiagramm_;
+
+  bool bPoren_ = false;
+  Porenradien poren_;
+  Textliste porenListe_;
+  bool bPorenDiagramm_ = false;
+  Datendiagramm porenDiagramm_;
+  int iKurve_ = -1;  // -1: the last curve
+};
