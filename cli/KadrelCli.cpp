@@ -8,6 +8,7 @@
 #include "DateiImport.h"
 #include "JsonAusgabe.h"
 #include "KadrelDoc.h"
+#include "LabordatenCli.h"
 #include "Testdaten.h"
 #include "TextScan.h"
 #include "Textdatei.h"
@@ -18,7 +19,9 @@ constexpr const char* kAufruf =
     "Aufruf: kadrel-cli [--tabelle N] [--grafik N] [--polynom3] [--testwerte] [--testdaten]\n"
     "                   [--einzelmessung PERM] [--json] [--speichern DATEI]\n"
     "                   [--ergebnisse-ausgeben] [--ergebnisse-einlesen] [--grafik-datei DATEI]\n"
-    "                   [--import DATEI [--nein]] [EINGABE]\n"
+    "                   [--import DATEI [--nein]] [--csv DATEI [--csv-deutsch]] [EINGABE]\n"
+    "       kadrel-cli [Optionen] --labordaten DATEI [--spalten KERN,PERM,DRUCK,SAETTIGUNG]\n"
+    "                  [--druck-einheit psi|bar|kpa|mpa] [--saettigung-einheit anteil|prozent] [--nullpunkt]\n"
     "       kadrel-cli --version\n"
     "\n"
     "Wertet die Kapillardruckmessungen in EINGABE aus (Textdatei mit Eingabezeilen\n"
@@ -39,7 +42,18 @@ constexpr const char* kAufruf =
     "  --import DATEI       vor dem Lauf eine Textdatei wie \"Datei einlesen\" importieren\n"
     "                       (Fragen werden mit Ja beantwortet)\n"
     "  --nein               Fragen des Imports mit Nein beantworten\n"
-    "  --grafik-datei DATEI die gewählte Grafik als PNG, SVG oder PDF (nach der Endung) schreiben\n";
+    "  --grafik-datei DATEI die gewählte Grafik als PNG, SVG oder PDF (nach der Endung) schreiben\n"
+    "  --csv DATEI          nach dem Lauf die Zahlen der Ergebnisse als CSV-Datei (UTF-8) schreiben\n"
+    "  --csv-deutsch        die CSV-Datei für deutsches Excel (Semikolon, Dezimalkomma, BOM)\n"
+    "  --labordaten DATEI   statt EINGABE eine Labortabelle (CSV, Semikolon oder Tabulator) einlesen\n"
+    "  --spalten K,P,D,S    Spalten für Kern, Permeabilität (mD), Druck und Sättigung: Name oder\n"
+    "                       Nummer ab 1, leer = aus den Spaltennamen erkennen\n"
+    "  --druck-einheit E    Einheit des Drucks: psi, bar, kpa, mpa (Vorgabe: aus dem Spaltennamen, sonst bar)\n"
+    "  --saettigung-einheit E  anteil oder prozent (Vorgabe: aus dem Spaltennamen, sonst anteil)\n"
+    "  --nullpunkt          fehlt der Punkt mit Sättigung 0, ihn beim ersten Druck einfügen\n"
+    "\n"
+    "Exit-Status: 0 nach einem Lauf (auch wenn er Fehler meldete), 2 bei falschen Optionen oder\n"
+    "unlesbarer Eingabe, 3 wenn eine verlangte Ausgabedatei nicht geschrieben werden konnte.\n";
 
 struct Optionen {
   EingabeDaten daten;
@@ -52,6 +66,7 @@ struct Optionen {
   std::optional<std::string> grafikDatei;
   std::optional<std::string> import;
   bool nein = false;
+  LaborOptionen labor;
 };
 
 bool GanzzahlLesen(const std::string& text, int min, int max, int& wert) {
@@ -126,6 +141,8 @@ std::optional<std::string> OptionenLesen(const std::vector<std::string>& arg, Op
       const auto w = wert("--grafik-datei");
       if (!w) return std::string("--grafik-datei erwartet einen Dateinamen");
       o.grafikDatei = *w;
+    } else if (std::optional<std::string> f; LaborOptionLesen(arg, i, o.labor, f)) {
+      if (f) return f;
     } else if (a.size() > 1 && a[0] == '-' && a != "-") {
       return "Unbekannte Option: " + a;
     } else {
@@ -133,7 +150,17 @@ std::optional<std::string> OptionenLesen(const std::vector<std::string>& arg, Op
       o.eingabe = a;
     }
   }
-  if (!o.eingabe && !o.testdaten && !o.import) return std::string("Keine Eingabedatei angegeben");
+  if (o.labor.labordaten && (o.eingabe || o.import || o.testdaten)) {
+    return std::string("--labordaten steht statt EINGABE, --import und --testdaten");
+  }
+  if (!o.labor.labordaten && (!o.labor.spalten.empty() || o.labor.vorgaben.druck || o.labor.vorgaben.saettigung ||
+                              o.labor.vorgaben.nullpunktEinfuegen)) {
+    return std::string("--spalten, --druck-einheit, --saettigung-einheit und --nullpunkt gelten nur mit --labordaten");
+  }
+  if (o.labor.csvDeutsch && !o.labor.csv) return std::string("--csv-deutsch gilt nur zusammen mit --csv");
+  if (!o.eingabe && !o.testdaten && !o.import && !o.labor.labordaten) {
+    return std::string("Keine Eingabedatei angegeben");
+  }
   if (o.nein && !o.import) return std::string("--nein gilt nur zusammen mit --import");
   return std::nullopt;
 }
@@ -179,6 +206,13 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
       return 2;
     }
   }
+  if (o.labor.labordaten) {
+    std::string grund;
+    if (!LabordatenEinlesen(o.labor, o.daten.Eingabezeilen, fehler, grund)) {
+      fehler << "kadrel-cli: " << grund << "\n";
+      return 2;
+    }
+  }
   if (o.testdaten) {
     o.daten.Eingabezeilen = TestdatenZeilen();
     o.daten.bTestwerte = 1;
@@ -220,11 +254,21 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
     }
   }
 
+  // The lists still go out when the CSV file cannot be written.
+  int status = 0;
+  if (o.labor.csv) {
+    std::string grund;
+    if (!CsvAusgeben(o.labor, doc, grund)) {
+      fehler << "kadrel-cli: " << grund << "\n";
+      status = 3;
+    }
+  }
+
   if (o.json) {
     aus << JsonAusgabe(doc, plattform.Nachrichten());
   } else if (const Textliste* liste = doc.GewaehlteListe()) {
     for (const auto& zeile : *liste) aus << zeile << "\n";
   }
   aus.flush();
-  return 0;
+  return status;
 }
