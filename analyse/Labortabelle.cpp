@@ -372,7 +372,7 @@ std::array<int, kRollen> SpaltenVorschlagen(const std::vector<std::string>& kopf
                                             const std::array<int, kRollen>& fest) {
   std::array<int, kRollen> spalten = fest;
   for (int rolle = 0; rolle < kRollen; ++rolle) {
-    if (spalten[static_cast<std::size_t>(rolle)] >= 0) continue;
+    if (spalten[static_cast<std::size_t>(rolle)] != -1) continue;
     for (std::size_t j = 0; j < kopf.size(); ++j) {
       const int spalte = static_cast<int>(j);
       if (std::find(spalten.begin(), spalten.end(), spalte) != spalten.end()) continue;
@@ -444,6 +444,7 @@ bool TabelleAuswerten(const Rohtabelle& t, const Vorgaben& v, Ergebnis& e, std::
     }
   }
   e.spalten = SpaltenVorschlagen(t.kopf, v.spalten);
+  for (int& s : e.spalten) s = std::max(s, -1);
   for (const int rolle : {kPerm, kDruck, kSaettigung}) {
     if (e.spalten[static_cast<std::size_t>(rolle)] < 0) {
       fehler = text::Format("Keine Spalte für „%s“ zugeordnet.", Rollenname(rolle));

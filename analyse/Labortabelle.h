@@ -38,11 +38,14 @@ struct Rohtabelle {
   std::vector<Zeile> zeilen;
 };
 
+// A role the user left without a column on purpose: not preset from the names.
+constexpr int kKeineSpalte = -2;
+
 // What the user chose; unset parts are detected or taken from the header.
 struct Vorgaben {
   char trenner = 0;                                  // ',', ';' or '\t'; 0: detect
   char dezimal = 0;                                  // '.' or ','; 0: detect
-  std::array<int, kRollen> spalten{-1, -1, -1, -1};  // column index; -1: from the column names
+  std::array<int, kRollen> spalten{-1, -1, -1, -1};  // column index; -1: from the column names; or kKeineSpalte
   std::optional<Druckeinheit> druck;                 // unset: from the column name, else bar
   std::optional<Saettigungseinheit> saettigung;      // unset: from the column name, else fraction
   bool nullpunktEinfuegen = false;                   // add (first pressure, 0) where the first saturation is not 0

@@ -80,16 +80,20 @@ void CKadrelDoc::OnDateiNeu() {
   OnDatenAendern();
 }
 
-void CKadrelDoc::OnDatenAendern() {
+void CKadrelDoc::OnDatenAendern() { DatenDialogOeffnen(Eingabezeilen, bNeuRechnen); }
+
+void CKadrelDoc::OnDatenAendern(const Textliste& arbeitszeilen) { DatenDialogOeffnen(arbeitszeilen, 1); }
+
+void CKadrelDoc::DatenDialogOeffnen(const Textliste& zeilen, int neuRechnen) {
   EingabeDaten dialog;
-  dialog.Eingabezeilen = Eingabezeilen;
+  dialog.Eingabezeilen = zeilen;
   dialog.bTestwerte = bTestwerte;
   dialog.bPolynom3 = bPolynom3;
   dialog.bEinzelmessung = bEinzelmessung;
   dialog.PermAuswahl = PermAuswahl;
   dialog.iGrafik = iGrafik;
   dialog.iTabelle = iTabelle;
-  dialog.bNeuRechnen = bNeuRechnen;
+  dialog.bNeuRechnen = neuRechnen;
   if (!plattform_.DatenDialog(dialog)) return;
   DatenUebernehmen(dialog);
   plattform_.AnsichtenAktualisieren();

@@ -25,6 +25,10 @@ class CKadrelDoc {
   bool Serialize(Archiv& ar);
   void OnDateiNeu();
   void OnDatenAendern();
+  // "Daten ändern" on working lines from elsewhere (a laboratory table): the
+  // dialog opens on them as changed lines; OK takes them and runs, Cancel
+  // leaves the document as it was.
+  void OnDatenAendern(const Textliste& arbeitszeilen);
   void OnErgebnisseAusgeben();
   void OnErgebnisseEinlesen();
   // Writes `liste` to aus.txt as "Ergebnisse ausgeben" does and shows
@@ -135,6 +139,7 @@ class CKadrelDoc {
       " PERMEABILITÄT  ALFA    BETA   SPERRDRUCK Min.Sw   Max.DRUCK  FEHLER  KERN";
 
   void OptionenZuruecksetzen();
+  void DatenDialogOeffnen(const Textliste& zeilen, int neuRechnen);
   void DatenUebernehmen(const EingabeDaten& dialog);
   void Korrelation();
   void ZuVieleWerteMelden();

@@ -7,6 +7,7 @@
 #include "CHilfeFenster.h"
 #include "CKadrelView.h"
 #include "DruckAblauf.h"
+#include "Tabellenbefehle.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -65,6 +66,7 @@ CMainFrame::CMainFrame(QWidget* parent)
 
   createActions();
   createMenus();
+  TabellenbefehleEinrichten(*this);
   createToolBar();
   createStatusBar();
   createAccelerators();

@@ -266,6 +266,17 @@ TEST(Labortabelle, OhneKernspalteEineProbeMitVorgabename) {
   EXPECT_EQ(e.spalten, (std::array<int, 4>{-1, 0, 1, 2}));
 }
 
+TEST(Labortabelle, KernAbsichtlichOhneSpalteWirdNichtVorgeschlagen) {
+  labor::Vorgaben v;
+  v.spalten = {labor::kKeineSpalte, -1, -1, -1};
+  v.standardKern = "K9";
+  labor::Ergebnis e;
+  std::string fehler;
+  ASSERT_TRUE(labor::Importieren("Sample,Perm,Pc,SHg\nA,2,0,0\nB,2,1,0.5\nC,2,2,0.6\n", v, e, fehler)) << fehler;
+  EXPECT_EQ(e.zeilen[0], "PERMEABILITAET: 2 K9");
+  EXPECT_EQ(e.spalten, (std::array<int, 4>{-1, 1, 2, 3}));
+}
+
 TEST(Labortabelle, HoechstensNeunundneunzigPunkteJeProbe) {
   std::string t = "Kern,Perm,Pc,SHg\n";
   for (int i = 0; i < 101; ++i) t += "A,1," + std::to_string(i) + ",0." + std::to_string(100 + i) + "\n";
