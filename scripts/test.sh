@@ -21,3 +21,10 @@ export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd build-asan && LC_ALL=C.UTF-8 ctest --output-on-failure -j2)
 (cd build-asan && LC_ALL=de_DE.UTF-8 ctest --output-on-failure -j2)
+
+# --- Debian package ----------------------------------------------------------
+# Builds build/kadrel_<version>_<arch>.deb, unpacks it into a scratch root,
+# runs the installed kadrel-cli and kadrel, validates desktop entry and
+# metainfo, and runs lintian where installed (errors fail).
+scripts/package.sh --pruefen
+# --- end Debian package ------------------------------------------------------
