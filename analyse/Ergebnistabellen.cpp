@@ -24,19 +24,36 @@ std::vector<csv::Wert> Zeile(T... werte) {
   return zeile;
 }
 
-// The summary rows as the regression reads them: seven numbers and the label.
-csv::Tabelle Parametertabelle(const Textliste& liste) {
+// The summary rows: a row printed from a measurement of the run carries that
+// measurement's unrounded values; any other row (the test rows) the numbers
+// as the regression reads them back.
+csv::Tabelle Parametertabelle(const Textliste& liste, const std::vector<Messkurve>& kurven) {
   csv::Tabelle t{
       "Parameterliste",
       {"Permeabilität (mD)", "Alfa", "Beta", "Sperrdruck (bar)", "Min.Sw", "Max.Druck (bar)", "Fehler", "Kern"},
       {}};
+  std::size_t naechste = 0;
   for (std::size_t i = kKopfzeilen; i < liste.size(); ++i) {
     float w[7] = {};
     std::string kern;
     if (text::Scan(liste[i], "%f %f %f %f %f %f %f %s", &w[0], &w[1], &w[2], &w[3], &w[4], &w[5], &w[6], &kern) < 7) {
       continue;
     }
-    t.zeilen.push_back(Zeile(w[0], w[1], w[2], w[3], w[4], w[5], w[6], kern));
+    // Rows exist only for curves that normalised; a curve whose fit gave no
+    // finite values has none, so look ahead for the one that printed this row.
+    const auto gedruckt = [&](const Messkurve& m) {
+      return m.iNormiert == 0 && m.Kern == kern && liste[i].rfind(text::Format(" %7.3f ", m.Perm), 0) == 0;
+    };
+    std::size_t k = naechste;
+    while (k < kurven.size() && !gedruckt(kurven[k])) ++k;
+    if (k < kurven.size()) {
+      const Messkurve& m = kurven[k];
+      t.zeilen.push_back(
+          Zeile(m.Perm, m.Alfa, m.Beta, m.PcSperrdruck, 1.0 - static_cast<double>(m.ShgMax), m.Ymax, m.Fehler, kern));
+      naechste = k + 1;
+    } else {
+      t.zeilen.push_back(Zeile(w[0], w[1], w[2], w[3], w[4], w[5], w[6], kern));
+    }
   }
   return t;
 }
@@ -60,7 +77,7 @@ std::vector<float> MittlereFehler(const Textliste& bericht) {
 
 std::vector<csv::Tabelle> Ergebnistabellen(const CKadrelDoc& doc) {
   std::vector<csv::Tabelle> tabellen;
-  tabellen.push_back(Parametertabelle(doc.Parameterliste));
+  tabellen.push_back(Parametertabelle(doc.Parameterliste, doc.Messkurven));
 
   // A regression that stopped left no report and no coefficients.
   const std::vector<float> fehler = MittlereFehler(doc.Parameterfunktionen);

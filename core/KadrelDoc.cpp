@@ -190,6 +190,11 @@ void CKadrelDoc::MesskurveMerken(int status) {
   kurve.Pc.assign(Pc, Pc + Maxwerte);
   kurve.Shg.assign(Shg, Shg + Maxwerte);
   kurve.iNormiert = status;
+  kurve.Alfa = Alfa;
+  kurve.Beta = Beta;
+  kurve.Fehler = Error;
+  kurve.ShgMax = ShgMax;
+  kurve.Ymax = Ymax;
   Messkurven.push_back(std::move(kurve));
 }
 

@@ -85,6 +85,14 @@ float AlsFloat(std::string feld, char dezimal) {
   return w;
 }
 
+double AlsDouble(std::string feld, char dezimal) {
+  for (char& c : feld) c = c == dezimal ? '.' : c;
+  double w = 0.0;
+  const auto [ende, ec] = std::from_chars(feld.data(), feld.data() + feld.size(), w);
+  EXPECT_TRUE(ec == std::errc() && ende == feld.data() + feld.size()) << feld;
+  return w;
+}
+
 TEST(CsvSchreiber, FelderNachRfc4180) {
   const std::vector<std::string> felder = {"schlicht",       "a,b",     "a;b", "Zoll \"7\"",
                                            "zwei\r\nZeilen", "nur\nLF", "",    "Sättigung"};
@@ -143,22 +151,29 @@ TEST_F(CsvExport, JedeZahlGleichDerDesDokuments) {
     ASSERT_EQ(tabellen.size(), 4u);
     const char d = format.dezimal;
 
-    // Parameter list: one record per summary row, the seven numbers and the label.
+    // Parameter list: one record per summary row, with the unrounded values
+    // of the measurement it was printed from.
     const auto& param = tabellen[0];
     EXPECT_EQ(param[0], Datensatz{"Parameterliste"});
     EXPECT_EQ(param[1], (Datensatz{"Permeabilität (mD)", "Alfa", "Beta", "Sperrdruck (bar)", "Min.Sw",
                                    "Max.Druck (bar)", "Fehler", "Kern"}));
     ASSERT_EQ(param.size() - 2, doc.Parameterliste.size() - 3);
+    ASSERT_EQ(param.size() - 2, doc.Messkurven.size());
     for (std::size_t i = 2; i < param.size(); ++i) {
-      float w[7];
-      std::string kern;
-      ASSERT_EQ(text::Scan(doc.Parameterliste[i + 1], "%f %f %f %f %f %f %f %s", &w[0], &w[1], &w[2], &w[3], &w[4],
-                           &w[5], &w[6], &kern),
-                8);
+      const Messkurve& m = doc.Messkurven[i - 2];
       ASSERT_EQ(param[i].size(), 8u);
-      for (std::size_t j = 0; j < 7; ++j) EXPECT_EQ(AlsFloat(param[i][j], d), w[j]) << i << " " << j;
-      EXPECT_EQ(param[i][7], kern);
+      EXPECT_EQ(AlsFloat(param[i][0], d), m.Perm);
+      EXPECT_EQ(AlsDouble(param[i][1], d), m.Alfa);
+      EXPECT_EQ(AlsDouble(param[i][2], d), m.Beta);
+      EXPECT_EQ(AlsFloat(param[i][3], d), m.PcSperrdruck);
+      EXPECT_EQ(AlsDouble(param[i][4], d), 1.0 - m.ShgMax);
+      EXPECT_EQ(AlsFloat(param[i][5], d), m.Ymax);
+      EXPECT_EQ(AlsDouble(param[i][6], d), m.Fehler);
+      EXPECT_EQ(param[i][7], m.Kern);
     }
+    // The first row as the list shows it and as the file holds it.
+    EXPECT_EQ(doc.Parameterliste[3].substr(0, 21), "   0.009      12.2359");
+    EXPECT_EQ(param[2][0], d == ',' ? "0,00946" : "0.00946");  // "PERMEABILITAET: 0.00946 AD-258"
     EXPECT_EQ(param[2][7], "AD-258");
 
     // Coefficients and the mean errors as the function report prints them.
@@ -210,6 +225,25 @@ TEST_F(CsvExport, JedeZahlGleichDerDesDokuments) {
     }
   }
   std::filesystem::remove_all(ordner);
+}
+
+// The test rows have no measurement behind them: their numbers are the
+// ones the regression reads from the rows.
+TEST_F(CsvExport, TestwerteSoWieDieRegressionSieLiest) {
+  plattform.dialog = [](EingabeDaten& d) {
+    d.Eingabezeilen = {"PERMEABILITAET: 1 A", "0 0", "1 0.5", "2 0.7", "ENDE"};
+    d.iTabelle = 1;
+    d.bTestwerte = 1;
+    d.bNeuRechnen = 1;
+    return true;
+  };
+  doc.OnDatenAendern();
+  const auto tabellen = Ergebnistabellen(doc);
+  ASSERT_EQ(tabellen[0].zeilen.size(), 13u);
+  const auto& k1 = tabellen[0].zeilen[6];  // K = 1: 1.000 8.4000 0.1400 3.190 0.20995 158.000 0.0000 TESTWERTE
+  const std::vector<float> soll = {1.0f, 8.4f, 0.14f, 3.19f, 0.20995f, 158.0f, 0.0f};
+  for (std::size_t j = 0; j < soll.size(); ++j) EXPECT_EQ(std::get<float>(k1[j]), soll[j]) << j;
+  EXPECT_EQ(std::get<std::string>(k1[7]), "TESTWERTE");
 }
 
 TEST_F(CsvExport, OhneRegressionNurDieParameterliste) {
