@@ -241,6 +241,7 @@ void CLabordatenDlg::Zerlegen() {
     }
   }
   vorschau_->setVerticalHeaderLabels(nummern);
+  for (int spalte = 0; spalte + 1 < vorschau_->columnCount(); ++spalte) vorschau_->resizeColumnToContents(spalte);
   if (!fehler.empty()) {
     fehler_ = Utf8(fehler);
     ergebnis_ = labor::Ergebnis{};
@@ -295,6 +296,7 @@ void CLabordatenDlg::Auswerten() {
           m.probleme.empty() ? QString()
                              : QStringLiteral("%1: %2").arg(m.probleme.size()).arg(ProblemText(m.probleme.front())));
   }
+  for (int spalte = 0; spalte < 3; ++spalte) messungen_->resizeColumnToContents(spalte);
   QStringList texte;
   for (std::size_t i = 0; i < ergebnis_.probleme.size() && i < kMaxProblemzeilen; ++i) {
     texte << ProblemText(ergebnis_.probleme[i]);
