@@ -51,6 +51,7 @@ struct Spanne {
 Diagramm::Diagramm(const CKadrelDoc& doc) : doc_(doc) {}
 
 Diagrammart Diagramm::Art() const {
+  if (daten_) return Diagrammart::Daten;
   if (doc_.iGrafik == 4) return Diagrammart::Kurvenschar;
   if (doc_.iGrafik < 4 && doc_.iTabelle == 0) return Diagrammart::Kurve;
   if (doc_.iGrafik < 4 && doc_.iTabelle > 0) return Diagrammart::Parameter;
@@ -97,6 +98,9 @@ void Diagramm::extreme() {
       ymax = std::isfinite(doc_.MaxPchg) ? doc_.MaxPchg : 0.0;
       return;
     case Diagrammart::Keine:
+      return;
+    case Diagrammart::Daten:
+      DatenSkalieren();
       return;
   }
   // Without points the ranges of the previous scaling stand.
@@ -150,7 +154,15 @@ double Diagramm::start(double min, double delt) {
   return t;
 }
 
+double Diagramm::Achsenende(double start, double delt, double max, double rest) {
+  double t = start;
+  for (int n = 0; t < max - rest && n < kMaxTicks; ++n) t += delt;
+  return t;
+}
+
 void Diagramm::scale() {
+  // The data chart's axes are scaled whole by DatenSkalieren.
+  if (Art() == Diagrammart::Daten) return;
   deltax = delta(xmax - xmin);
   deltay = delta(ymax - ymin);
   xstart = start(xmin, deltax);
@@ -159,12 +171,8 @@ void Diagramm::scale() {
   if (ystart < ymin) ymin = ystart;
   // The axis ends on the first whole tick at or above the largest value;
   // xaxis repeats these very additions, so its last tick equals xmax.
-  double t = xstart;
-  for (int n = 0; t < xmax - 0.00001 && n < kMaxTicks; ++n) t += deltax;
-  xmax = t;
-  t = ystart;
-  for (int n = 0; t < ymax - 0.000001 && n < kMaxTicks; ++n) t += deltay;
-  ymax = t;
+  xmax = Achsenende(xstart, deltax, xmax, 0.00001);
+  ymax = Achsenende(ystart, deltay, ymax, 0.000001);
   if (ymax == ymin) {
     ymax += deltay;
     ymin -= deltay;
@@ -204,6 +212,9 @@ void Diagramm::worldtrans() {
       }
       break;
     case Diagrammart::Keine:
+      break;
+    case Diagrammart::Daten:
+      DatenAbbilden();
       break;
   }
 }
@@ -251,4 +262,50 @@ void Diagramm::DruckBeenden() {
   m_bHochformat = 1;
   m_bPrint = 0;
   worldtrans();
+}
+
+void Diagramm::DatenSkalieren() {
+  std::vector<double> xs;
+  std::vector<double> ys;
+  for (const Datenreihe& r : daten_->reihen) {
+    xs.insert(xs.end(), r.x.begin(), r.x.end());
+    ys.insert(ys.end(), r.y.begin(), r.y.end());
+  }
+  // A mark below or above the points still lands inside the frame.
+  for (const Achsenmarke& m : daten_->ymarken) ys.push_back(m.y);
+  xachse_ = Achse::Nach(daten_->x, xs);
+  yachse_ = Achse::Nach(daten_->y, ys);
+  xmin = xachse_.Min();
+  xmax = xachse_.Max();
+  ymin = yachse_.Min();
+  ymax = yachse_.Max();
+  const bool xlog = xachse_.Art() == Achsenart::Logarithmisch;
+  const bool ylog = yachse_.Art() == Achsenart::Logarithmisch;
+  xstart = xlog ? xmin : xachse_.Start();
+  ystart = ylog ? ymin : yachse_.Start();
+  deltax = xachse_.Schritt();
+  deltay = yachse_.Schritt();
+}
+
+Punkt Diagramm::DatenPunkt(double vx, double vy) const {
+  return {Koordinate(breite * xachse_.Anteil(vx)), Koordinate(hoehe * yachse_.Anteil(vy) - hoehe)};
+}
+
+void Diagramm::DatenAbbilden() {
+  reihenPunkte_.assign(daten_->reihen.size(), {});
+  for (std::size_t r = 0; r < daten_->reihen.size(); ++r) {
+    const Datenreihe& reihe = daten_->reihen[r];
+    auto& laeufe = reihenPunkte_[r];
+    const std::size_t n = std::min(reihe.x.size(), reihe.y.size());
+    bool offen = false;
+    for (std::size_t i = 0; i < n; ++i) {
+      if (!xachse_.Darstellbar(reihe.x[i]) || !yachse_.Darstellbar(reihe.y[i])) {
+        offen = false;
+        continue;
+      }
+      if (!offen) laeufe.emplace_back();
+      offen = true;
+      laeufe.back().push_back(DatenPunkt(reihe.x[i], reihe.y[i]));
+    }
+  }
 }

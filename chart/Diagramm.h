@@ -1,5 +1,9 @@
 #pragma once
 
+#include <vector>
+
+#include "Achse.h"
+#include "Datendiagramm.h"
 #include "Zeichenmittel.h"
 
 class CKadrelDoc;
@@ -10,7 +14,8 @@ enum class Diagrammart {
   Kurve,        // iTabelle 0, iGrafik below 4: the normalised curve
   Parameter,    // iTabelle above 0, iGrafik below 4: one parameter against log10(K)
   Kurvenschar,  // iGrafik 4: the curve family
-  Keine         // any other combination: frame, texts and axes only
+  Keine,        // any other combination: frame, texts and axes only
+  Daten         // a chart given by its data (SetDatendiagramm)
 };
 
 // The chart view without its window: scales the document's chart data to
@@ -25,6 +30,18 @@ class Diagramm {
   const CKadrelDoc& GetDocument() const { return doc_; }
   Diagrammart Art() const;
 
+  // While `daten` is not null, scaling and drawing show that chart instead of
+  // the one the display options choose. The chart must outlive its use here.
+  void SetDatendiagramm(const Datendiagramm* daten) { daten_ = daten; }
+  const Datendiagramm* GetDatendiagramm() const { return daten_; }
+  // The scaled axes of the data chart, valid after OnGraf.
+  const Achse& XAchse() const { return xachse_; }
+  const Achse& YAchse() const { return yachse_; }
+  // The data chart's series in chart coordinates, after OnGraf: one list of
+  // runs per series; a run breaks where a point has no place on a
+  // logarithmic axis.
+  const std::vector<std::vector<std::vector<Punkt>>>& Reihenpunkte() const { return reihenPunkte_; }
+
   // Sets the screen state: tall layout, not printing.
   void OnInitialUpdate();
 
@@ -37,6 +54,9 @@ class Diagramm {
   static double delta(double delt);
   // Returns the first tick of an axis starting at `min` with step `delt`.
   static double start(double min, double delt);
+  // Returns the first tick at or above `max` (less `rest`, for the rounding
+  // of summed steps) of an axis from `start` in steps of `delt`.
+  static double Achsenende(double start, double delt, double max, double rest);
 
   // Drawing.
   void draw(Zeichenflaeche& dc) const;
@@ -85,6 +105,22 @@ class Diagramm {
   int YTick(double t) const;
   bool XBereichGueltig() const;
   bool YBereichGueltig() const;
+  // The line "Dokument <path>" below the legends, in the selected font.
+  void Dokumentzeile(Zeichenflaeche& dc) const;
+
+  // The data chart: scaling, mapping and drawing.
+  void DatenSkalieren();
+  void DatenAbbilden();
+  Punkt DatenPunkt(double vx, double vy) const;
+  void DatenZeichnen(Zeichenflaeche& dc) const;
+  void DatenXAchse(Zeichenflaeche& dc) const;
+  void DatenYAchse(Zeichenflaeche& dc) const;
+  void DatenGitter(Zeichenflaeche& dc) const;
+  void DatenLegende(Zeichenflaeche& dc) const;
 
   const CKadrelDoc& doc_;
+  const Datendiagramm* daten_ = nullptr;
+  Achse xachse_;
+  Achse yachse_;
+  std::vector<std::vector<std::vector<Punkt>>> reihenPunkte_;
 };

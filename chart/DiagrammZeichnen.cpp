@@ -1,6 +1,7 @@
 // Drawing of the chart: frame, texts, axes, curves, symbols, legends, grid.
 #include "Diagramm.h"
 
+#include "Diagrammstil.h"
 #include "KadrelDoc.h"
 #include "TextFormat.h"
 #include "Zeichenflaeche.h"
@@ -11,10 +12,7 @@ namespace {
 
 constexpr int kMaxTicks = 1000;  // as in the scaling: a guard, never reached by real charts
 
-constexpr Stift kStiftA{Linienart::Durchgezogen, 4, {0, 0, 0}};    // frame, ticks
-constexpr Stift kStiftB{Linienart::Durchgezogen, 3, {255, 0, 0}};  // computed curve
-constexpr Stift kStiftC{Linienart::Gestrichelt, 3, {0, 0, 255}};   // star symbols
-constexpr Stift kStiftD{Linienart::Gepunktet, 1, {0, 0, 0}};       // grid
+using namespace diagrammstil;
 constexpr Stift kScharStifte[5] = {
     kStiftB,
     {Linienart::Durchgezogen, 3, {0, 255, 0}},
@@ -25,14 +23,13 @@ constexpr Stift kScharStifte[5] = {
 constexpr int kScharVersatz[5] = {-600, -350, -100, 150, 400};
 constexpr const char* kScharLegende[5] = {"0.01 mD", "0.1 mD", "1 mD", "10 mD", "100 mD"};
 
-constexpr Schrift kSchriftF1{70, 600};  // title
-constexpr Schrift kSchriftF2{55, 700};  // subtitle, axis texts
-constexpr Schrift kSchriftF3{45, 700};  // tick labels, document line, legends
-constexpr Schrift kSchriftF4{35, 700};  // information line
-
 }  // namespace
 
 void Diagramm::draw(Zeichenflaeche& dc) const {
+  if (daten_) {
+    DatenZeichnen(dc);
+    return;
+  }
   const int W = breite;
   const int H = hoehe;
   const Diagrammart art = Art();
@@ -54,7 +51,7 @@ void Diagramm::draw(Zeichenflaeche& dc) const {
   dc.SchriftWaehlen(kSchriftF3);
   xaxis(dc);
   yaxis(dc);
-  dc.TextZentriertOben(100, -H - 250, text::Format("Dokument %s", doc_.GetPathName()));
+  Dokumentzeile(dc);
 
   dc.StiftWaehlen(kStiftB);
   const int c2 = dc.TextAusdehnung(doc_.Legende2).breite;
@@ -92,6 +89,10 @@ void Diagramm::draw(Zeichenflaeche& dc) const {
   dc.SchriftWaehlen(kSchriftF4);
   if (!schar) dc.TextZentriertOben(W / 2, -H - 210, doc_.Info);
   grid(dc);
+}
+
+void Diagramm::Dokumentzeile(Zeichenflaeche& dc) const {
+  dc.TextZentriertOben(100, -hoehe - 250, text::Format("Dokument %s", doc_.GetPathName()));
 }
 
 void Diagramm::xaxis(Zeichenflaeche& dc) const {

@@ -248,7 +248,7 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
 
   if (o.grafikDatei) {
     std::string grund = "Diese Ausgabe von kadrel-cli kann keine Grafiken schreiben.";
-    if (!exporter || !exporter(doc, *o.grafikDatei, grund)) {
+    if (!exporter || !exporter(doc, nullptr, *o.grafikDatei, grund)) {
       fehler << "kadrel-cli: " << grund << "\n";
       return 2;
     }

@@ -3,6 +3,7 @@
 #include "Archiv.h"
 #include "Befehlstexte.h"
 #include "CAboutDlg.h"
+#include "CAuswertungMenue.h"
 #include "CGrafik.h"
 #include "CHilfeFenster.h"
 #include "CKadrelView.h"
@@ -178,6 +179,9 @@ void CMainFrame::createMenus() {
   QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&?"));
   hilfe->addAction(Aktion(befehl::kInfo));
   hilfe->addAction(Aktion(befehl::kHilfe));
+
+  auswertung_ = new CAuswertungMenue(
+      menuBar(), hilfe->menuAction(), text_, [this] { AnsichtenAktualisieren(); }, this);
 }
 
 void CMainFrame::createToolBar() {
@@ -371,6 +375,7 @@ void CMainFrame::AnsichtWechseln(int id) {
     if (!grafik_) {
       grafik_ = new CGrafik(doc_, ansichten_);
       grafik_->setFrameShape(QFrame::StyledPanel);
+      grafik_->SetDatenquelle(auswertung_->Datenquelle());
       ansichten_->addWidget(grafik_);
       grafik_->OnInitialUpdate();
     }
@@ -540,7 +545,16 @@ void CMainFrame::OnDatenAendern() {
   TitelSetzen();
 }
 
-void CMainFrame::OnErgebnisseAusgeben() { doc_.OnErgebnisseAusgeben(); }
+void CMainFrame::OnErgebnisseAusgeben() {
+  // An analysis that shows a list of its own has that list written.
+  const Auswertungsansicht* auswertung = auswertung_->Aktiv();
+  if (auswertung && auswertung->liste) {
+    const Textliste* liste = auswertung->liste();
+    doc_.ListeAusgeben(liste ? *liste : Textliste(), auswertung->ausgabeMeldung);
+    return;
+  }
+  doc_.OnErgebnisseAusgeben();
+}
 
 void CMainFrame::OnErgebnisseEinlesen() {
   doc_.OnErgebnisseEinlesen();

@@ -11,6 +11,7 @@
 #include "Dateiliste.h"
 #include "KadrelDoc.h"
 
+class CAuswertungMenue;
 class CGrafik;
 class CHilfeFenster;
 class CKadrelView;
@@ -41,6 +42,8 @@ class CMainFrame : public QMainWindow {
   QWidget* GetActiveView() const;
   CKadrelView* TextAnsicht() const { return text_; }
   CGrafik* GrafikAnsicht() const { return grafik_; }
+  // The menu "&Auswertung", where the analyses register their commands and views.
+  CAuswertungMenue* Auswertung() const { return auswertung_; }
   // The action of a command id of the menus, toolbar and accelerators.
   QAction* Aktion(int id) const;
   QStringList ZuletztGeoeffnet() const;
@@ -117,6 +120,7 @@ class CMainFrame : public QMainWindow {
   CGrafik* grafik_ = nullptr;
   QToolBar* Symbolleiste = nullptr;
   QStatusBar* Statusleiste = nullptr;
+  CAuswertungMenue* auswertung_ = nullptr;
   std::map<int, QAction*> aktionen_;
   QAction* zuletztPlatzhalter_ = nullptr;
   std::array<QAction*, 4> zuletztAktionen_{};

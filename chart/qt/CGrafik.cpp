@@ -11,6 +11,8 @@
 #include <QPrinter>
 #include <QScrollBar>
 
+#include <utility>
+
 namespace {
 
 // Scroll sizes in chart units: the whole area, a page (half) and a line
@@ -33,9 +35,19 @@ void CGrafik::OnInitialUpdate() {
 }
 
 void CGrafik::OnGrafiklupe() {
+  // The magnifier rescales at once: with the chart shown now, not the one of
+  // the last paint, which its source may have replaced since.
+  DatenAbfragen();
   m_diagramm.OnGrafiklupe();
   viewport()->update();
 }
+
+void CGrafik::SetDatenquelle(std::function<const Datendiagramm*()> quelle) {
+  quelle_ = std::move(quelle);
+  viewport()->update();
+}
+
+void CGrafik::DatenAbfragen() { m_diagramm.SetDatendiagramm(quelle_ ? quelle_() : nullptr); }
 
 bool CGrafik::Grafiklupe() const { return m_diagramm.m_bGrafiklupe == 1; }
 
@@ -74,6 +86,7 @@ void CGrafik::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
   painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+  DatenAbfragen();
   GrafikMalen(m_diagramm, painter, PixelProEinheitX(), PixelProEinheitY());
 }
 
@@ -81,6 +94,7 @@ bool CGrafik::SeiteDrucken(QPrinter& printer) {
   // The printable area decides the layout; the page's painter starts at its
   // top-left corner.
   const QRectF bereich = printer.pageRect(QPrinter::DevicePixel);
+  DatenAbfragen();
   m_diagramm.DruckBeginnen(bereich.width(), bereich.height());
   QPainter painter;
   const bool offen = painter.begin(&printer);

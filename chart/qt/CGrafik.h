@@ -4,6 +4,8 @@
 
 #include <QAbstractScrollArea>
 
+#include <functional>
+
 class CKadrelDoc;
 class QPrinter;
 
@@ -33,6 +35,11 @@ class CGrafik : public QAbstractScrollArea {
 
   const Diagramm& GetDiagramm() const { return m_diagramm; }
 
+  // Sets where a chart given by its data comes from: asked at every paint and
+  // every printed page; an empty function or a null answer shows the chart
+  // of the display options. Repaints.
+  void SetDatenquelle(std::function<const Datendiagramm*()> quelle);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -43,6 +50,9 @@ class CGrafik : public QAbstractScrollArea {
   void ScrollbereichSetzen();
   double PixelProEinheitX() const;
   double PixelProEinheitY() const;
+  // Hands the current data chart, if any, to the diagram.
+  void DatenAbfragen();
 
   Diagramm m_diagramm;
+  std::function<const Datendiagramm*()> quelle_;
 };

@@ -22,6 +22,12 @@ constexpr double kEinheitenProZoll = 254.0;
 constexpr int kPngDpi = 300;
 constexpr int kPdfDpi = 1200;
 
+// The file's title: that of the chart drawn.
+QString Titel(const Diagramm& d) {
+  const Datendiagramm* daten = d.GetDatendiagramm();
+  return QString::fromUtf8(daten ? daten->titel : d.GetDocument().Titel);
+}
+
 bool PngSchreiben(Diagramm& d, QSaveFile& datei) {
   const double s = kPngDpi / kEinheitenProZoll;
   QImage bild(qRound(kSeiteBreite * s), qRound(kSeiteHoehe * s), QImage::Format_RGB32);
@@ -42,7 +48,7 @@ bool SvgSchreiben(Diagramm& d, QSaveFile& datei) {
   svg.setResolution(static_cast<int>(kEinheitenProZoll));  // one unit is 0.1 mm
   svg.setSize(QSize(kSeiteBreite, kSeiteHoehe));
   svg.setViewBox(QRect(0, 0, kSeiteBreite, kSeiteHoehe));
-  svg.setTitle(QString::fromUtf8(d.GetDocument().Titel));
+  svg.setTitle(Titel(d));
   QPainter painter;
   if (!painter.begin(&svg)) return false;
   painter.fillRect(QRect(0, 0, kSeiteBreite, kSeiteHoehe), Qt::white);
@@ -56,7 +62,7 @@ bool PdfSchreiben(Diagramm& d, QSaveFile& datei) {
   pdf.setPageOrientation(QPageLayout::Portrait);
   pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
   pdf.setResolution(kPdfDpi);
-  pdf.setTitle(QString::fromUtf8(d.GetDocument().Titel));
+  pdf.setTitle(Titel(d));
   pdf.setCreator(QStringLiteral("Kadrel"));
   QPainter painter;
   if (!painter.begin(&pdf)) return false;
@@ -68,6 +74,11 @@ bool PdfSchreiben(Diagramm& d, QSaveFile& datei) {
 }  // namespace
 
 bool GrafikExportieren(const CKadrelDoc& doc, const std::string& pfad, std::string& fehler) {
+  return GrafikExportieren(doc, nullptr, pfad, fehler);
+}
+
+bool GrafikExportieren(const CKadrelDoc& doc, const Datendiagramm* daten, const std::string& pfad,
+                       std::string& fehler) {
   const QString name = QString::fromUtf8(pfad);
   const QString endung = QFileInfo(name).suffix().toLower();
   if (endung != QStringLiteral("png") && endung != QStringLiteral("svg") && endung != QStringLiteral("pdf")) {
@@ -82,6 +93,7 @@ bool GrafikExportieren(const CKadrelDoc& doc, const std::string& pfad, std::stri
 
   // Print quality: the layout of a page taller than wide.
   Diagramm d(doc);
+  d.SetDatendiagramm(daten);
   d.OnInitialUpdate();
   d.DruckBeginnen(kSeiteBreite, kSeiteHoehe);
 

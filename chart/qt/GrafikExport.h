@@ -3,6 +3,7 @@
 #include <string>
 
 class CKadrelDoc;
+struct Datendiagramm;
 
 // Writes the chart chosen by the document's iGrafik/iTabelle to `pfad` as
 // PNG (300 dpi), SVG or PDF, by the file's ending, as it prints on an A4
@@ -10,3 +11,5 @@ class CKadrelDoc;
 // replaced only when written completely. On failure returns false with the
 // reason in `fehler`. Needs a QGuiApplication.
 bool GrafikExportieren(const CKadrelDoc& doc, const std::string& pfad, std::string& fehler);
+// As above, but draws `daten` instead when it is not null.
+bool GrafikExportieren(const CKadrelDoc& doc, const Datendiagramm* daten, const std::string& pfad, std::string& fehler);

@@ -6,12 +6,14 @@
 #include "Textlayout.h"
 
 #include <QFontMetricsF>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -33,6 +35,13 @@ CKadrelView::CKadrelView(CKadrelDoc& doc, QWidget* parent) : QAbstractScrollArea
   setFocusPolicy(Qt::StrongFocus);
 }
 
+void CKadrelView::SetListenquelle(std::function<const Textliste*()> quelle) {
+  quelle_ = std::move(quelle);
+  OnUpdate();
+}
+
+const Textliste* CKadrelView::Liste() const { return quelle_ ? quelle_() : doc_.GewaehlteListe(); }
+
 QFont CKadrelView::Bildschirmschrift() const {
   const double zeilenhoehe = Textlayout::kSchrifthoehe * logicalDpiY() / 100.0;
   return druck::SchriftMitZeilenhoehe(kSchriftart, kBildschirmGewicht, zeilenhoehe, viewport());
@@ -40,7 +49,7 @@ QFont CKadrelView::Bildschirmschrift() const {
 
 Textlayout CKadrelView::Layout() const {
   const QFontMetricsF masse(Bildschirmschrift(), viewport());
-  return Textlayout(doc_.GewaehlteListe(), masse.horizontalAdvance(QLatin1Char('W')), masse.height(), logicalDpiY());
+  return Textlayout(Liste(), masse.horizontalAdvance(QLatin1Char('W')), masse.height(), logicalDpiY());
 }
 
 void CKadrelView::OnInitialUpdate() {
@@ -64,8 +73,18 @@ void CKadrelView::resizeEvent(QResizeEvent* event) {
   OnInitialUpdate();
 }
 
+void CKadrelView::mouseDoubleClickEvent(QMouseEvent* event) {
+  QAbstractScrollArea::mouseDoubleClickEvent(event);
+  if (event->button() != Qt::LeftButton) return;
+  const Textlayout layout = Layout();
+  const int y = verticalScrollBar()->value() + static_cast<int>(event->position().y());
+  if (y < 0) return;
+  const int zeile = layout.ErsteSichtbare(y);
+  if (zeile >= 0 && zeile < layout.Zeilen()) emit ZeileDoppelgeklickt(zeile);
+}
+
 void CKadrelView::paintEvent(QPaintEvent* event) {
-  const Textliste* liste = doc_.GewaehlteListe();
+  const Textliste* liste = Liste();
   if (!liste || liste->empty()) return;
   QPainter maler(viewport());
   const QFont schrift = Bildschirmschrift();
@@ -84,7 +103,7 @@ void CKadrelView::paintEvent(QPaintEvent* event) {
 }
 
 bool CKadrelView::Drucken(QPrinter& drucker) {
-  const Textliste* liste = doc_.GewaehlteListe();
+  const Textliste* liste = Liste();
   const int zeilen = liste ? static_cast<int>(std::min<std::size_t>(liste->size(), 0x7FFFFFFF)) : 0;
   QPainter maler;
   if (!maler.begin(&drucker)) return false;

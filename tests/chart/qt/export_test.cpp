@@ -1,6 +1,7 @@
 // The chart export: PNG, SVG and PDF files of each chart, and its failures.
 #include "GrafikExport.h"
 
+#include "Datendiagramm.h"
 #include "EingabeDaten.h"
 #include "FakePlattform.h"
 #include "KadrelDoc.h"
@@ -157,6 +158,33 @@ TEST_F(ExportFehler, GrossGeschriebeneEndungUndUmlautImNamen) {
   ASSERT_TRUE(GrafikExportieren(doc, pfad, fehler)) << fehler;
   QImage bild;
   EXPECT_TRUE(bild.load(QString::fromStdString(pfad), "PNG"));
+}
+
+// A data chart is written by the same routine; the file takes its title.
+TEST_F(ExportFehler, DatendiagrammAlsPngSvgUndPdf) {
+  Datendiagramm daten;
+  daten.titel = "Thomeer-Analyse";
+  daten.y = {Achsenart::Logarithmisch, "Pc", false, 0, 0};
+  daten.reihen = {{Reihenart::Linie, {Linienart::Durchgezogen, 6, {0, 200, 0}}, {0, 0.5, 1}, {0.02, 3, 900}}};
+  std::string fehler;
+  const std::string png = ordner.filePath(QStringLiteral("daten.png")).toStdString();
+  ASSERT_TRUE(GrafikExportieren(doc, &daten, png, fehler)) << fehler;
+  QImage bild;
+  ASSERT_TRUE(bild.load(QString::fromStdString(png), "PNG"));
+  EXPECT_GT(FarbigePixel(bild.convertToFormat(QImage::Format_RGB32), qRgb(0, 200, 0)), 1000);
+
+  const std::string svg = ordner.filePath(QStringLiteral("daten.svg")).toStdString();
+  ASSERT_TRUE(GrafikExportieren(doc, &daten, svg, fehler)) << fehler;
+  const QByteArray text = Lesen(QString::fromStdString(svg));
+  EXPECT_TRUE(text.contains("<title>Thomeer-Analyse</title>")) << text.left(600).constData();
+  // The decade labels of 0.01 ... 1000.
+  for (const char* dekade : {">0.01<", ">0.1<", ">1<", ">10<", ">100<", ">1000<"}) {
+    EXPECT_TRUE(text.contains(dekade)) << dekade;
+  }
+
+  const std::string pdf = ordner.filePath(QStringLiteral("daten.pdf")).toStdString();
+  ASSERT_TRUE(GrafikExportieren(doc, &daten, pdf, fehler)) << fehler;
+  EXPECT_EQ(PdfSeiten(Lesen(QString::fromStdString(pdf))), 1);
 }
 
 }  // namespace

@@ -178,6 +178,49 @@ TEST_F(Ansicht, SeitenansichtZeigtEineSeite) {
   EXPECT_EQ(grafik.GetDiagramm().hoehe, 750);
 }
 
+// A data source is asked at every paint and every printed page; a null
+// answer shows the options' chart again.
+TEST_F(Ansicht, DatenquelleBeimMalenUndDrucken) {
+  Datendiagramm daten;
+  daten.titel = "Daten";
+  daten.y = {Achsenart::Logarithmisch, "Pc", false, 0, 0};
+  daten.reihen = {{Reihenart::Linie, {Linienart::Durchgezogen, 8, {0, 200, 0}}, {0, 1}, {0.1, 1000}}};
+  const Datendiagramm* antwort = &daten;
+  int gefragt = 0;
+  grafik.SetDatenquelle([&] {
+    ++gefragt;
+    return antwort;
+  });
+  grafik.show();
+  const QImage bild = grafik.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  int gruen = 0;
+  for (int y = 0; y < bild.height(); ++y) {
+    for (int x = 0; x < bild.width(); ++x) gruen += bild.pixel(x, y) == qRgb(0, 200, 0) ? 1 : 0;
+  }
+  EXPECT_GT(gruen, 100);
+  EXPECT_EQ(grafik.GetDiagramm().Art(), Diagrammart::Daten);
+  EXPECT_EQ(grafik.GetDiagramm().ymax, 1000);
+
+  const int vorDemDruck = gefragt;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(ordner.filePath(QStringLiteral("daten.pdf")));
+  grafik.Drucken(printer);
+  EXPECT_GT(gefragt, vorDemDruck);
+  EXPECT_EQ(PdfSeiten(ordner.filePath(QStringLiteral("daten.pdf"))), 1);
+
+  // The magnifier rescales at once, with the chart the source gives now.
+  const Datendiagramm neu = daten;
+  antwort = &neu;
+  grafik.OnGrafiklupe();
+  EXPECT_EQ(grafik.GetDiagramm().GetDatendiagramm(), &neu);
+  EXPECT_EQ(grafik.GetDiagramm().breite, 1950);
+
+  antwort = nullptr;
+  grafik.viewport()->grab();
+  EXPECT_EQ(grafik.GetDiagramm().Art(), Diagrammart::Kurve);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {

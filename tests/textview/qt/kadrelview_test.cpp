@@ -9,7 +9,9 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -139,6 +141,54 @@ TEST_F(KadrelViewRollTest, SchriftIstFestbreit) {
   EXPECT_EQ(masse.horizontalAdvance(QStringLiteral("iiii")), masse.horizontalAdvance(QStringLiteral("WWWW")));
   // 0.22 inch at the screen's resolution.
   EXPECT_NEAR(masse.height(), 22.0 * ansicht.logicalDpiY() / 100.0, 1.0);
+}
+
+// A list source replaces the document's list on screen and on paper; an
+// empty source gives the document's list back.
+TEST_F(KadrelViewRollTest, ListenquelleStattDerGewaehltenListe) {
+  doc.Detailergebnisse = Zeilen(10);
+  ansicht.OnUpdate();
+  const int schmal = ansicht.horizontalScrollBar()->maximum();
+  Textliste auswertung = Zeilen(300);
+  auswertung[1] = std::string(400, '#');
+  ansicht.SetListenquelle([&auswertung] { return &auswertung; });
+  EXPECT_EQ(ansicht.Liste(), &auswertung);
+  EXPECT_GT(ansicht.horizontalScrollBar()->maximum(), schmal);
+
+  QTemporaryDir ordner;
+  const QString pdf = ordner.filePath(QStringLiteral("auswertung.pdf"));
+  QPrinter drucker(QPrinter::HighResolution);
+  drucker.setOutputFormat(QPrinter::PdfFormat);
+  drucker.setOutputFileName(pdf);
+  ASSERT_TRUE(ansicht.Drucken(drucker));
+  EXPECT_EQ(PdfSeiten(pdf), 6);  // 300 lines, as the document's list of 300 prints
+
+  ansicht.SetListenquelle({});
+  EXPECT_EQ(ansicht.Liste(), &doc.Detailergebnisse);
+  EXPECT_EQ(ansicht.horizontalScrollBar()->maximum(), schmal);
+}
+
+TEST_F(KadrelViewRollTest, DoppelklickNenntDieZeileDerGezeigtenListe) {
+  const Textliste auswertung = Zeilen(5);
+  ansicht.SetListenquelle([&auswertung] { return &auswertung; });
+  ansicht.show();
+  QSignalSpy spion(&ansicht, &CKadrelView::ZeileDoppelgeklickt);
+  const double h = Zeilenhoehe();
+  const struct {
+    const char* name;
+    double zeilen;  // y in line heights from the top
+    int index;      // -1: no signal
+  } faelle[] = {{"ErsteZeile", 0.5, 0}, {"DritteZeile", 2.5, 2}, {"LetzteZeile", 4.5, 4}, {"UnterDerListe", 6.5, -1}};
+  for (const auto& f : faelle) {
+    spion.clear();
+    QTest::mouseDClick(ansicht.viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(40, static_cast<int>(f.zeilen * h)));
+    if (f.index < 0) {
+      EXPECT_EQ(spion.count(), 0) << f.name;
+    } else {
+      ASSERT_EQ(spion.count(), 1) << f.name;
+      EXPECT_EQ(spion.at(0).at(0).toInt(), f.index) << f.name;
+    }
+  }
 }
 
 }  // namespace
