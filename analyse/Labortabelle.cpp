@@ -1,6 +1,7 @@
 #include "Labortabelle.h"
 
 #include <algorithm>
+#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -263,7 +264,7 @@ struct Probe {
 
 }  // namespace
 
-bool ZahlAusZelle(std::string_view zelle, char dezimal, float& wert) {
+bool ZahlAusZelle(std::string_view zelle, char dezimal, float& wert, double* genau) {
   zelle = Beschnitten(zelle);
   if (zelle.empty()) return false;
   const char fremd = dezimal == ',' ? '.' : ',';
@@ -275,6 +276,10 @@ bool ZahlAusZelle(std::string_view zelle, char dezimal, float& wert) {
   float w = 0.0f;
   if (!text::ZahlLesen(s, pos, w) || pos != s.size()) return false;
   wert = w;
+  // The text may hold more digits than a float: a unit conversion starts from them.
+  if (genau && std::from_chars(s.data() + (s.front() == '+' ? 1 : 0), s.data() + s.size(), *genau).ec != std::errc()) {
+    *genau = w;
+  }
   return true;
 }
 
@@ -523,10 +528,12 @@ bool TabelleAuswerten(const Rohtabelle& t, const Vorgaben& v, Ergebnis& e, std::
 
     float p = 0.0f;
     float s = 0.0f;
+    double pGenau = 0.0;
+    double sGenau = 0.0;
     const std::string_view pZelle = Beschnitten(zelle(spalte(kDruck)));
     const std::string_view sZelle = Beschnitten(zelle(spalte(kSaettigung)));
-    const bool mitP = ZahlAusZelle(pZelle, t.dezimal, p);
-    const bool mitS = ZahlAusZelle(sZelle, t.dezimal, s);
+    const bool mitP = ZahlAusZelle(pZelle, t.dezimal, p, &pGenau);
+    const bool mitS = ZahlAusZelle(sZelle, t.dezimal, s, &sGenau);
     if (!mitP || !mitS) {
       const auto grund = [](std::string_view z, const char* was) {
         return z.empty() ? text::Format("%s fehlt", was) : text::Format("%s „%s“ ist keine Zahl", was, std::string(z));
@@ -536,9 +543,9 @@ bool TabelleAuswerten(const Rohtabelle& t, const Vorgaben& v, Ergebnis& e, std::
       probe.probleme.push_back({zeile.nummer, text});
       continue;
     }
-    const float bar = static_cast<float>(InBar(p, e.druck));
-    const float anteil =
-        e.saettigung == Saettigungseinheit::Prozent ? static_cast<float>(static_cast<double>(s) / 100.0) : s;
+    // In bar and as a fraction the value is read as the text import reads it.
+    const float bar = e.druck == Druckeinheit::Bar ? p : static_cast<float>(InBar(pGenau, e.druck));
+    const float anteil = e.saettigung == Saettigungseinheit::Prozent ? static_cast<float>(sGenau / 100.0) : s;
     if (bar < 0.0f) {
       probe.probleme.push_back({zeile.nummer, text::Format("Druck %g ist kleiner 0", p)});
       continue;

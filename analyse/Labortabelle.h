@@ -110,8 +110,9 @@ std::string Rollenname(int rolle);
 std::string Einheitname(Druckeinheit e);
 std::string Einheitname(Saettigungseinheit e);
 
-// A number as the table writes it, with the given decimal mark; false for
+// A number as the table writes it, with the given decimal mark, read as the
+// text import reads it (`wert`) and with all its digits (`genau`); false for
 // an empty cell or anything else.
-bool ZahlAusZelle(std::string_view zelle, char dezimal, float& wert);
+bool ZahlAusZelle(std::string_view zelle, char dezimal, float& wert, double* genau = nullptr);
 
 }  // namespace labor

@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -390,6 +393,47 @@ TEST_F(Cli, CsvNichtSchreibbarEndetMitStatusDrei) {
   std::string kopf;
   std::getline(ein, kopf);
   EXPECT_EQ(kopf, "\xEF\xBB\xBFParameterliste\r");
+}
+
+// The Arab-D set as a laboratory would send it: one row per point, pressures
+// in psia, saturations in percent, semicolons and decimal commas. Imported
+// back it must give the run of the input lines themselves.
+TEST_F(Cli, ArabDAlsLabortabelleInPsiaUndProzent) {
+  std::ifstream ein(KADREL_ARAB_D, std::ios::binary);
+  std::string zeile;
+  std::string kern;
+  std::string perm;
+  std::string tabelle = "Sample;Permeability (mD);Pc (psia);SHg (%)\r\n";
+  const auto komma = [](std::string s) {
+    for (char& c : s) c = c == '.' ? ',' : c;
+    return s;
+  };
+  const auto zahl = [](const std::string& t) {
+    double w = 0.0;
+    std::from_chars(t.data(), t.data() + t.size(), w);
+    return w;
+  };
+  char puffer[64];
+  while (std::getline(ein, zeile)) {
+    if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+    std::istringstream woerter(zeile);
+    std::string a;
+    std::string b;
+    woerter >> a >> b;
+    if (a == "PERMEABILITAET:") {
+      perm = b;
+      woerter >> kern;
+    } else if (a != "ENDE" && !a.empty()) {
+      std::snprintf(puffer, sizeof puffer, "%.9g;%.7g", zahl(a) / 0.0689475729, zahl(b) * 100.0);
+      tabelle += kern + ";" + komma(perm) + ";" + komma(puffer) + "\r\n";
+    }
+  }
+  const auto soll = Aufruf({"--tabelle", "1", KADREL_ARAB_D});
+  const auto ist = Aufruf({"--tabelle", "1", "--labordaten", Datei("arab-d.csv", tabelle)});
+  ASSERT_EQ(ist.status, 0) << ist.fehler;
+  EXPECT_EQ(ist.aus, soll.aus);
+  EXPECT_EQ(ist.fehler, soll.fehler);
+  EXPECT_EQ(std::count(ist.aus.begin(), ist.aus.end(), '\n'), 3 + 333);
 }
 
 }  // namespace
