@@ -33,6 +33,18 @@ QMenu* Menue(CMainFrame& frame, const QString& titel) {
 
 void Melden(CMainFrame& frame, const std::string& text) { frame.GetDocument().GetPlattform().Meldung(text); }
 
+// The analyses' table sources, kept by the frame as long as it lives.
+class Tabellenquellen : public QObject {
+ public:
+  explicit Tabellenquellen(QObject* eltern) : QObject(eltern) { setObjectName(QStringLiteral("CsvTabellenquellen")); }
+  std::vector<std::function<std::vector<csv::Tabelle>()>> quellen;
+};
+
+Tabellenquellen* Quellen(CMainFrame& frame) {
+  auto* q = frame.findChild<Tabellenquellen*>(QStringLiteral("CsvTabellenquellen"), Qt::FindDirectChildrenOnly);
+  return q ? q : new Tabellenquellen(&frame);
+}
+
 }  // namespace
 
 void LabordatenImportieren(CMainFrame& frame, const QString& pfad) {
@@ -58,10 +70,18 @@ void LabordatenImportieren(CMainFrame& frame, const QString& pfad) {
   frame.AnsichtenAktualisieren();
 }
 
+void CsvTabellenquelleHinzufuegen(CMainFrame& frame, std::function<std::vector<csv::Tabelle>()> quelle) {
+  Quellen(frame)->quellen.push_back(std::move(quelle));
+}
+
 bool ErgebnisseAlsCsv(CMainFrame& frame, const QString& pfad, bool deutschesExcel) {
   std::string fehler;
   const csv::Format format = deutschesExcel ? csv::Format::DeutschesExcel() : csv::Format{};
-  if (!csv::DateiSchreiben(pfad.toStdString(), Ergebnistabellen(frame.GetDocument()), format, fehler)) {
+  std::vector<csv::Tabelle> tabellen = Ergebnistabellen(frame.GetDocument());
+  for (const auto& quelle : Quellen(frame)->quellen) {
+    for (csv::Tabelle& t : quelle()) tabellen.push_back(std::move(t));
+  }
+  if (!csv::DateiSchreiben(pfad.toStdString(), tabellen, format, fehler)) {
     Melden(frame, fehler);
     return false;
   }

@@ -225,6 +225,16 @@ TEST_F(LabordatenTest, ErgebnisseAlsCsvFuerDeutschesExcel) {
   const QByteArray inhalt = datei.readAll();
   EXPECT_TRUE(inhalt.startsWith("\xEF\xBB\xBFParameterliste\r\nPermeabilit\xC3\xA4t (mD);Alfa;"));
   EXPECT_TRUE(inhalt.contains("\r\n100;"));
+  EXPECT_FALSE(inhalt.contains("Thomeer"));
+
+  // An analysis's table follows the document's own, after a blank line.
+  CsvTabellenquelleHinzufuegen(frame, [] {
+    return std::vector<csv::Tabelle>{{"Thomeer", {"Kern", "Pd (bar)"}, {{std::string("A"), 0.5}}}};
+  });
+  ASSERT_TRUE(ErgebnisseAlsCsv(frame, pfad, false));
+  datei.close();
+  ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(datei.readAll().endsWith("\r\n\r\nThomeer\r\nKern,Pd (bar)\r\nA,0.5\r\n"));
   EXPECT_EQ(frame.statusBar()->currentMessage(),
             QStringLiteral("Die Ergebnisse wurden in die Datei %1 geschrieben.").arg(pfad));
 
