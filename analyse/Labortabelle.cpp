@@ -489,7 +489,7 @@ bool TabelleAuswerten(const Rohtabelle& t, const Vorgaben& v, Ergebnis& e, std::
   // label continues the sample above it, as exports often name it only once.
   std::vector<Probe> proben;
   std::map<std::string, std::size_t> index;
-  std::string kern = KernAlsWort(v.standardKern.empty() ? "PROBE" : v.standardKern);
+  std::string name = v.standardKern.empty() ? "PROBE" : v.standardKern;
   for (const auto& zeile : t.zeilen) {
     const auto zelle = [&zeile](int s) -> std::string_view {
       return s >= 0 && static_cast<std::size_t>(s) < zeile.zellen.size()
@@ -498,13 +498,18 @@ bool TabelleAuswerten(const Rohtabelle& t, const Vorgaben& v, Ergebnis& e, std::
     };
     if (std::all_of(zeile.zellen.begin(), zeile.zellen.end(), [](const std::string& z) { return z.empty(); })) continue;
     if (spalte(kKern) >= 0 && !Beschnitten(zelle(spalte(kKern))).empty()) {
-      kern = KernAlsWort(Beschnitten(zelle(spalte(kKern))));
+      name = std::string(Beschnitten(zelle(spalte(kKern))));
     }
+    const std::string kern = KernAlsWort(name);
     auto [it, neu] = index.emplace(kern, proben.size());
     if (neu) {
       proben.emplace_back();
       proben.back().kern = kern;
       proben.back().ersteZeile = zeile.nummer;
+      if (kern != name) {
+        proben.back().probleme.push_back(
+            {zeile.nummer, text::Format("Kern „%s“ heißt „%s“: die Kennung ist ein Wort", name, kern)});
+      }
     }
     Probe& probe = proben[it->second];
     ++probe.zeilen;

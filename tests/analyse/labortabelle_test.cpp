@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
              false,
              {"PERMEABILITAET: 12.5 A_1", "   0.1000          0.00000 ", "   1.5000          0.25500 ",
               "  10.0000          0.60000 ", "ENDE"},
-             {},
+             {{2, "Kern „A 1“ heißt „A_1“: die Kennung ist ein Wort"}},
              ';',
              ','},
         // 1 psi = 0.0689475729 bar; 14.5037738 psi are 1 bar.
@@ -172,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(
              false,
              {"PERMEABILITAET: 3 Kern_\"7\",_A", "   0.1000          0.00000 ", "   1.0000          0.40000 ",
               "   2.0000          0.60000 ", "ENDE"},
-             {},
+             {{2, "Kern „Kern \"7\", A“ heißt „Kern_\"7\",_A“: die Kennung ist ein Wort"}},
              ',',
              '.'}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -272,6 +272,8 @@ TEST(Labortabelle, OhneKernspalteEineProbeMitVorgabename) {
                               "   1.0000          0.50000 ", "   2.0000          0.50000 ", "ENDE"}));
   ASSERT_EQ(e.messungen.size(), 1u);
   EXPECT_EQ(e.messungen[0].punkte, 3);
+  EXPECT_EQ(e.messungen[0].probleme,
+            (std::vector<Problem>{{2, "Kern „Bohrung 3“ heißt „Bohrung_3“: die Kennung ist ein Wort"}}));
   EXPECT_EQ(e.spalten, (std::array<int, 4>{-1, 0, 1, 2}));
 }
 
