@@ -164,6 +164,15 @@ INSTANTIATE_TEST_SUITE_P(
               {14, "Probe I ausgelassen (3 Zeilen): die 1. Sättigung ist 0.1, nicht 0 (Nullpunkt einfügen?)"}},
              ',',
              '.'},
+        // A spreadsheet's UTF-8 export starts with a byte order mark.
+        Fall{"Utf8MitBom",
+             "\xEF\xBB\xBFSample;Perm;Pc;SHg\r\nZ;2;0,5;0\r\nZ;2;1;0,5\r\nZ;2;2;0,6\r\n",
+             false,
+             {"PERMEABILITAET: 2 Z", "   0.5000          0.00000 ", "   1.0000          0.50000 ",
+              "   2.0000          0.60000 ", "ENDE"},
+             {},
+             ';',
+             ','},
         // Windows-1252 bytes, quoted cells with the separator and quotes.
         Fall{"Cp1252UndAnfuehrung",
              "\"Probe\",\"Perm\",\"Druck\",\"S\xE4ttigung\"\n\"Kern \"\"7\"\", A\",3,0.1,0\n\"Kern \"\"7\"\", "
