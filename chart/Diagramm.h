@@ -108,6 +108,8 @@ class Diagramm {
   // The line "Dokument <path>" below the legends, in the selected font.
   void Dokumentzeile(Zeichenflaeche& dc) const;
 
+  const CKadrelDoc& doc_;
+
   // The data chart: scaling, mapping and drawing.
   void DatenSkalieren();
   void DatenAbbilden();
@@ -118,7 +120,6 @@ class Diagramm {
   void DatenGitter(Zeichenflaeche& dc) const;
   void DatenLegende(Zeichenflaeche& dc) const;
 
-  const CKadrelDoc& doc_;
   const Datendiagramm* daten_ = nullptr;
   Achse xachse_;
   Achse yachse_;

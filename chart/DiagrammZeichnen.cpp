@@ -1,18 +1,21 @@
 // Drawing of the chart: frame, texts, axes, curves, symbols, legends, grid.
 #include "Diagramm.h"
 
-#include "Diagrammstil.h"
 #include "KadrelDoc.h"
 #include "TextFormat.h"
 #include "Zeichenflaeche.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 constexpr int kMaxTicks = 1000;  // as in the scaling: a guard, never reached by real charts
 
-using namespace diagrammstil;
+constexpr Stift kStiftA{Linienart::Durchgezogen, 4, {0, 0, 0}};    // frame, ticks
+constexpr Stift kStiftB{Linienart::Durchgezogen, 3, {255, 0, 0}};  // computed curve
+constexpr Stift kStiftC{Linienart::Gestrichelt, 3, {0, 0, 255}};   // star symbols
+constexpr Stift kStiftD{Linienart::Gepunktet, 1, {0, 0, 0}};       // grid
 constexpr Stift kScharStifte[5] = {
     kStiftB,
     {Linienart::Durchgezogen, 3, {0, 255, 0}},
@@ -23,7 +26,16 @@ constexpr Stift kScharStifte[5] = {
 constexpr int kScharVersatz[5] = {-600, -350, -100, 150, 400};
 constexpr const char* kScharLegende[5] = {"0.01 mD", "0.1 mD", "1 mD", "10 mD", "100 mD"};
 
+constexpr Schrift kSchriftF1{70, 600};  // title
+constexpr Schrift kSchriftF2{55, 700};  // subtitle, axis texts
+constexpr Schrift kSchriftF3{45, 700};  // tick labels, document line, legends
+constexpr Schrift kSchriftF4{35, 700};  // information line
+
 }  // namespace
+
+void Diagramm::Dokumentzeile(Zeichenflaeche& dc) const {
+  dc.TextZentriertOben(100, -hoehe - 250, text::Format("Dokument %s", doc_.GetPathName()));
+}
 
 void Diagramm::draw(Zeichenflaeche& dc) const {
   if (daten_) {
@@ -91,10 +103,6 @@ void Diagramm::draw(Zeichenflaeche& dc) const {
   grid(dc);
 }
 
-void Diagramm::Dokumentzeile(Zeichenflaeche& dc) const {
-  dc.TextZentriertOben(100, -hoehe - 250, text::Format("Dokument %s", doc_.GetPathName()));
-}
-
 void Diagramm::xaxis(Zeichenflaeche& dc) const {
   const int W = breite;
   const int H = hoehe;
@@ -154,5 +162,207 @@ void Diagramm::symbols(Zeichenflaeche& dc, const Punkt* punkte, int anzahl) cons
     dc.Linie(x - d, y + d, x + d, y - d);
     dc.Linie(x - d, y, x + d, y);
     dc.Linie(x, y - d, x, y + d);
+  }
+}
+
+// The chart given by its data: the frame, texts and fonts of the other
+// charts, linear or logarithmic axes, the series, the marks on the y axis
+// and the legend.
+
+namespace {
+
+// Tick lengths: a labelled tick as on the other charts, an unlabelled one
+// half as long.
+constexpr int kXTick = 20;
+constexpr int kYTick = 10;
+// The left edge of the page in chart units, with a millimetre to spare.
+constexpr int kLinkerRand = -400 + 10;
+// Length of the mark on the y axis, into the frame.
+constexpr int kMarkenLaenge = 60;
+// The legend: rows 40 apart from just below the x axis text, in at most two
+// rows so that the information and document lines keep their places; more
+// entries go into columns spread over the frame and its margins.
+constexpr int kLegendeOben = 130;
+constexpr int kLegendeSchritt = 40;
+constexpr int kLegendeZeilen = 2;
+constexpr int kLegendeRand = 200;
+constexpr int kMusterAbstand = 30;
+constexpr int kMusterLaenge = 100;
+
+// Draws the sample of a series' look whose left end is at (x, y).
+void Muster(Zeichenflaeche& dc, Reihenart art, int x, int y) {
+  switch (art) {
+    case Reihenart::Linie:
+      dc.Linie(x, y, x + kMusterLaenge, y);
+      break;
+    case Reihenart::Sterne:
+      // Three of the star symbols the series is drawn with.
+      for (int mx = x + 10; mx <= x + kMusterLaenge - 10; mx += 40) {
+        dc.Linie(mx - 4, y - 4, mx + 4, y + 4);
+        dc.Linie(mx - 4, y + 4, mx + 4, y - 4);
+        dc.Linie(mx - 4, y, mx + 4, y);
+        dc.Linie(mx, y - 4, mx, y + 4);
+      }
+      break;
+    case Reihenart::Balken:
+      for (int i = 0; i < 3; ++i) dc.Linie(x + 30 + 20 * i, y - 15, x + 30 + 20 * i, y + 15);
+      break;
+  }
+}
+
+// Returns k such that every k-th of `anzahl` labels spread evenly over
+// `laenge` keeps a gap of 10 units to the next when each takes `groesse`.
+int Jede(int anzahl, int laenge, int groesse) {
+  int jede = 1;
+  if (anzahl > 1) {
+    const double abstand = static_cast<double>(laenge) / (anzahl - 1);
+    while (jede < anzahl && groesse + 10 > abstand * jede) ++jede;
+  }
+  return jede;
+}
+
+}  // namespace
+
+void Diagramm::DatenZeichnen(Zeichenflaeche& dc) const {
+  const int W = breite;
+  const int H = hoehe;
+
+  dc.StiftWaehlen(kStiftA);
+  dc.FensterUrsprung(-400, 300);
+  dc.Rechteck(0, 0, W, -H);
+
+  dc.SchriftWaehlen(kSchriftF1);
+  dc.TextZentriertOben(W / 2, 230, daten_->titel);
+
+  dc.SchriftWaehlen(kSchriftF2);
+  dc.TextZentriertOben(W / 2, 150, daten_->untertitel);
+  // A long y axis text moves right just as far as keeps it on the page,
+  // whose left edge is the surface's origin.
+  const int ytext = std::max(-50, kLinkerRand + dc.TextAusdehnung(daten_->y.text).breite / 2);
+  dc.TextZentriertOben(ytext, 100, daten_->y.text);
+  dc.TextZentriertOben(W / 2, -H - 70, daten_->x.text);
+
+  dc.SchriftWaehlen(kSchriftF3);
+  DatenXAchse(dc);
+  DatenYAchse(dc);
+  Dokumentzeile(dc);
+
+  for (std::size_t r = 0; r < daten_->reihen.size() && r < reihenPunkte_.size(); ++r) {
+    const Datenreihe& reihe = daten_->reihen[r];
+    dc.StiftWaehlen(reihe.stift);
+    for (const auto& lauf : reihenPunkte_[r]) {
+      const int n = static_cast<int>(lauf.size());
+      switch (reihe.art) {
+        case Reihenart::Linie:
+          if (n > 1) dc.Polylinie(lauf.data(), n);
+          break;
+        case Reihenart::Sterne:
+          symbols(dc, lauf.data(), n);
+          break;
+        case Reihenart::Balken:
+          for (const Punkt& p : lauf) dc.Linie(p.x, -H, p.x, p.y);
+          break;
+      }
+    }
+  }
+
+  for (const Achsenmarke& marke : daten_->ymarken) {
+    if (!yachse_.Darstellbar(marke.y)) continue;
+    Stift stift = marke.stift;
+    stift.art = Linienart::Gestrichelt;
+    dc.StiftWaehlen(stift);
+    const int y = DatenPunkt(xachse_.Min(), marke.y).y;
+    dc.Linie(0, y, kMarkenLaenge, y);
+  }
+
+  DatenLegende(dc);
+
+  dc.StiftWaehlen(kStiftD);
+  dc.SchriftWaehlen(kSchriftF4);
+  dc.TextZentriertOben(W / 2, -H - 210, daten_->info);
+  DatenGitter(dc);
+}
+
+void Diagramm::DatenXAchse(Zeichenflaeche& dc) const {
+  const int W = breite;
+  const int H = hoehe;
+  const std::vector<Achsentick> ticks = xachse_.Ticks();
+  // Labels that would run into each other are thinned to every k-th one.
+  int breitester = 0;
+  int beschriftet = 0;
+  for (const Achsentick& t : ticks) {
+    if (t.text.empty()) continue;
+    breitester = std::max(breitester, dc.TextAusdehnung(t.text).breite);
+    ++beschriftet;
+  }
+  const int jede = Jede(beschriftet, W, breitester);
+  int nummer = 0;
+  for (const Achsentick& t : ticks) {
+    const double a = xachse_.Anteil(t.wert);
+    // The last tick stays one unit inside the frame.
+    const int px = std::fabs(a - 1.0) < 1e-9 ? W - 1 : DatenPunkt(t.wert, yachse_.Min()).x;
+    if (t.text.empty()) {
+      dc.Linie(px, -H, px, -H - kXTick / 2);
+      continue;
+    }
+    dc.Linie(px, -H, px, -H - kXTick);
+    if (nummer++ % jede == 0) dc.TextZentriertOben(px, -H - 30, t.text);
+  }
+}
+
+void Diagramm::DatenYAchse(Zeichenflaeche& dc) const {
+  const std::vector<Achsentick> ticks = yachse_.Ticks();
+  int beschriftet = 0;
+  for (const Achsentick& t : ticks) beschriftet += t.text.empty() ? 0 : 1;
+  const int jede = Jede(beschriftet, hoehe, dc.TextAusdehnung("0").hoehe);
+  int nummer = 0;
+  for (const Achsentick& t : ticks) {
+    const int yt = DatenPunkt(xachse_.Min(), t.wert).y;
+    if (t.text.empty()) {
+      dc.Linie(0, yt, -kYTick / 2, yt);
+      continue;
+    }
+    dc.Linie(0, yt, -kYTick, yt);
+    if (nummer++ % jede == 0) dc.TextZentriertOben(-130, yt + 20, t.text);
+  }
+}
+
+void Diagramm::DatenGitter(Zeichenflaeche& dc) const {
+  const int W = breite;
+  const int H = hoehe;
+  for (double t : yachse_.Gitter()) {
+    const int yt = DatenPunkt(xachse_.Min(), t).y;
+    dc.Linie(0, yt, W, yt);
+  }
+  for (double t : xachse_.Gitter()) {
+    const int px = DatenPunkt(t, yachse_.Min()).x;
+    dc.Linie(px, -H, px, 0);
+  }
+}
+
+void Diagramm::DatenLegende(Zeichenflaeche& dc) const {
+  const auto& legende = daten_->legende;
+  const int n = static_cast<int>(legende.size());
+  if (n == 0) return;
+  const int zeilen = std::min(n, kLegendeZeilen);
+  const int spalten = (n + zeilen - 1) / zeilen;
+  const int breiteGesamt = breite + 2 * kLegendeRand;
+  const int spaltenBreite = breiteGesamt / spalten;
+  // Entries too wide for their column are written in the smaller font.
+  dc.SchriftWaehlen(kSchriftF3);
+  int breitester = 0;
+  for (const Legendeneintrag& e : legende) breitester = std::max(breitester, dc.TextAusdehnung(e.text).breite);
+  if (breitester + kMusterAbstand + kMusterLaenge > spaltenBreite) dc.SchriftWaehlen(kSchriftF4);
+  for (int i = 0; i < n; ++i) {
+    const Legendeneintrag& e = legende[static_cast<std::size_t>(i)];
+    const int spalte = i / zeilen;
+    const int zeile = i % zeilen;
+    const int c = dc.TextAusdehnung(e.text).breite;
+    // Text and sample together are centred in their column.
+    const int mitte = -kLegendeRand + spaltenBreite * spalte + spaltenBreite / 2 - (kMusterAbstand + kMusterLaenge) / 2;
+    const int oben = -hoehe - kLegendeOben - kLegendeSchritt * zeile;
+    dc.StiftWaehlen(e.stift);
+    dc.TextZentriertOben(mitte, oben, e.text);
+    Muster(dc, e.art, mitte + c / 2 + kMusterAbstand, oben - 20);
   }
 }

@@ -91,10 +91,10 @@ void CGrafik::paintEvent(QPaintEvent*) {
 }
 
 bool CGrafik::SeiteDrucken(QPrinter& printer) {
+  DatenAbfragen();
   // The printable area decides the layout; the page's painter starts at its
   // top-left corner.
   const QRectF bereich = printer.pageRect(QPrinter::DevicePixel);
-  DatenAbfragen();
   m_diagramm.DruckBeginnen(bereich.width(), bereich.height());
   QPainter painter;
   const bool offen = painter.begin(&printer);
