@@ -10,6 +10,7 @@
 #include "DateiImport.h"
 #include "JsonAusgabe.h"
 #include "KadrelDoc.h"
+#include "LabordatenCli.h"
 #include "Lagerstaettenauswertung.h"
 #include "LagerstaettenCli.h"
 #include "Testdaten.h"
@@ -27,7 +28,9 @@ constexpr const char* kAufruf =
     "                   [--import DATEI [--nein]] [--thomeer [--kern KERN]]\n"
     "                   [--saettigungshoehe] [--porenradien]\n"
     "                   [--labor SIGMA,THETA] [--lagerstaette SIGMA,THETA] [--dichten RHOW,RHOKW]\n"
-    "                   [EINGABE]\n"
+    "                   [--csv DATEI [--csv-deutsch]] [EINGABE]\n"
+    "       kadrel-cli [Optionen] --labordaten DATEI [--spalten KERN,PERM,DRUCK,SAETTIGUNG]\n"
+    "                  [--druck-einheit psi|bar|kpa|mpa] [--saettigung-einheit anteil|prozent] [--nullpunkt]\n"
     "       kadrel-cli --version\n"
     "\n"
     "Wertet die Kapillardruckmessungen in EINGABE aus (Textdatei mit Eingabezeilen\n"
@@ -61,12 +64,21 @@ constexpr const char* kAufruf =
     "                       (Vorgabe 480,140)\n"
     "  --lagerstaette SIGMA,THETA  dasselbe in der Lagerstätte (Vorgabe 30,30)\n"
     "  --dichten RHOW,RHOKW Dichte von Wasser und Kohlenwasserstoff (g/cm³, Vorgabe 1.05,0.8)\n"
+    "  --csv DATEI          nach dem Lauf die Zahlen der Ergebnisse als CSV-Datei (UTF-8) schreiben\n"
+    "  --csv-deutsch        die CSV-Datei für deutsches Excel (Semikolon, Dezimalkomma, BOM)\n"
+    "  --labordaten DATEI   statt EINGABE eine Labortabelle (CSV, Semikolon oder Tabulator) einlesen\n"
+    "  --spalten K,P,D,S    Spalten für Kern, Permeabilität (mD), Druck und Sättigung: Name oder\n"
+    "                       Nummer ab 1, leer = aus den Spaltennamen erkennen\n"
+    "  --druck-einheit E    Einheit des Drucks: psi, bar, kpa, mpa (Vorgabe: aus dem Spaltennamen, sonst bar)\n"
+    "  --saettigung-einheit E  anteil oder prozent (Vorgabe: aus dem Spaltennamen, sonst anteil)\n"
+    "  --nullpunkt          fehlt der Punkt mit Sättigung 0, ihn beim ersten Druck einfügen\n"
     "\n"
-    "Eingabe, Dokument und Importdatei dürfen höchstens 256 MB groß sein.\n"
+    "Eingabe, Dokument und Importdatei dürfen höchstens 256 MB groß sein, eine Labortabelle\n"
+    "höchstens 64 MB.\n"
     "Rückgabewert: 0 nach einem Lauf (auch wenn er Fehler meldete), 2 bei falschem\n"
-    "Aufruf oder unlesbarer Eingabe (auch aus.txt beim Einlesen), 3 wenn eine\n"
-    "verlangte Ausgabedatei (aus.txt, --speichern, --grafik-datei) nicht\n"
-    "geschrieben werden konnte.\n";
+    "Aufruf oder unlesbarer Eingabe (auch aus.txt beim Einlesen und eine unbrauchbare\n"
+    "Labortabelle), 3 wenn eine verlangte Ausgabedatei (aus.txt, --speichern,\n"
+    "--grafik-datei, --csv) nicht geschrieben werden konnte.\n";
 
 struct Optionen {
   EingabeDaten daten;
@@ -82,6 +94,7 @@ struct Optionen {
   bool thomeer = false;
   std::optional<std::string> kern;
   LagerstaettenOptionen lager;
+  LaborOptionen labor;
 };
 
 bool GanzzahlLesen(const std::string& text, int min, int max, int& wert) {
@@ -167,6 +180,8 @@ std::optional<std::string> OptionenLesen(const std::vector<std::string>& arg, Op
       const auto w = wert("--grafik-datei");
       if (!w) return std::string("--grafik-datei erwartet einen Dateinamen");
       o.grafikDatei = *w;
+    } else if (std::optional<std::string> f; LaborOptionLesen(arg, i, o.labor, f)) {
+      if (f) return f;
     } else if (a.size() > 1 && a[0] == '-' && a != "-") {
       return "Unbekannte Option: " + a;
     } else {
@@ -174,7 +189,17 @@ std::optional<std::string> OptionenLesen(const std::vector<std::string>& arg, Op
       o.eingabe = a;
     }
   }
-  if (!o.eingabe && !o.testdaten && !o.import) return std::string("Keine Eingabedatei angegeben");
+  if (o.labor.labordaten && (o.eingabe || o.import || o.testdaten)) {
+    return std::string("--labordaten steht statt EINGABE, --import und --testdaten");
+  }
+  if (!o.labor.labordaten && (!o.labor.spalten.empty() || o.labor.vorgaben.druck || o.labor.vorgaben.saettigung ||
+                              o.labor.vorgaben.nullpunktEinfuegen)) {
+    return std::string("--spalten, --druck-einheit, --saettigung-einheit und --nullpunkt gelten nur mit --labordaten");
+  }
+  if (o.labor.csvDeutsch && !o.labor.csv) return std::string("--csv-deutsch gilt nur zusammen mit --csv");
+  if (!o.eingabe && !o.testdaten && !o.import && !o.labor.labordaten) {
+    return std::string("Keine Eingabedatei angegeben");
+  }
   if (o.nein && !o.import) return std::string("--nein gilt nur zusammen mit --import");
   if (o.kern && !o.thomeer) return std::string("--kern gilt nur zusammen mit --thomeer");
   if (o.grafikDatei && int{o.thomeer} + int{o.lager.saettigungshoehe} + int{o.lager.porenradien} > 1) {
@@ -228,6 +253,13 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
     std::string grund;
     const bool bisLeerzeile = !o.speichern && o.daten.bEinzelmessung == 0;
     if (!EingabeLesen(*o.eingabe, bisLeerzeile, o.daten.Eingabezeilen, grund)) {
+      fehler << "kadrel-cli: " << grund << "\n";
+      return 2;
+    }
+  }
+  if (o.labor.labordaten) {
+    std::string grund;
+    if (!LabordatenEinlesen(o.labor, o.daten.Eingabezeilen, fehler, grund)) {
       fehler << "kadrel-cli: " << grund << "\n";
       return 2;
     }
@@ -291,6 +323,15 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
       nichtGeschrieben = true;
     }
   }
+
+  if (o.labor.csv) {
+    std::string grund;
+    if (!CsvAusgeben(o.labor, doc, grund)) {
+      fehler << "kadrel-cli: " << grund << "\n";
+      nichtGeschrieben = true;
+    }
+  }
+
   if (o.json) {
     nlohmann::ordered_json zusatz = nlohmann::ordered_json::object();
     if (o.thomeer) zusatz["Thomeer"] = ThomeerJson(thomeer.Ergebnisse());

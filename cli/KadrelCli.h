@@ -18,6 +18,6 @@ using GrafikExporter = std::function<bool(const CKadrelDoc& doc, const Datendiag
 // "Daten ändern" with OK, and prints the chosen list or a JSON object.
 // Returns the exit status: 0 after a run (also when it reported failures),
 // 2 for bad options or an input that cannot be read, 3 when a requested
-// output file (aus.txt, --speichern, --grafik-datei) was not written.
+// output file (aus.txt, --speichern, --grafik-datei, --csv) was not written.
 int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler,
                         const GrafikExporter& exporter = {});

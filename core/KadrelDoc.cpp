@@ -102,16 +102,20 @@ void CKadrelDoc::OnDateiNeu() {
   OnDatenAendern();
 }
 
-void CKadrelDoc::OnDatenAendern() {
+void CKadrelDoc::OnDatenAendern() { DatenDialogOeffnen(Eingabezeilen, bNeuRechnen); }
+
+void CKadrelDoc::OnDatenAendern(const Textliste& arbeitszeilen) { DatenDialogOeffnen(arbeitszeilen, 1); }
+
+void CKadrelDoc::DatenDialogOeffnen(const Textliste& zeilen, int neuRechnen) {
   EingabeDaten dialog;
-  dialog.Eingabezeilen = Eingabezeilen;
+  dialog.Eingabezeilen = zeilen;
   dialog.bTestwerte = bTestwerte;
   dialog.bPolynom3 = bPolynom3;
   dialog.bEinzelmessung = bEinzelmessung;
   dialog.PermAuswahl = PermAuswahl;
   dialog.iGrafik = iGrafik;
   dialog.iTabelle = iTabelle;
-  dialog.bNeuRechnen = bNeuRechnen;
+  dialog.bNeuRechnen = neuRechnen;
   if (!plattform_.DatenDialog(dialog)) return;
   DatenUebernehmen(dialog);
   plattform_.AnsichtenAktualisieren();
@@ -210,6 +214,11 @@ void CKadrelDoc::MesskurveMerken(int status) {
   kurve.Pc.assign(Pc, Pc + Maxwerte);
   kurve.Shg.assign(Shg, Shg + Maxwerte);
   kurve.iNormiert = status;
+  kurve.Alfa = Alfa;
+  kurve.Beta = Beta;
+  kurve.Fehler = Error;
+  kurve.ShgMax = ShgMax;
+  kurve.Ymax = Ymax;
   Messkurven.push_back(std::move(kurve));
 }
 

@@ -25,6 +25,10 @@ class CKadrelDoc {
   bool Serialize(Archiv& ar);
   void OnDateiNeu();
   void OnDatenAendern();
+  // "Daten ändern" on working lines from elsewhere (a laboratory table): the
+  // dialog opens on them as changed lines; OK takes them and runs, Cancel
+  // leaves the document as it was.
+  void OnDatenAendern(const Textliste& arbeitszeilen);
   // False (after the message) when aus.txt was not written.
   bool OnErgebnisseAusgeben();
   // False (after the message, with the lists unchanged) when aus.txt is
@@ -144,6 +148,7 @@ class CKadrelDoc {
   // Drops every result of the previous run, so that a loaded document shows
   // nothing it did not produce until it has been calculated.
   void ErgebnisseVerwerfen();
+  void DatenDialogOeffnen(const Textliste& zeilen, int neuRechnen);
   void DatenUebernehmen(EingabeDaten& dialog);
   void Korrelation();
   void ZuVieleWerteMelden();

@@ -13,4 +13,10 @@ struct Messkurve {
   std::vector<float> Pc;      // bar, in reading order
   std::vector<float> Shg;     // Hg saturation, fraction
   int iNormiert = 0;          // result of Normieren: 0 normalised, 1 failed
+  // The fit and the values its summary row was printed from.
+  double Alfa = 0.0;
+  double Beta = 0.0;
+  double Fehler = 0.0;
+  float ShgMax = 0.0f;  // Min.Sw is 1 - ShgMax
+  float Ymax = 0.0f;    // largest pressure, bar
 };

@@ -40,3 +40,12 @@ if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | als_root tee -a /etc/locale.gen >/dev/null
   als_root locale-gen >/dev/null
 fi
+
+# --- Debian package (scripts/package.sh): renders the PNG icons --------------
+if ! dpkg-query -W -f='${Status}' librsvg2-bin 2>/dev/null | grep -q "install ok installed"; then
+  echo "Installing: librsvg2-bin"
+  export DEBIAN_FRONTEND=noninteractive
+  als_root apt-get install -y -qq --no-install-recommends librsvg2-bin ||
+    { als_root apt-get update -qq && als_root apt-get install -y -qq --no-install-recommends librsvg2-bin; }
+fi
+# --- end Debian package --------------------------------------------------------

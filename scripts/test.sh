@@ -38,3 +38,10 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd build-asan && LC_ALL=de_DE.UTF-8 ctest --output-on-failure -j2)
 
 scripts/fuzz.sh "$fuzz_sekunden"
+
+# --- Debian package ----------------------------------------------------------
+# Builds build/kadrel_<version>_<arch>.deb, unpacks it into a scratch root,
+# runs the installed kadrel-cli and kadrel, validates desktop entry and
+# metainfo, and runs lintian where installed (errors fail).
+scripts/package.sh --pruefen
+# --- end Debian package ------------------------------------------------------

@@ -9,8 +9,9 @@
 #include "CKadrelView.h"
 #include "DruckAblauf.h"
 #include "Textdatei.h"
-#include "ThomeerAnsicht.h"
 #include "LagerstaettenAnsicht.h"
+#include "Tabellenbefehle.h"
+#include "ThomeerAnsicht.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -70,6 +71,7 @@ CMainFrame::CMainFrame(QWidget* parent)
   createMenus();
   ThomeerAnsichtEinrichten(*this);
   LagerstaettenAnsichtEinrichten(*this);
+  TabellenbefehleEinrichten(*this);
   createToolBar();
   createStatusBar();
   createAccelerators();

@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -284,6 +287,153 @@ TEST_F(Cli, SpeichernInEinenFehlendenOrdnerScheitertSauber) {
   std::string inhalt;
   ein >> inhalt;
   EXPECT_EQ(inhalt, "alt");
+}
+
+// Three samples as Kadrel's own input lines, and the same points as
+// laboratory tables in the forms they arrive in.
+const char* const kDreiProben =
+    "PERMEABILITAET: 1 A\n0.5 0\n2 0.3\n8 0.6\n30 0.8\nENDE\n"
+    "PERMEABILITAET: 10 B\n0.2 0\n1 0.35\n5 0.65\n30 0.9\nENDE\n"
+    "PERMEABILITAET: 100 C\n0.1 0\n0.5 0.4\n3 0.75\n30 0.95\nENDE\n";
+
+struct Laborform {
+  const char* name;
+  const char* tabelle;
+  std::vector<std::string> optionen;
+  std::string eingabe = kDreiProben;  // the input lines the table stands for
+};
+
+TEST_F(Cli, LabortabellenErgebenDenselbenLaufWieDieEingabezeilen) {
+  const Laborform formen[] = {
+      {"KommaPunktBarAnteil",
+       "Sample,Permeability (mD),Pc (bar),SHg\nA,1,0.5,0\nA,1,2,0.3\nA,1,8,0.6\nA,1,30,0.8\n"
+       "B,10,0.2,0\nB,10,1,0.35\nB,10,5,0.65\nB,10,30,0.9\nC,100,0.1,0\nC,100,0.5,0.4\nC,100,3,0.75\nC,100,30,0.95\n",
+       {}},
+      // 1 psi = 0.0689475729 bar: 7.25188689 psi are 0.5 bar.
+      {"SemikolonKommaPsiProzent",
+       "Probe;Permeabilität;Druck (psia);Sättigung [%]\r\nA;1;7,25188689;0\r\nA;1;29,0075476;30\r\nA;1;116,03019;60\r\n"
+       "A;1;435,113213;80\r\nB;10;2,90075476;0\r\nB;10;14,5037738;35\r\nB;10;72,5188689;65\r\nB;10;435,113213;90\r\n"
+       "C;100;1,45037738;0\r\nC;100;7,25188689;40\r\nC;100;43,5113213;75\r\nC;100;435,113213;95\r\n",
+       {}},
+      // Names the presets do not know, mapped by name and number, units given.
+      {"TabulatorSpaltenUndEinheitenVorgegeben",
+       "Nr\tWert A\tWert B\tKennung\tDurchlaessigkeit\n1\t50\t0\tA\t1\n2\t200\t0.3\tA\t1\n3\t800\t0.6\tA\t1\n"
+       "4\t3000\t0.8\tA\t1\n5\t20\t0\tB\t10\n6\t100\t0.35\tB\t10\n7\t500\t0.65\tB\t10\n8\t3000\t0.9\tB\t10\n"
+       "9\t10\t0\tC\t100\n10\t50\t0.4\tC\t100\n11\t300\t0.75\tC\t100\n12\t3000\t0.95\tC\t100\n",
+       {"--spalten", "Kennung,5,wert a,3", "--druck-einheit", "kpa", "--saettigung-einheit", "anteil"}},
+      // The zero points are missing; the option puts them in.
+      {"OhneNullpunkte",
+       "Sample,Perm,Pc,SHg\nA,1,0.5,0.0\nA,1,2,0.3\nA,1,8,0.6\nA,1,30,0.8\n"
+       "B,10,0.2,0\nB,10,1,0.35\nB,10,5,0.65\nB,10,30,0.9\nC,100,0.1,0.4\nC,100,3,0.75\nC,100,30,0.95\n",
+       {"--nullpunkt"},
+       std::string(kDreiProben).replace(std::string(kDreiProben).find("0.1 0\n0.5 0.4"), 13, "0.1 0\n0.1 0.4")},
+  };
+  for (const Laborform& f : formen) {
+    const auto soll = Aufruf({"--tabelle", "2", Datei("drei.txt", f.eingabe)});
+    ASSERT_EQ(soll.status, 0);
+    ASSERT_NE(soll.aus.find("Mittlerer Fehler"), std::string::npos);
+    std::vector<std::string> a = f.optionen;
+    a.insert(a.end(), {"--tabelle", "2", "--labordaten", Datei(std::string(f.name) + ".csv", f.tabelle)});
+    const auto r = Aufruf(a);
+    EXPECT_EQ(r.status, 0) << f.name << r.fehler;
+    EXPECT_EQ(r.aus, soll.aus) << f.name;
+    EXPECT_EQ(r.fehler, soll.fehler) << f.name;
+  }
+}
+
+TEST_F(Cli, LabortabelleMeldetAusgelasseneZeilenAufStderr) {
+  const std::string pfad = Datei("lab.csv",
+                                 "Sample,Perm,Pc,SHg\nA,1,0.5,0\nA,1,,0.2\nA,1,2,0.3\nA,1,8,0.6\nA,1,4,0.5\n"
+                                 "B,10,0.2,0\nB,10,1,0.35\nB,10,5,0.65\nC,100,0.1,0\nC,100,0.5,0.4\nC,100,3,0.75\n");
+  const auto r = Aufruf({"--tabelle", "1", "--labordaten", pfad});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.fehler.rfind(pfad + ":3: Druck fehlt\n" + pfad + ":6: Sättigung 0.5 fällt unter 0.6 der Zeile 5\n", 0),
+            0u)
+      << r.fehler;
+  EXPECT_NE(r.aus.find("   1.000 "), std::string::npos);
+}
+
+TEST_F(Cli, LabortabelleFehlerEndenMitStatusZwei) {
+  const std::string gut = Datei("gut.csv", "Kern,Perm,Pc,SHg\nA,1,0,0\nA,1,1,0.5\nA,1,2,0.6\n");
+  const struct {
+    std::vector<std::string> argumente;
+    std::string meldung;
+  } faelle[] = {
+      {{"--labordaten", Datei("leer.csv", "")}, "Die Tabelle ist leer."},
+      {{"--labordaten", gut, "--spalten", "Kern,Perm,Druck,SHg"}, "Die Spalte „Druck“ gibt es in der Tabelle nicht."},
+      {{"--labordaten", gut, "--spalten", ",,3,3"}, "Die Spalte „Pc“ ist zweimal zugeordnet (Druck und Sättigung)."},
+      {{"--labordaten", gut, "--spalten", "1,2,3"},
+       "--spalten erwartet vier durch Komma getrennte Spalten (Name oder Nummer, leer: erkennen)"},
+      {{"--labordaten", gut, "--druck-einheit", "atm"}, "--druck-einheit erwartet psi, bar, kpa oder mpa"},
+      {{"--labordaten", gut, "--saettigung-einheit"}, "--saettigung-einheit erwartet anteil oder prozent"},
+      {{"--labordaten", gut, gut}, "--labordaten steht statt EINGABE, --import und --testdaten"},
+      {{"--nullpunkt", gut},
+       "--spalten, --druck-einheit, --saettigung-einheit und --nullpunkt gelten nur mit --labordaten"},
+      {{"--csv-deutsch", gut}, "--csv-deutsch gilt nur zusammen mit --csv"},
+      {{"--labordaten", Datei("text.csv", "a,b\nx,y\n")}, "Die Tabelle enthält keine Spalte mit Zahlen."},
+  };
+  for (const auto& f : faelle) {
+    const auto r = Aufruf(f.argumente);
+    EXPECT_EQ(r.status, 2) << f.meldung;
+    EXPECT_EQ(r.fehler.substr(0, r.fehler.find('\n')), "kadrel-cli: " + f.meldung);
+    EXPECT_TRUE(r.aus.empty());
+  }
+}
+
+TEST_F(Cli, CsvNichtSchreibbarEndetMitStatusDrei) {
+  const auto r =
+      Aufruf({"--tabelle", "1", "--csv", (ordner_ / "fehlt" / "e.csv").string(), Datei("drei.txt", kDreiProben)});
+  EXPECT_EQ(r.status, 3);
+  EXPECT_NE(r.fehler.find("kadrel-cli: Die Datei " + (ordner_ / "fehlt" / "e.csv").string()), std::string::npos);
+  EXPECT_NE(r.aus.find("PERMEABILIT"), std::string::npos);  // the list still goes out
+  const std::string csv = (ordner_ / "e.csv").string();
+  const auto gut = Aufruf({"--csv", csv, "--csv-deutsch", Datei("drei.txt", kDreiProben)});
+  EXPECT_EQ(gut.status, 0);
+  std::ifstream ein(csv, std::ios::binary);
+  std::string kopf;
+  std::getline(ein, kopf);
+  EXPECT_EQ(kopf, "\xEF\xBB\xBFParameterliste\r");
+}
+
+// The Arab-D set as a laboratory would send it: one row per point, pressures
+// in psia, saturations in percent, semicolons and decimal commas. Imported
+// back it must give the run of the input lines themselves.
+TEST_F(Cli, ArabDAlsLabortabelleInPsiaUndProzent) {
+  std::ifstream ein(KADREL_ARAB_D, std::ios::binary);
+  std::string zeile;
+  std::string kern;
+  std::string perm;
+  std::string tabelle = "Sample;Permeability (mD);Pc (psia);SHg (%)\r\n";
+  const auto komma = [](std::string s) {
+    for (char& c : s) c = c == '.' ? ',' : c;
+    return s;
+  };
+  const auto zahl = [](const std::string& t) {
+    double w = 0.0;
+    std::from_chars(t.data(), t.data() + t.size(), w);
+    return w;
+  };
+  char puffer[64];
+  while (std::getline(ein, zeile)) {
+    if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+    std::istringstream woerter(zeile);
+    std::string a;
+    std::string b;
+    woerter >> a >> b;
+    if (a == "PERMEABILITAET:") {
+      perm = b;
+      woerter >> kern;
+    } else if (a != "ENDE" && !a.empty()) {
+      std::snprintf(puffer, sizeof puffer, "%.9g;%.7g", zahl(a) / 0.0689475729, zahl(b) * 100.0);
+      tabelle += kern + ";" + komma(perm) + ";" + komma(puffer) + "\r\n";
+    }
+  }
+  const auto soll = Aufruf({"--tabelle", "1", KADREL_ARAB_D});
+  const auto ist = Aufruf({"--tabelle", "1", "--labordaten", Datei("arab-d.csv", tabelle)});
+  ASSERT_EQ(ist.status, 0) << ist.fehler;
+  EXPECT_EQ(ist.aus, soll.aus);
+  EXPECT_EQ(ist.fehler, soll.fehler);
+  EXPECT_EQ(std::count(ist.aus.begin(), ist.aus.end(), '\n'), 3 + 333);
 }
 
 }  // namespace

@@ -108,16 +108,17 @@ TEST_F(MainFrameTest, MenuesMitIhrenTexten) {
   EXPECT_EQ(titel, (QStringList{QStringLiteral("&Datei"), QStringLiteral("&Bearbeiten"), QStringLiteral("&Ansicht"),
                                 QStringLiteral("&Auswertung"), QStringLiteral("&?")}));
   const auto menues = frame->menuBar()->actions();
-  EXPECT_EQ(Menuetexte(menues[0]->menu()),
-            (QStringList{QStringLiteral("&Neu\tStrg+N"), QStringLiteral("Ö&ffnen...\tStrg+O"),
-                         QStringLiteral("S&peichern\tStrg+S"), QStringLiteral("Speichern &unter..."),
-                         QStringLiteral("-"), QStringLiteral("&Drucken...\tStrg+P"), QStringLiteral("Sei&tenansicht"),
-                         QStringLiteral("Drucker&einrichtung..."), QStringLiteral("-"), QStringLiteral("Letzte Datei"),
-                         QStringLiteral("-"), QStringLiteral("&Beenden")}));
+  EXPECT_EQ(
+      Menuetexte(menues[0]->menu()),
+      (QStringList{QStringLiteral("&Neu\tStrg+N"), QStringLiteral("Ö&ffnen...\tStrg+O"),
+                   QStringLiteral("&Labordaten importieren..."), QStringLiteral("S&peichern\tStrg+S"),
+                   QStringLiteral("Speichern &unter..."), QStringLiteral("-"), QStringLiteral("&Drucken...\tStrg+P"),
+                   QStringLiteral("Sei&tenansicht"), QStringLiteral("Drucker&einrichtung..."), QStringLiteral("-"),
+                   QStringLiteral("Letzte Datei"), QStringLiteral("-"), QStringLiteral("&Beenden")}));
   EXPECT_FALSE(Aktion(Id::kLetzteDatei)->isEnabled());
   EXPECT_EQ(Menuetexte(menues[1]->menu()),
             (QStringList{QStringLiteral("Daten Ändern"), QStringLiteral("Ergebnisse ausgeben"),
-                         QStringLiteral("Ergebnisse einlesen")}));
+                         QStringLiteral("Ergebnisse einlesen"), QStringLiteral("Ergebnisse als &CSV...")}));
   EXPECT_EQ(Menuetexte(menues[2]->menu()),
             (QStringList{QStringLiteral("&Symbolleiste"), QStringLiteral("S&tatusleiste"), QStringLiteral("Grafik"),
                          QStringLiteral("Text")}));

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <variant>
+#include <vector>
+
+// Writes plain tables (title, column names, rows of numbers and texts) as
+// one CSV file: RFC 4180 fields, UTF-8, CRLF line ends, the tables one after
+// the other, each with a title row and a header row, a blank line between.
+namespace csv {
+
+// A cell: a float or double is printed as the shortest text that reads back
+// as the same value; a text as it is.
+using Wert = std::variant<float, double, std::string>;
+
+struct Tabelle {
+  std::string titel;
+  std::vector<std::string> spalten;
+  std::vector<std::vector<Wert>> zeilen;
+};
+
+struct Format {
+  char trenner = ',';
+  char dezimal = '.';
+  bool bom = false;
+  // Semicolon, decimal comma and a byte order mark, as a German spreadsheet
+  // opens a file without asking.
+  static Format DeutschesExcel() { return {';', ',', true}; }
+};
+
+// The text of one number, locale-independent.
+std::string Zahl(float wert, char dezimal = '.');
+std::string Zahl(double wert, char dezimal = '.');
+
+// One field, quoted when it holds the separator, a quote, CR or LF.
+std::string Feld(const std::string& text, char trenner);
+
+std::string Schreiben(const std::vector<Tabelle>& tabellen, const Format& format);
+
+// Writes the file through the program's one safe-save routine; false with
+// the reason.
+bool DateiSchreiben(const std::string& pfad, const std::vector<Tabelle>& tabellen, const Format& format,
+                    std::string& fehler);
+
+}  // namespace csv

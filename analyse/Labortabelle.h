@@ -1,0 +1,118 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <istream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Textliste.h"
+
+// Reads a laboratory's delimited table (one row per pressure step, the
+// sample's label and permeability in columns) and turns it into Kadrel's
+// input lines: per sample a header, its value lines and "ENDE".
+namespace labor {
+
+// The roles a column can take, in the order of the mapping.
+enum Rolle { kKern = 0, kPerm = 1, kDruck = 2, kSaettigung = 3 };
+constexpr int kRollen = 4;
+
+enum class Druckeinheit { Psi, Bar, KPa, MPa };
+enum class Saettigungseinheit { Anteil, Prozent };
+
+// Files above this size are refused before they are read.
+constexpr std::uintmax_t kMaxBytes = 64u * 1024u * 1024u;
+
+// The cells of the table as read, before any mapping.
+struct Rohtabelle {
+  struct Zeile {
+    int nummer = 0;  // line of the file, from 1
+    std::vector<std::string> zellen;
+  };
+  char trenner = ',';
+  char dezimal = '.';
+  int kopfZeile = 0;  // line of the file holding the column names
+  std::vector<std::string> kopf;
+  std::vector<Zeile> zeilen;
+};
+
+// A role the user left without a column on purpose: not preset from the names.
+constexpr int kKeineSpalte = -2;
+
+// What the user chose; unset parts are detected or taken from the header.
+struct Vorgaben {
+  char trenner = 0;                                  // ',', ';' or '\t'; 0: detect
+  char dezimal = 0;                                  // '.' or ','; 0: detect
+  std::array<int, kRollen> spalten{-1, -1, -1, -1};  // column index; -1: from the column names; or kKeineSpalte
+  std::optional<Druckeinheit> druck;                 // unset: from the column name, else bar
+  std::optional<Saettigungseinheit> saettigung;      // unset: from the column name, else fraction
+  bool nullpunktEinfuegen = false;                   // add (first pressure, 0) where the first saturation is not 0
+  std::string standardKern = "PROBE";                // label of rows before any label, or without a label column
+};
+
+// A row that did not become a value line, or a note on one.
+struct Problem {
+  int zeile = 0;  // line of the file, from 1
+  std::string grund;
+  bool operator==(const Problem&) const = default;
+};
+
+// One measurement the table yields.
+struct Messung {
+  std::string kern;
+  float perm = 0.0f;
+  int punkte = 0;                 // value lines written (with an added zero point)
+  int ersteZeile = 0;             // line of the file of its first row
+  std::vector<Problem> probleme;  // its rows that did not become value lines, and notes
+};
+
+struct Ergebnis {
+  Rohtabelle tabelle;
+  std::array<int, kRollen> spalten{-1, -1, -1, -1};
+  Druckeinheit druck = Druckeinheit::Bar;
+  Saettigungseinheit saettigung = Saettigungseinheit::Anteil;
+  std::vector<Messung> messungen;
+  std::vector<Problem> probleme;  // of all samples, by line
+  Textliste zeilen;               // the input lines
+};
+
+// Reads at most `grenze` bytes; false when the stream holds more or fails.
+bool BegrenztLesen(std::istream& ein, std::uintmax_t grenze, std::string& bytes, bool& zuGross);
+
+// Reads a table file of at most kMaxBytes; false with the message otherwise.
+bool DateiLesen(const std::string& pfad, std::string& bytes, std::string& fehler);
+
+// Decodes the bytes as the text import does, finds separator and decimal
+// mark (unless given), the column names and the cells.
+bool TabelleZerlegen(std::string_view bytes, char trenner, char dezimal, Rohtabelle& tabelle, std::string& fehler);
+
+// Maps the columns and builds the measurements, their input lines and the
+// list of problems. False with the message when the table gives no input
+// lines at all (the problems are filled in even then).
+bool TabelleAuswerten(const Rohtabelle& tabelle, const Vorgaben& vorgaben, Ergebnis& ergebnis, std::string& fehler);
+
+// Both steps in one.
+bool Importieren(std::string_view bytes, const Vorgaben& vorgaben, Ergebnis& ergebnis, std::string& fehler);
+
+// The columns preset from common column names, -1 where none fits; a
+// column already in `fest` is not taken again.
+std::array<int, kRollen> SpaltenVorschlagen(const std::vector<std::string>& kopf,
+                                            const std::array<int, kRollen>& fest = {-1, -1, -1, -1});
+
+// The column named `name` (case-insensitive) or given by its number from 1;
+// -1 when there is none.
+int SpalteFinden(const Rohtabelle& tabelle, std::string_view name);
+
+// Names for the user.
+std::string Rollenname(int rolle);
+std::string Einheitname(Druckeinheit e);
+std::string Einheitname(Saettigungseinheit e);
+
+// A number as the table writes it, with the given decimal mark, read as the
+// text import reads it (`wert`) and with all its digits (`genau`); false for
+// an empty cell or anything else.
+bool ZahlAusZelle(std::string_view zelle, char dezimal, float& wert, double* genau = nullptr);
+
+}  // namespace labor
