@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "../analyse/Thomeerkurven.h"
+#include "Datendiagramm.h"
 #include "KadrelCli.h"
 #include "Toleranz.h"
 
@@ -140,6 +141,38 @@ TEST_F(CliThomeer, WrongUsesOfKernEndWithStatusTwo) {
   }
   const auto gut = Aufruf({"--thomeer", "--kern", "ZWEI", eingabe_});
   EXPECT_EQ(gut.status, 0);
+}
+
+// The chart file gets the Thomeer chart of the measurement --kern names, by
+// default the last one fitted; without --thomeer the options' chart.
+TEST_F(CliThomeer, GrafikDateiWritesTheChartOfTheChosenCurve) {
+  struct Fall {
+    const char* name;
+    std::vector<std::string> argumente;
+    std::string untertitel;  // empty: the options' chart, no data chart
+  };
+  const Fall faelle[] = {
+      {"vorgabe_letzte_angepasste", {"--thomeer", "--grafik-datei", "t.png", eingabe_},
+       "Kern: ZWEI  Permeabilität: 45.5 mD"},
+      {"kern_gewaehlt", {"--thomeer", "--kern", "EINS", "--grafik-datei", "t.png", eingabe_},
+       "Kern: EINS  Permeabilität: 120 mD"},
+      {"ohne_thomeer", {"--grafik-datei", "t.png", eingabe_}, ""},
+  };
+  for (const auto& f : faelle) {
+    SCOPED_TRACE(f.name);
+    int aufrufe = 0;
+    std::string untertitel;
+    const auto r = Aufruf(f.argumente, [&](const CKadrelDoc&, const Datendiagramm* daten, const std::string& pfad,
+                                           std::string&) {
+      ++aufrufe;
+      EXPECT_EQ(pfad, "t.png");
+      if (daten) untertitel = daten->untertitel;
+      return true;
+    });
+    EXPECT_EQ(r.status, 0) << r.fehler;
+    EXPECT_EQ(aufrufe, 1);
+    EXPECT_EQ(untertitel, f.untertitel);
+  }
 }
 
 }  // namespace
