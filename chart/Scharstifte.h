@@ -9,10 +9,8 @@ namespace schar {
 
 inline constexpr Stift kStifte[5] = {
     {Linienart::Durchgezogen, 3, {255, 0, 0}},  // the computed curve's pen
-    {Linienart::Durchgezogen, 3, {0, 255, 0}},
-    {Linienart::Durchgezogen, 3, {0, 0, 255}},
-    {Linienart::Durchgezogen, 3, {0, 255, 255}},
-    {Linienart::Durchgezogen, 3, {0, 0, 0}},
+    {Linienart::Durchgezogen, 3, {0, 255, 0}},   {Linienart::Durchgezogen, 3, {0, 0, 255}},
+    {Linienart::Durchgezogen, 3, {0, 255, 255}}, {Linienart::Durchgezogen, 3, {0, 0, 0}},
 };
 inline constexpr const char* kLegende[5] = {"0.01 mD", "0.1 mD", "1 mD", "10 mD", "100 mD"};
 

@@ -295,8 +295,8 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
   // lists have still gone to stdout.
   bool nichtGeschrieben = false;
   if (o.ergebnisseAusgeben) {
-    const bool geschrieben = o.thomeer ? doc.ListeAusgeben(thomeer.Liste(), kThomeerAusgegeben)
-                                       : doc.OnErgebnisseAusgeben();
+    const bool geschrieben =
+        o.thomeer ? doc.ListeAusgeben(thomeer.Liste(), kThomeerAusgegeben) : doc.OnErgebnisseAusgeben();
     if (!geschrieben) nichtGeschrieben = true;
   }
   const bool eingelesen = !o.ergebnisseEinlesen || doc.OnErgebnisseEinlesen();

@@ -150,9 +150,10 @@ INSTANTIATE_TEST_SUITE_P(
         Falschfall{"ZweiGrafiken",
                    {"--saettigungshoehe", "--porenradien", "--grafik-datei", "x.png"},
                    "kadrel-cli: --grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe oder --porenradien"},
-        Falschfall{"ThomeerUndPorenradien",
-                   {"--thomeer", "--porenradien", "--grafik-datei", "x.png"},
-                   "kadrel-cli: --grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe oder --porenradien"}),
+        Falschfall{
+            "ThomeerUndPorenradien",
+            {"--thomeer", "--porenradien", "--grafik-datei", "x.png"},
+            "kadrel-cli: --grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe oder --porenradien"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -152,9 +152,11 @@ TEST_F(CliThomeer, GrafikDateiWritesTheChartOfTheChosenCurve) {
     std::string untertitel;  // empty: the options' chart, no data chart
   };
   const Fall faelle[] = {
-      {"vorgabe_letzte_angepasste", {"--thomeer", "--grafik-datei", "t.png", eingabe_},
+      {"vorgabe_letzte_angepasste",
+       {"--thomeer", "--grafik-datei", "t.png", eingabe_},
        "Kern: ZWEI  Permeabilität: 45.5 mD"},
-      {"kern_gewaehlt", {"--thomeer", "--kern", "EINS", "--grafik-datei", "t.png", eingabe_},
+      {"kern_gewaehlt",
+       {"--thomeer", "--kern", "EINS", "--grafik-datei", "t.png", eingabe_},
        "Kern: EINS  Permeabilität: 120 mD"},
       {"ohne_thomeer", {"--grafik-datei", "t.png", eingabe_}, ""},
   };
@@ -162,13 +164,13 @@ TEST_F(CliThomeer, GrafikDateiWritesTheChartOfTheChosenCurve) {
     SCOPED_TRACE(f.name);
     int aufrufe = 0;
     std::string untertitel;
-    const auto r = Aufruf(f.argumente, [&](const CKadrelDoc&, const Datendiagramm* daten, const std::string& pfad,
-                                           std::string&) {
-      ++aufrufe;
-      EXPECT_EQ(pfad, "t.png");
-      if (daten) untertitel = daten->untertitel;
-      return true;
-    });
+    const auto r =
+        Aufruf(f.argumente, [&](const CKadrelDoc&, const Datendiagramm* daten, const std::string& pfad, std::string&) {
+          ++aufrufe;
+          EXPECT_EQ(pfad, "t.png");
+          if (daten) untertitel = daten->untertitel;
+          return true;
+        });
     EXPECT_EQ(r.status, 0) << r.fehler;
     EXPECT_EQ(aufrufe, 1);
     EXPECT_EQ(untertitel, f.untertitel);

@@ -92,11 +92,11 @@ TEST_F(Auswertung, MenueNachAnsichtVorHilfe) {
   }
   // The frame's own analyses come first; the test's items join the commands
   // before the separator and the views after it.
-  EXPECT_EQ(punkte, (QStringList{QStringLiteral("Lagerstättenbedingungen..."),
-                                 QStringLiteral("Lagerstättenbedingungen..."), QStringLiteral("-"),
-                                 QStringLiteral("Thomeer-Parameter"), QStringLiteral("Sättigungshöhe"),
-                                 QStringLiteral("Porenradien"), QStringLiteral("Thomeer-Parameter"),
-                                 QStringLiteral("Porenradien")}));
+  EXPECT_EQ(
+      punkte,
+      (QStringList{QStringLiteral("Lagerstättenbedingungen..."), QStringLiteral("Lagerstättenbedingungen..."),
+                   QStringLiteral("-"), QStringLiteral("Thomeer-Parameter"), QStringLiteral("Sättigungshöhe"),
+                   QStringLiteral("Porenradien"), QStringLiteral("Thomeer-Parameter"), QStringLiteral("Porenradien")}));
   EXPECT_FALSE(befehl_->isCheckable());
   EXPECT_TRUE(a_->isCheckable());
   EXPECT_FALSE(a_->isChecked());
