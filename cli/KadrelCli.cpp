@@ -5,6 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "Analysetabellen.h"
 #include "Archiv.h"
 #include "CliPlattform.h"
 #include "DateiImport.h"
@@ -326,7 +327,10 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
 
   if (o.labor.csv) {
     std::string grund;
-    if (!CsvAusgeben(o.labor, doc, grund)) {
+    // The analyses' tables follow the document's, each computed for the file.
+    std::vector<csv::Tabelle> analysen = ThomeerTabellen(thomeer.Ergebnisse());
+    for (csv::Tabelle& t : LagerstaettenTabellen(lager)) analysen.push_back(std::move(t));
+    if (!CsvAusgeben(o.labor, doc, analysen, grund)) {
       fehler << "kadrel-cli: " << grund << "\n";
       nichtGeschrieben = true;
     }

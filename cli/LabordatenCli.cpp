@@ -91,7 +91,9 @@ bool LabordatenEinlesen(const LaborOptionen& o, Textliste& zeilen, std::ostream&
   return true;
 }
 
-bool CsvAusgeben(const LaborOptionen& o, const CKadrelDoc& doc, std::string& grund) {
-  return csv::DateiSchreiben(*o.csv, Ergebnistabellen(doc),
-                             o.csvDeutsch ? csv::Format::DeutschesExcel() : csv::Format{}, grund);
+bool CsvAusgeben(const LaborOptionen& o, const CKadrelDoc& doc, const std::vector<csv::Tabelle>& analysen,
+                 std::string& grund) {
+  std::vector<csv::Tabelle> tabellen = Ergebnistabellen(doc);
+  tabellen.insert(tabellen.end(), analysen.begin(), analysen.end());
+  return csv::DateiSchreiben(*o.csv, tabellen, o.csvDeutsch ? csv::Format::DeutschesExcel() : csv::Format{}, grund);
 }

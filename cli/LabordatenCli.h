@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "CsvSchreiber.h"
 #include "Labortabelle.h"
 #include "Textliste.h"
 
@@ -29,4 +30,5 @@ bool LaborOptionLesen(const std::vector<std::string>& arg, std::size_t& i, Labor
 bool LabordatenEinlesen(const LaborOptionen& o, Textliste& zeilen, std::ostream& meldungen, std::string& grund);
 
 // Writes the CSV export of the run; false with the reason.
-bool CsvAusgeben(const LaborOptionen& o, const CKadrelDoc& doc, std::string& grund);
+bool CsvAusgeben(const LaborOptionen& o, const CKadrelDoc& doc, const std::vector<csv::Tabelle>& analysen,
+                 std::string& grund);

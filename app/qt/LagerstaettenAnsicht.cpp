@@ -9,7 +9,9 @@
 #include "CAuswertungMenue.h"
 #include "CLagerstaettenDlg.h"
 #include "CMainFrame.h"
+#include "Analysetabellen.h"
 #include "Lagerstaettenauswertung.h"
+#include "Tabellenbefehle.h"
 
 namespace {
 
@@ -67,4 +69,5 @@ void LagerstaettenAnsichtEinrichten(CMainFrame& frame) {
                             {[a] { return &a->PorenradienListe(); }, [a] { return &a->PorenradienDiagramm(); },
                              [a](int zeile) { a->PorenradienZeileGewaehlt(zeile); },
                              "Die Porenradien wurden in die Datei aus.txt geschrieben!"});
+  CsvTabellenquelleHinzufuegen(frame, [a] { return LagerstaettenTabellen(*a); });
 }

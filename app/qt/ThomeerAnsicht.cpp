@@ -2,8 +2,10 @@
 
 #include <memory>
 
+#include "Analysetabellen.h"
 #include "CAuswertungMenue.h"
 #include "CMainFrame.h"
+#include "Tabellenbefehle.h"
 #include "ThomeerAuswertung.h"
 #include "ThomeerBericht.h"
 
@@ -20,4 +22,5 @@ void ThomeerAnsichtEinrichten(CMainFrame& frame) {
   };
   ansicht.ausgabeMeldung = kThomeerAusgegeben;
   menue->AnsichtHinzufuegen(QStringLiteral("Thomeer-Parameter"), std::move(ansicht));
+  CsvTabellenquelleHinzufuegen(frame, [thomeer] { return ThomeerTabellen(thomeer->Ergebnisse()); });
 }

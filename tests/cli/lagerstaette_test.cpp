@@ -156,4 +156,33 @@ INSTANTIATE_TEST_SUITE_P(
             "kadrel-cli: --grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe oder --porenradien"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The CSV file holds the analyses' tables after the document's, under the
+// conditions of the options.
+TEST(LagerstaetteCli, CsvMitDenTabellenDerAuswertungen) {
+  const auto pfad = std::filesystem::temp_directory_path() /
+                    ("kadrel-cli-csv-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".csv");
+  const auto r = Aufruf({"--testdaten", "--csv", pfad.string(), "--labor", "480,180"});
+  ASSERT_EQ(r.status, 0) << r.fehler;
+  std::ifstream ein(pfad, std::ios::binary);
+  std::vector<std::string> zeilen;
+  for (std::string z; std::getline(ein, z);) zeilen.push_back(z.substr(0, z.size() - (z.ends_with('\r') ? 1 : 0)));
+  std::filesystem::remove(pfad);
+  const auto Zeile = [&](const std::string& anfang) {
+    const auto it =
+        std::find_if(zeilen.begin(), zeilen.end(), [&](const std::string& z) { return z.starts_with(anfang); });
+    return it == zeilen.end() ? std::string() : it->substr(anfang.size());
+  };
+  for (const char* titel :
+       {"Parameterliste", "Thomeer-Parameter", "Sättigungshöhe: Bedingungen", "Sättigungshöhe: Eintrittshöhe",
+        "Sättigungshöhe: Tabelle", "Porenradien", "Porenradien: Punkte"}) {
+    EXPECT_NE(std::find(zeilen.begin(), zeilen.end(), titel), zeilen.end()) << titel;
+  }
+  EXPECT_EQ(Zeile("Randwinkel Labor,"), "Grad,180");
+  // F = 30·cos 30° / (480·|cos 180°|) = 0.0541266; r = 9.6 µm·bar / 155 bar at the last point.
+  EXPECT_TRUE(Nahe(std::stod(Zeile("Umrechnungsfaktor F,-,")), 30.0 * 0.8660254037844386 / 480.0, 1e-15));
+  EXPECT_TRUE(Nahe(std::stod(Zeile("TEST,155,0.79,")), 9.6 / 155.0, 1e-15));
+  EXPECT_EQ(Zeile("Höhe (m),"), "Sw 0.01 mD,Sw 0.1 mD,Sw 1 mD,Sw 10 mD,Sw 100 mD");
+  EXPECT_EQ(Zeile("0,"), "1,1,1,1,1");  // at the free-water level every curve is full of water
+}
+
 }  // namespace

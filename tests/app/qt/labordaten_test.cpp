@@ -225,16 +225,24 @@ TEST_F(LabordatenTest, ErgebnisseAlsCsvFuerDeutschesExcel) {
   const QByteArray inhalt = datei.readAll();
   EXPECT_TRUE(inhalt.startsWith("\xEF\xBB\xBFParameterliste\r\nPermeabilit\xC3\xA4t (mD);Alfa;"));
   EXPECT_TRUE(inhalt.contains("\r\n100;"));
-  EXPECT_FALSE(inhalt.contains("Thomeer"));
+  // The frame's own analyses follow the document's tables, each after a
+  // blank line (three curves make no family: no saturation height).
+  for (const char* titel : {"\r\n\r\nThomeer-Parameter\r\nPermeabilit\xC3\xA4t (mD);Pd1 (bar);",
+                            "\r\n10;;;;;;;;;B;Weniger als 3 Messwerte \xC3\xBC"
+                            "ber dem Sperrdruck!\r\n",
+                            "\r\n\r\nPorenradien: Punkte\r\nKern;Druck (bar);"}) {
+    EXPECT_TRUE(inhalt.contains(titel)) << titel;
+  }
+  EXPECT_FALSE(inhalt.contains("S\xC3\xA4ttigungsh\xC3\xB6he"));
 
-  // An analysis's table follows the document's own, after a blank line.
+  // A further analysis's table comes last.
   CsvTabellenquelleHinzufuegen(frame, [] {
-    return std::vector<csv::Tabelle>{{"Thomeer", {"Kern", "Pd (bar)"}, {{std::string("A"), 0.5}}}};
+    return std::vector<csv::Tabelle>{{"Testanalyse", {"Kern", "Pd (bar)"}, {{std::string("A"), 0.5}}}};
   });
   ASSERT_TRUE(ErgebnisseAlsCsv(frame, pfad, false));
   datei.close();
   ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(datei.readAll().endsWith("\r\n\r\nThomeer\r\nKern,Pd (bar)\r\nA,0.5\r\n"));
+  EXPECT_TRUE(datei.readAll().endsWith("\r\n\r\nTestanalyse\r\nKern,Pd (bar)\r\nA,0.5\r\n"));
   EXPECT_EQ(frame.statusBar()->currentMessage(),
             QStringLiteral("Die Ergebnisse wurden in die Datei %1 geschrieben.").arg(pfad));
 
