@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "CliAufruf.h"
 #include "KadrelCli.h"
 #ifdef KADREL_MIT_GRAFIK
 #include "QtGrafikExporter.h"
@@ -20,20 +21,12 @@ namespace {
 namespace fs = std::filesystem;
 using Json = nlohmann::json;
 
-struct Ergebnis {
-  int status;
-  std::string aus;
-  std::string fehler;
-};
-
-Ergebnis Aufruf(std::vector<std::string> argumente) {
-  std::ostringstream aus, fehler;
+Ergebnis Aufruf(const std::vector<std::string>& argumente) {
   GrafikExporter exporter;
 #ifdef KADREL_MIT_GRAFIK
   exporter = QtGrafikExporter();
 #endif
-  const int status = KadrelCliAusfuehren(argumente, aus, fehler, exporter);
-  return {status, aus.str(), fehler.str()};
+  return ::Aufruf(argumente, exporter);
 }
 
 class Cli : public ::testing::Test {

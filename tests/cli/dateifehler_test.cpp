@@ -11,23 +11,12 @@
 
 #include <gtest/gtest.h>
 
+#include "CliAufruf.h"
 #include "KadrelCli.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-struct Ergebnis {
-  int status;
-  std::string aus;
-  std::string fehler;
-};
-
-Ergebnis Aufruf(const std::vector<std::string>& argumente) {
-  std::ostringstream aus, fehler;
-  const int status = KadrelCliAusfuehren(argumente, aus, fehler);
-  return {status, aus.str(), fehler.str()};
-}
 
 const char* const kMessung = "PERMEABILITAET: 1 A\n0.1 0\n0.5 0.3\n2 0.6\n4 0.7\nENDE\n";
 

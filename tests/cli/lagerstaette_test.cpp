@@ -8,24 +8,13 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "CliAufruf.h"
 #include "KadrelCli.h"
 #include "Toleranz.h"
 
 namespace {
 
 using Json = nlohmann::json;
-
-struct Ergebnis {
-  int status;
-  std::string aus;
-  std::string fehler;
-};
-
-Ergebnis Aufruf(std::vector<std::string> argumente) {
-  std::ostringstream aus, fehler;
-  const int status = KadrelCliAusfuehren(argumente, aus, fehler);
-  return {status, aus.str(), fehler.str()};
-}
 
 std::vector<std::string> Schluessel(const Json& j) {
   std::vector<std::string> s;

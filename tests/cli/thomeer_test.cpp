@@ -9,6 +9,7 @@
 
 #include "../analyse/Thomeerkurven.h"
 #include "Datendiagramm.h"
+#include "CliAufruf.h"
 #include "KadrelCli.h"
 #include "Toleranz.h"
 
@@ -16,18 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Json = nlohmann::json;
-
-struct Ergebnis {
-  int status;
-  std::string aus;
-  std::string fehler;
-};
-
-Ergebnis Aufruf(std::vector<std::string> argumente, const GrafikExporter& exporter = {}) {
-  std::ostringstream aus, fehler;
-  const int status = KadrelCliAusfuehren(argumente, aus, fehler, exporter);
-  return {status, aus.str(), fehler.str()};
-}
 
 // An input file of three measurements: one and two systems, and one with a
 // single wetted point.

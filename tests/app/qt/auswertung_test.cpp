@@ -8,6 +8,7 @@
 #include "CKadrelApp.h"
 #include "CKadrelView.h"
 #include "CMainFrame.h"
+#include "FrameFixture.h"
 #include "ModalSkript.h"
 
 #include <QAction>
@@ -52,28 +53,16 @@ struct Testauswertung {
   }
 };
 
-class Auswertung : public ::testing::Test {
+class Auswertung : public FrameFixture {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(ordner.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ordner.filePath(QStringLiteral("einstellungen")));
-    QSettings().clear();
-    frame = std::make_unique<CMainFrame>();
+    FrameFixture::SetUp();
     frame->GetDocument().Detailergebnisse = {" Detail 1", " Detail 2"};
     befehl_ = frame->Auswertung()->BefehlHinzufuegen(QStringLiteral("Lagerstättenbedingungen..."));
     a_ = frame->Auswertung()->AnsichtHinzufuegen(QStringLiteral("Thomeer-Parameter"), eins.Ansicht());
     b_ = frame->Auswertung()->AnsichtHinzufuegen(QStringLiteral("Porenradien"), zwei.Ansicht(false));
   }
 
-  const Textliste* GezeigteListe() const { return frame->TextAnsicht()->Liste(); }
-  // The chart the chart view drew at its last paint.
-  const Datendiagramm* GezeigtesDiagramm() const {
-    frame->GrafikAnsicht()->viewport()->grab();
-    return frame->GrafikAnsicht()->GetDiagramm().GetDatendiagramm();
-  }
-
-  QTemporaryDir ordner;
-  std::unique_ptr<CMainFrame> frame;
   Testauswertung eins{"Eins"};
   Testauswertung zwei{"Zwei"};
   QAction* befehl_ = nullptr;

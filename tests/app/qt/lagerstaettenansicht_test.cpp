@@ -10,6 +10,7 @@
 #include "CKadrelView.h"
 #include "CLagerstaettenDlg.h"
 #include "CMainFrame.h"
+#include "FrameFixture.h"
 #include "ModalSkript.h"
 #include "Textdatei.h"
 
@@ -36,13 +37,10 @@ bool Enthaelt(const Textliste* liste, const std::string& zeile) {
   return liste && std::find(liste->begin(), liste->end(), zeile) != liste->end();
 }
 
-class Lagerstaettenansicht : public ::testing::Test {
+class Lagerstaettenansicht : public FrameFixture {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(ordner.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ordner.filePath(QStringLiteral("einstellungen")));
-    QSettings().clear();
-    frame = std::make_unique<CMainFrame>();
+    FrameFixture::SetUp();
     std::string bytes;
     std::string fehler;
     ASSERT_TRUE(text::DateiLesen(KADREL_SOURCE_DIR "/examples/beispiel.txt", bytes, fehler)) << fehler;
@@ -51,21 +49,6 @@ class Lagerstaettenansicht : public ::testing::Test {
     doc.Berechnung();
     frame->AnsichtenAktualisieren();
   }
-
-  QAction* Punkt(const QString& text) const {
-    for (QAction* a : frame->Auswertung()->Menue()->actions()) {
-      if (a->text() == text) return a;
-    }
-    return nullptr;
-  }
-  const Textliste* GezeigteListe() const { return frame->TextAnsicht()->Liste(); }
-  const Datendiagramm* GezeigtesDiagramm() const {
-    frame->GrafikAnsicht()->viewport()->grab();
-    return frame->GrafikAnsicht()->GetDiagramm().GetDatendiagramm();
-  }
-
-  QTemporaryDir ordner;
-  std::unique_ptr<CMainFrame> frame;
 };
 
 TEST_F(Lagerstaettenansicht, PunkteSchaltenListeUndDiagramm) {

@@ -5,6 +5,7 @@
 #include "CKadrelApp.h"
 #include "CKadrelView.h"
 #include "DlgInput.h"
+#include "FrameFixture.h"
 #include "ModalSkript.h"
 
 #include <QAction>
@@ -63,15 +64,8 @@ QStringList Menuetexte(const QMenu* menue) {
   return texte;
 }
 
-class MainFrameTest : public ::testing::Test {
+class MainFrameTest : public FrameFixture {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(ordner.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ordner.filePath(QStringLiteral("einstellungen")));
-    QSettings().clear();
-    frame = std::make_unique<CMainFrame>();
-  }
-
   void Zeigen() {
     frame->show();
     frame->activateWindow();
@@ -81,9 +75,6 @@ class MainFrameTest : public ::testing::Test {
   QAction* Aktion(int id) const { return frame->Aktion(id); }
   QString Pfad(const char* name) const { return ordner.filePath(QString::fromUtf8(name)); }
   CKadrelDoc& Doc() { return frame->GetDocument(); }
-
-  QTemporaryDir ordner;
-  std::unique_ptr<CMainFrame> frame;
 };
 
 TEST_F(MainFrameTest, StartZustand) {

@@ -6,6 +6,7 @@
 #include "CKadrelApp.h"
 #include "CKadrelView.h"
 #include "CMainFrame.h"
+#include "FrameFixture.h"
 #include "../../analyse/Thomeerkurven.h"
 
 #include <QAction>
@@ -20,16 +21,11 @@
 
 namespace {
 
-class ThomeerAnsicht : public ::testing::Test {
+class ThomeerAnsicht : public FrameFixture {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(ordner.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ordner.filePath(QStringLiteral("einstellungen")));
-    QSettings().clear();
-    frame = std::make_unique<CMainFrame>();
-    for (QAction* a : frame->Auswertung()->Menue()->actions()) {
-      if (a->text() == QStringLiteral("Thomeer-Parameter")) thomeer = a;
-    }
+    FrameFixture::SetUp();
+    thomeer = Punkt(QStringLiteral("Thomeer-Parameter"));
     ASSERT_NE(thomeer, nullptr);
   }
 
@@ -45,14 +41,6 @@ class ThomeerAnsicht : public ::testing::Test {
     doc.Berechnung();
   }
 
-  const Textliste* GezeigteListe() const { return frame->TextAnsicht()->Liste(); }
-  const Datendiagramm* GezeigtesDiagramm() const {
-    frame->GrafikAnsicht()->viewport()->grab();
-    return frame->GrafikAnsicht()->GetDiagramm().GetDatendiagramm();
-  }
-
-  QTemporaryDir ordner;
-  std::unique_ptr<CMainFrame> frame;
   QAction* thomeer = nullptr;
 };
 
