@@ -210,21 +210,48 @@ std::optional<std::string> OptionenLesen(const std::vector<std::string>& arg, Op
 }
 
 // With `bisLeerzeile` the lines after the first blank line are not kept:
-// no run reads past it, so only a run that saves the lines or looks for one
-// measurement among all of them needs them.
-bool EingabeLesen(const std::string& pfad, bool bisLeerzeile, Textliste& zeilen, std::string& fehler) {
+// no run reads past it, so only a run that looks for one measurement among
+// all of them needs them. `behalten` receives the file's bytes.
+bool EingabeLesen(const std::string& pfad, bool bisLeerzeile, Textliste& zeilen, std::string& fehler,
+                  std::string* behalten) {
   std::string bytes;
   if (!text::DateiLesen(pfad, bytes, fehler)) return false;
   if (!EndetAufKdr(pfad)) {
     zeilen = text::ZeilenAusBytes(bytes, bisLeerzeile);
-    return true;
+  } else {
+    Archiv ar = Archiv::ZumLaden(bytes);
+    if (!ar.ListeLesen(zeilen, bisLeerzeile)) {
+      fehler = "Das Dokument " + pfad + " kann nicht geladen werden: " + ar.Fehler();
+      return false;
+    }
   }
-  Archiv ar = Archiv::ZumLaden(bytes);
-  if (!ar.ListeLesen(zeilen, bisLeerzeile)) {
-    fehler = "Das Dokument " + pfad + " kann nicht geladen werden: " + ar.Fehler();
+  if (behalten) *behalten = std::move(bytes);
+  return true;
+}
+
+// Saves every line of an input file that the run took unchanged, also those
+// after its first blank line, which the run never held: they go straight
+// from the input's bytes into the document, one at a time.
+bool EingabeSpeichern(const std::string& pfad, std::string_view bytes, const std::string& ziel, std::string& grund) {
+  Archiv ar = Archiv::ZumSpeichern();
+  bool gut = true;
+  if (EndetAufKdr(pfad)) {
+    // Already checked when it was read.
+    Archiv::ZumLaden(bytes).ListeDurchgehen([&](std::size_t anzahl) { ar.ListeBeginnen(anzahl); },
+                                            [&](std::string&& zeile) { gut = gut && ar.ZeileSchreiben(zeile); });
+  } else {
+    std::size_t anzahl = 0;
+    std::string_view roh;
+    for (text::Zeilenleser zaehler(bytes); zaehler.Naechste(roh);) ++anzahl;
+    ar.ListeBeginnen(anzahl);
+    text::Zeilenleser leser(bytes);
+    for (std::string zeile; gut && leser.Naechste(zeile);) gut = ar.ZeileSchreiben(zeile);
+  }
+  if (!gut) {
+    grund = ar.Fehler();
     return false;
   }
-  return true;
+  return text::DateiSchreiben(ziel, ar.Bytes(), grund);
 }
 
 void ListeSchreiben(std::ostream& aus, const Textliste& liste) {
@@ -250,10 +277,15 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
     fehler << "kadrel-cli: " << *f << "\n\n" << kAufruf;
     return 2;
   }
+  // A document saved from the input file alone takes the file's lines from
+  // its bytes, so the run holds only the lines it reads.
+  const bool eingabeSpeichern = o.speichern && o.eingabe && !o.import && !o.testdaten && !o.labor.labordaten;
+  std::string eingabeBytes;
   if (o.eingabe) {
     std::string grund;
-    const bool bisLeerzeile = !o.speichern && o.daten.bEinzelmessung == 0;
-    if (!EingabeLesen(*o.eingabe, bisLeerzeile, o.daten.Eingabezeilen, grund)) {
+    const bool bisLeerzeile = o.daten.bEinzelmessung == 0;
+    if (!EingabeLesen(*o.eingabe, bisLeerzeile, o.daten.Eingabezeilen, grund,
+                      eingabeSpeichern ? &eingabeBytes : nullptr)) {
       fehler << "kadrel-cli: " << grund << "\n";
       return 2;
     }
@@ -302,7 +334,13 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
   }
   const bool eingelesen = !o.ergebnisseEinlesen || doc.OnErgebnisseEinlesen();
 
-  if (o.speichern) {
+  if (eingabeSpeichern) {
+    std::string grund;
+    if (!EingabeSpeichern(*o.eingabe, eingabeBytes, *o.speichern, grund)) {
+      fehler << "kadrel-cli: " << grund << "\n";
+      nichtGeschrieben = true;
+    }
+  } else if (o.speichern) {
     std::string bytes;
     std::string grund;
     if (!doc.DokumentSpeichern(bytes, grund) || !text::DateiSchreiben(*o.speichern, bytes, grund)) {

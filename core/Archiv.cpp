@@ -93,81 +93,121 @@ bool IstLeerzeile(std::string_view b, bool breit) {
 }  // namespace
 
 bool Archiv::ListeSchreiben(const Textliste& liste) {
-  std::string aus;
-  const auto anzahl = static_cast<std::uint32_t>(liste.size());
-  if (anzahl < 0xFFFF) {
-    Schreiben16(aus, anzahl);
-  } else {
-    Schreiben16(aus, 0xFFFF);
-    Schreiben32(aus, anzahl);
+  ListeBeginnen(liste.size());
+  for (const auto& zeile : liste) {
+    if (!ZeileSchreiben(zeile)) return false;
   }
-  std::string zeile;
-  std::string grund;
-  for (std::size_t i = 0; i < liste.size(); ++i) {
-    if (!text::Utf8NachCp1252(liste[i], zeile, &grund)) {
-      fehler_ = text::Format("Die %d.Zeile kann nicht gespeichert werden:\n%s", static_cast<long long>(i + 1), grund);
-      return false;
-    }
-    const auto n = static_cast<std::uint32_t>(zeile.size());
-    if (n < 0xFF) {
-      aus += static_cast<char>(n);
-    } else if (n < 0xFFFE) {
-      aus += static_cast<char>(0xFF);
-      Schreiben16(aus, n);
-    } else {
-      aus += static_cast<char>(0xFF);
-      Schreiben16(aus, 0xFFFF);
-      Schreiben32(aus, n);
-    }
-    aus += zeile;
-  }
-  bytes_ += aus;
   return true;
 }
 
-bool Archiv::ListeLesen(Textliste& liste, bool bisLeerzeile) {
-  Leser l(laden_);
-  std::uint32_t anzahl = 0;
+void Archiv::ListeBeginnen(std::size_t anzahl) {
+  listenAnfang_ = bytes_.size();
+  geschrieben_ = 0;
+  const auto n = static_cast<std::uint32_t>(anzahl);
+  if (n < 0xFFFF) {
+    Schreiben16(bytes_, n);
+  } else {
+    Schreiben16(bytes_, 0xFFFF);
+    Schreiben32(bytes_, n);
+  }
+}
+
+bool Archiv::ZeileSchreiben(const std::string& zeile) {
+  std::string cp1252;
+  std::string grund;
+  if (!text::Utf8NachCp1252(zeile, cp1252, &grund)) {
+    fehler_ = text::Format("Die %d.Zeile kann nicht gespeichert werden:\n%s", static_cast<long long>(geschrieben_ + 1),
+                           grund);
+    bytes_.resize(listenAnfang_);
+    return false;
+  }
+  const auto n = static_cast<std::uint32_t>(cp1252.size());
+  if (n < 0xFF) {
+    bytes_ += static_cast<char>(n);
+  } else if (n < 0xFFFE) {
+    bytes_ += static_cast<char>(0xFF);
+    Schreiben16(bytes_, n);
+  } else {
+    bytes_ += static_cast<char>(0xFF);
+    Schreiben16(bytes_, 0xFFFF);
+    Schreiben32(bytes_, n);
+  }
+  bytes_ += cp1252;
+  ++geschrieben_;
+  return true;
+}
+
+namespace {
+
+// Reads the count and checks every line of the list: afterwards `l` stands at
+// the first line. `ersteLeere` becomes the number of lines up to and with
+// the first blank one (the count when there is none).
+bool ListePruefen(Leser& l, std::uint32_t& anzahl, std::uint32_t& ersteLeere, std::string& fehler) {
   if (!l.Lesen16(anzahl)) {
-    fehler_ = "Die Datei ist zu kurz für ein Kadrel-Dokument.";
+    fehler = "Die Datei ist zu kurz für ein Kadrel-Dokument.";
     return false;
   }
   if (anzahl == 0xFFFF && !l.Lesen32(anzahl)) {
-    fehler_ = "Die Datei endet in der Zeilenzahl.";
+    fehler = "Die Datei endet in der Zeilenzahl.";
     return false;
   }
   // Every line needs at least its one-byte prefix: a larger count cannot be
   // genuine.
   if (anzahl > l.Rest()) {
-    fehler_ = text::Format("Die Datei nennt %d Zeilen, enthält aber weniger.", static_cast<long long>(anzahl));
+    fehler = text::Format("Die Datei nennt %d Zeilen, enthält aber weniger.", static_cast<long long>(anzahl));
     return false;
   }
-  // The first pass checks the whole file and counts the lines kept, so the
-  // list is built once at its exact size and never trusts the count alone.
   const Leser anfang = l;
-  std::uint32_t behalten = anzahl;
+  ersteLeere = anzahl;
   for (std::uint32_t i = 0; i < anzahl; ++i) {
     std::uint32_t n = 0;
     bool breit = false;
     std::string_view inhalt;
     if (!LaengeLesen(l, n, breit) || !l.Bytes(breit ? 2ULL * n : n, inhalt)) {
-      fehler_ = text::Format("Die Datei endet vorzeitig in der %d. von %d Zeilen.", static_cast<long long>(i + 1),
-                             static_cast<long long>(anzahl));
+      fehler = text::Format("Die Datei endet vorzeitig in der %d. von %d Zeilen.", static_cast<long long>(i + 1),
+                            static_cast<long long>(anzahl));
       return false;
     }
-    if (bisLeerzeile && behalten == anzahl && IstLeerzeile(inhalt, breit)) behalten = i + 1;
+    if (ersteLeere == anzahl && IstLeerzeile(inhalt, breit)) ersteLeere = i + 1;
   }
   l = anfang;
+  return true;
+}
+
+// The next line of a list that ListePruefen accepted, in UTF-8.
+std::string NaechsteZeile(Leser& l) {
+  std::uint32_t n = 0;
+  bool breit = false;
+  std::string_view inhalt;
+  LaengeLesen(l, n, breit);
+  l.Bytes(breit ? 2ULL * n : n, inhalt);
+  return breit ? Utf16NachUtf8(inhalt) : text::Cp1252NachUtf8(inhalt);
+}
+
+}  // namespace
+
+bool Archiv::ListeLesen(Textliste& liste, bool bisLeerzeile) {
+  // The whole file is checked first and the lines kept are counted, so the
+  // list is built once at its exact size and never trusts the count alone.
+  Leser l(laden_);
+  std::uint32_t anzahl = 0;
+  std::uint32_t ersteLeere = 0;
+  if (!ListePruefen(l, anzahl, ersteLeere, fehler_)) return false;
+  const std::uint32_t behalten = bisLeerzeile ? ersteLeere : anzahl;
   Textliste neu;
   neu.reserve(behalten);
-  for (std::uint32_t i = 0; i < behalten; ++i) {
-    std::uint32_t n = 0;
-    bool breit = false;
-    std::string_view inhalt;
-    LaengeLesen(l, n, breit);
-    l.Bytes(breit ? 2ULL * n : n, inhalt);
-    neu.push_back(breit ? Utf16NachUtf8(inhalt) : text::Cp1252NachUtf8(inhalt));
-  }
+  for (std::uint32_t i = 0; i < behalten; ++i) neu.push_back(NaechsteZeile(l));
   liste = std::move(neu);
+  return true;
+}
+
+bool Archiv::ListeDurchgehen(const std::function<void(std::size_t anzahl)>& anzahl,
+                             const std::function<void(std::string&& zeile)>& zeile) {
+  Leser l(laden_);
+  std::uint32_t n = 0;
+  std::uint32_t ersteLeere = 0;
+  if (!ListePruefen(l, n, ersteLeere, fehler_)) return false;
+  anzahl(n);
+  for (std::uint32_t i = 0; i < n; ++i) zeile(NaechsteZeile(l));
   return true;
 }

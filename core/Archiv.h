@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <string>
 #include <string_view>
 
@@ -25,10 +27,19 @@ class Archiv {
 
   // Appends the list; fails when a line cannot be written in Windows-1252.
   bool ListeSchreiben(const Textliste& liste);
+  // The same line by line, for lists not held in memory as a whole: the
+  // count, then exactly that many lines. On failure the archive holds what
+  // it held before ListeBeginnen.
+  void ListeBeginnen(std::size_t anzahl);
+  bool ZeileSchreiben(const std::string& zeile);
   // Reads a whole list from the bytes; fails on a truncated or malformed file.
   // With `bisLeerzeile` the whole file is still checked, but the list ends
   // after its first blank line.
   bool ListeLesen(Textliste& liste, bool bisLeerzeile = false);
+  // Checks the whole file, then hands its line count and each line in turn
+  // to the callers, without building the list.
+  bool ListeDurchgehen(const std::function<void(std::size_t anzahl)>& anzahl,
+                       const std::function<void(std::string&& zeile)>& zeile);
 
  private:
   Archiv(bool speichern, std::string_view laden) : speichern_(speichern), laden_(laden) {}
@@ -37,4 +48,7 @@ class Archiv {
   std::string_view laden_;
   std::string bytes_;
   std::string fehler_;
+  // Line by line writing: where the list began and how many lines it holds.
+  std::size_t listenAnfang_ = 0;
+  std::size_t geschrieben_ = 0;
 };

@@ -182,31 +182,42 @@ mode_t NeueRechte() {
 
 }  // namespace
 
+Zeilenleser::Zeilenleser(std::string_view bytes)
+    // Without any LF the file may come from a system that ends lines with CR.
+    : bytes_(bytes), ende_(bytes.find('\n') == std::string_view::npos ? '\r' : '\n') {}
+
+bool Zeilenleser::Naechste(std::string_view& roh) {
+  if (pos_ >= bytes_.size()) return false;
+  std::size_t e = bytes_.find(ende_, pos_);
+  const bool letzte = e == std::string_view::npos;
+  if (letzte) e = bytes_.size();
+  std::size_t inhalt = e;
+  if (ende_ == '\n' && inhalt > pos_ && bytes_[inhalt - 1] == '\r') --inhalt;
+  roh = bytes_.substr(pos_, inhalt - pos_);
+  pos_ = letzte ? bytes_.size() : e + 1;
+  return true;
+}
+
+bool Zeilenleser::Naechste(std::string& zeile) {
+  std::string_view roh;
+  if (!Naechste(roh)) return false;
+  zeile = Cp1252NachUtf8(roh);
+  return true;
+}
+
 Textliste ZeilenAusBytes(std::string_view bytes, bool bisLeerzeile) {
-  // Without any LF the file may come from a system that ends lines with CR.
-  const char ende = bytes.find('\n') == std::string_view::npos ? '\r' : '\n';
   // Counting first gives the list its exact size, not up to twice of it.
   std::size_t anzahl = 0;
-  for (std::size_t anfang = 0; anfang < bytes.size(); ++anzahl) {
-    const std::size_t e = bytes.find(ende, anfang);
-    if (bisLeerzeile && IstLeerzeile(bytes.substr(anfang, e == std::string_view::npos ? e : e - anfang))) {
-      ++anzahl;
-      break;
-    }
-    anfang = e == std::string_view::npos ? bytes.size() : e + 1;
+  std::string_view roh;
+  for (Zeilenleser zaehler(bytes); zaehler.Naechste(roh);) {
+    ++anzahl;
+    if (bisLeerzeile && IstLeerzeile(roh)) break;
   }
   Textliste zeilen;
   zeilen.reserve(anzahl);
-  std::size_t anfang = 0;
-  while (zeilen.size() < anzahl) {
-    std::size_t e = bytes.find(ende, anfang);
-    const bool letzte = e == std::string_view::npos;
-    if (letzte) e = bytes.size();
-    std::size_t inhalt = e;
-    if (ende == '\n' && inhalt > anfang && bytes[inhalt - 1] == '\r') --inhalt;
-    zeilen.push_back(Cp1252NachUtf8(bytes.substr(anfang, inhalt - anfang)));
-    anfang = letzte ? bytes.size() : e + 1;
-  }
+  Zeilenleser leser(bytes);
+  std::string zeile;
+  while (zeilen.size() < anzahl && leser.Naechste(zeile)) zeilen.push_back(std::move(zeile));
   return zeilen;
 }
 

@@ -18,6 +18,22 @@ inline constexpr std::size_t kMaxDateiGroesse = std::size_t{256} << 20;
 // run anyway.
 Textliste ZeilenAusBytes(std::string_view bytes, bool bisLeerzeile = false);
 
+// Goes through the lines of file bytes one at a time, as ZeilenAusBytes
+// splits them, for files whose lines are not held in memory as a whole.
+class Zeilenleser {
+ public:
+  explicit Zeilenleser(std::string_view bytes);
+  // The next line's raw bytes (without its line end); false after the last.
+  bool Naechste(std::string_view& roh);
+  // The next line in UTF-8; false after the last.
+  bool Naechste(std::string& zeile);
+
+ private:
+  std::string_view bytes_;
+  char ende_;
+  std::size_t pos_ = 0;
+};
+
 // Reads a whole file of at most kMaxDateiGroesse bytes; returns false with
 // the reason (naming the file) when it cannot. Never throws.
 bool DateiLesen(const std::string& pfad, std::string& bytes, std::string& fehler);

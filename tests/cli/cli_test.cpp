@@ -244,6 +244,68 @@ TEST_F(Cli, SpeichertUndLaedtDokumente) {
   EXPECT_EQ(j["Maxwerte"], 20);
 }
 
+// The document saved from an input file holds all of its lines, also those
+// after the first blank line that the run does not read.
+TEST_F(Cli, SpeichertAlleZeilenDerEingabe) {
+  const struct {
+    const char* name;
+    std::string eingabe;
+    std::string dokument;
+  } faelle[] = {
+      {"lf", "A\n\nB\n",
+       std::string("\x03\x00\x01"
+                   "A\x00\x01"
+                   "B",
+                   7)},
+      {"crlf_ohne_letztes_ende", "A\r\n \r\nB",
+       std::string("\x03\x00\x01"
+                   "A\x01 \x01"
+                   "B",
+                   8)},
+      {"nur_cr", "A\r\rB\r",
+       std::string("\x03\x00\x01"
+                   "A\x00\x01"
+                   "B",
+                   7)},
+      {"windows_1252", "K\xE4rn\n\n\xE4\n", std::string("\x03\x00\x04K\xE4rn\x00\x01\xE4", 10)},
+  };
+  for (const auto& f : faelle) {
+    SCOPED_TRACE(f.name);
+    const std::string kdr = (ordner_ / (std::string(f.name) + ".kdr")).string();
+    const auto r = Aufruf({"--speichern", kdr, Datei(std::string(f.name) + ".txt", f.eingabe)});
+    EXPECT_EQ(r.status, 0) << r.fehler;
+    std::ifstream ein(kdr, std::ios::binary);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>()), f.dokument);
+  }
+
+  // A document read with 16-bit lines is saved in Windows-1252; a line it
+  // cannot hold, even after the blank line, keeps the old file as it was.
+  const std::string alt = Datei("alt.kdr", "alt");
+  const std::string breit = Datei("breit.kdr", std::string("\x03\x00\x01"
+                                                           "A\x00\xFF\xFE\xFF\x02"
+                                                           "B\x00\xE9\x00",
+                                                           14));
+  EXPECT_EQ(Aufruf({"--speichern", alt, breit}).status, 0);
+  {
+    std::ifstream ein(alt, std::ios::binary);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>()),
+              std::string("\x03\x00\x01"
+                          "A\x00\x02"
+                          "B\xE9",
+                          8));
+  }
+  const std::string omega = Datei("omega.kdr", std::string("\x03\x00\x01"
+                                                           "A\x00\xFF\xFE\xFF\x02"
+                                                           "B\x00\xA9\x03",
+                                                           14));
+  const std::string unberuehrt = Datei("unberuehrt.kdr", "alt");
+  const auto r = Aufruf({"--speichern", unberuehrt, omega});
+  EXPECT_EQ(r.status, 3);
+  EXPECT_NE(r.fehler.find("kadrel-cli: Die 3.Zeile kann nicht gespeichert werden:\n"), std::string::npos) << r.fehler;
+  std::ifstream ein(unberuehrt, std::ios::binary);
+  EXPECT_EQ(std::string((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>()), "alt");
+}
+
 TEST_F(Cli, FalscheAufrufeEndenMitStatusZwei) {
   const std::vector<std::vector<std::string>> falsch = {
       {},

@@ -226,6 +226,35 @@ TEST_F(Dokument, LaedtZeilenAus16BitZeichen) {
   EXPECT_EQ(zeilen, (Liste{"A\xCE\xA9"}));
 }
 
+TEST_F(Dokument, ZeilenweiseGeschriebenWieDieGanzeListe) {
+  const Textliste zeilen = {"PERMEABILITAET: 1 K\xC3\xA4rn", "", std::string(300, 'x')};
+  Archiv ganz = Archiv::ZumSpeichern();
+  ASSERT_TRUE(ganz.ListeSchreiben(zeilen));
+  Archiv einzeln = Archiv::ZumSpeichern();
+  einzeln.ListeBeginnen(zeilen.size());
+  for (const auto& z : zeilen) ASSERT_TRUE(einzeln.ZeileSchreiben(z));
+  EXPECT_EQ(einzeln.Bytes(), ganz.Bytes());
+
+  // A line Windows-1252 cannot hold takes back the whole list begun.
+  ASSERT_TRUE(einzeln.ListeSchreiben({"A"}));
+  einzeln.ListeBeginnen(2);
+  ASSERT_TRUE(einzeln.ZeileSchreiben("B"));
+  EXPECT_FALSE(einzeln.ZeileSchreiben("\xCF\x89"));
+  EXPECT_EQ(einzeln.Fehler().substr(0, 40), "Die 2.Zeile kann nicht gespeichert werde");
+  EXPECT_EQ(einzeln.Bytes().size(), ganz.Bytes().size() + 4);
+
+  // Going through a loaded list gives its count, then the lines of ListeLesen.
+  const std::string bytes(ganz.Bytes());
+  std::size_t anzahl = 0;
+  Textliste gelesen;
+  ASSERT_TRUE(Archiv::ZumLaden(bytes).ListeDurchgehen([&](std::size_t n) { anzahl = n; },
+                                                      [&](std::string&& z) { gelesen.push_back(std::move(z)); }));
+  EXPECT_EQ(anzahl, 3u);
+  EXPECT_EQ(gelesen, zeilen);
+  const std::string kurz = bytes.substr(0, bytes.size() - 1);
+  EXPECT_FALSE(Archiv::ZumLaden(kurz).ListeDurchgehen([](std::size_t) { FAIL(); }, [](std::string&&) { FAIL(); }));
+}
+
 TEST_F(Dokument, DefekteDateiLaesstDasDokumentUnveraendert) {
   const std::string defekt[] = {
       Bytes({}),
