@@ -11,20 +11,10 @@
 #include "EingabeDaten.h"
 #include "FitStatistik.h"
 #include "KadrelDoc.h"
-#include "Plattform.h"
+#include "StillePlattform.h"
 #include "TextFormat.h"
 
 namespace {
-
-class StillePlattform : public Plattform {
- public:
-  void Meldung(const std::string&) override { ++meldungen; }
-  bool Frage(const std::string&) override { return true; }
-  void WarteCursor(bool) override {}
-  void AnsichtenAktualisieren() override {}
-  bool DatenDialog(EingabeDaten&) override { return false; }
-  int meldungen = 0;
-};
 
 // Measurements of the model's shape with a little noise on the pressures,
 // permeabilities spread over 0.01 to 100 mD.

@@ -8,20 +8,11 @@
 
 #include "EingabeDaten.h"
 #include "KadrelDoc.h"
-#include "Plattform.h"
+#include "StillePlattform.h"
 #include "Textdatei.h"
 #include "Thomeer.h"
 
 namespace {
-
-class StillePlattform : public Plattform {
- public:
-  void Meldung(const std::string&) override {}
-  bool Frage(const std::string&) override { return true; }
-  void WarteCursor(bool) override {}
-  void AnsichtenAktualisieren() override {}
-  bool DatenDialog(EingabeDaten&) override { return false; }
-};
 
 double Median(std::vector<double> v) {
   std::sort(v.begin(), v.end());

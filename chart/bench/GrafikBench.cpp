@@ -4,7 +4,7 @@
 #include "Diagramm.h"
 #include "GrafikMalen.h"
 #include "KadrelDoc.h"
-#include "Plattform.h"
+#include "StillePlattform.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -17,15 +17,6 @@
 #include <vector>
 
 namespace {
-
-class StillePlattform : public Plattform {
- public:
-  void Meldung(const std::string&) override {}
-  bool Frage(const std::string&) override { return true; }
-  void WarteCursor(bool) override {}
-  void AnsichtenAktualisieren() override {}
-  bool DatenDialog(EingabeDaten&) override { return false; }
-};
 
 void Fuellen(CKadrelDoc& doc) {
   doc.Titel = "Kapillardruckkurve";
