@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "Archiv.h"
 #include "DokumentFixture.h"
+#include "Lagerstaettenauswertung.h"
 #include "ThomeerAuswertung.h"
 #include "Thomeerkurven.h"
 
@@ -84,6 +86,27 @@ TEST_F(Thomeerergebnisse, WithoutAnyMeasurementTheChartSaysSo) {
   EXPECT_TRUE(d.reihen.empty());
   EXPECT_EQ(d.y.art, Achsenart::Logarithmisch);
   EXPECT_EQ(thomeer.Liste().size(), 3u);
+}
+
+// A document loaded while its data dialog is cancelled has no results yet:
+// the analyses show nothing of the document before it.
+TEST_F(Thomeerergebnisse, ALoadedDocumentShowsNoResultsOfThePreviousOne) {
+  Auswerten(DreiMessungen());
+  Lagerstaettenauswertung lager(doc);
+  ASSERT_EQ(thomeer.Ergebnisse().size(), 3u);
+  ASSERT_EQ(lager.PorenradienErgebnis().kurven.size(), 3u);
+
+  Archiv ar = Archiv::ZumSpeichern();
+  ASSERT_TRUE(ar.ListeSchreiben(Kurvenzeilen({{1.0, 0.4, 0.9}}, "NEU")));
+  const std::string bytes(ar.Bytes());
+  plattform.dialog = [](EingabeDaten&) { return false; };
+  std::string fehler;
+  ASSERT_TRUE(doc.DokumentLaden(bytes, fehler)) << fehler;
+  EXPECT_TRUE(thomeer.Ergebnisse().empty());
+  EXPECT_EQ(thomeer.Liste().size(), 3u);  // the header lines only
+  EXPECT_EQ(thomeer.Diagramm().untertitel, "Keine Messung ausgewertet");
+  EXPECT_TRUE(lager.PorenradienErgebnis().kurven.empty());
+  EXPECT_TRUE(lager.SaettigungshoeheErgebnis().kurven.empty());
 }
 
 }  // namespace
