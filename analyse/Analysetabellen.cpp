@@ -85,8 +85,8 @@ std::vector<csv::Tabelle> PorenradienTabellen(const Porenradien& p) {
     for (std::size_t i = 0; i < k.Pc.size(); ++i) {
       // No radius where the pressure is not above 0.
       const bool radius = i < k.r.size() && k.Pc[i] > 0.0;
-      punkte.zeilen.push_back({k.Kern, static_cast<float>(k.Pc[i]), static_cast<float>(k.Shg[i]),
-                               radius ? csv::Wert(k.r[i]) : kLeer});
+      punkte.zeilen.push_back(
+          {k.Kern, static_cast<float>(k.Pc[i]), static_cast<float>(k.Shg[i]), radius ? csv::Wert(k.r[i]) : kLeer});
     }
   }
   std::vector<csv::Tabelle> tabellen;

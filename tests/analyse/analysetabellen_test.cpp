@@ -69,11 +69,11 @@ TEST(AnalyseTabellen, SaturationHeightConditionsEntryHeightsAndTable) {
   EXPECT_EQ(bedingungen[7], "Dichte Kohlenwasserstoff,g/cm³,0.8");
   EXPECT_EQ(bedingungen[8], "Umrechnungsfaktor F,-,0.0706572");
   EXPECT_EQ(bedingungen[9], "Dichtedifferenz,g/cm³,0.25");
-  EXPECT_EQ(Zeilen(tabellen[1]), (std::vector<std::string>{"Sättigungshöhe: Eintrittshöhe",
-                                                           "K (mD),Sperrdruck (bar),Eintrittshöhe (m)",
-                                                           "1,4.375,12.5", "100,0.5,1.25"}));
-  EXPECT_EQ(Zeilen(tabellen[2]), (std::vector<std::string>{"Sättigungshöhe: Tabelle", "Höhe (m),Sw 1 mD,Sw 100 mD",
-                                                           "0,1,1", "10,1,0.25"}));
+  EXPECT_EQ(Zeilen(tabellen[1]),
+            (std::vector<std::string>{"Sättigungshöhe: Eintrittshöhe", "K (mD),Sperrdruck (bar),Eintrittshöhe (m)",
+                                      "1,4.375,12.5", "100,0.5,1.25"}));
+  EXPECT_EQ(Zeilen(tabellen[2]),
+            (std::vector<std::string>{"Sättigungshöhe: Tabelle", "Höhe (m),Sw 1 mD,Sw 100 mD", "0,1,1", "10,1,0.25"}));
   // A family that stopped before its first curve has nothing to export.
   EXPECT_TRUE(SaettigungshoeheTabellen(Saettigungshoehe{}).empty());
 }
@@ -90,8 +90,8 @@ TEST(AnalyseTabellen, PoreRadiiWithEmptyCellsWhereThereIsNoRadius) {
   p.kurven = {k};
   const auto tabellen = PorenradienTabellen(p);
   ASSERT_EQ(tabellen.size(), 2u);
-  EXPECT_EQ(Zeilen(tabellen[0]), (std::vector<std::string>{"Porenradien", "Kern,Permeabilität (mD),r35 (µm),r50 (µm)",
-                                                           "P1,0.1,,2.5"}));
+  EXPECT_EQ(Zeilen(tabellen[0]),
+            (std::vector<std::string>{"Porenradien", "Kern,Permeabilität (mD),r35 (µm),r50 (µm)", "P1,0.1,,2.5"}));
   EXPECT_EQ(Zeilen(tabellen[1]),
             (std::vector<std::string>{"Porenradien: Punkte", "Kern,Druck (bar),Sättigung,Radius (µm)", "P1,0,0,",
                                       "P1,0.2,0.1,48", "P1,9.6,0.3,1"}));
