@@ -305,10 +305,13 @@ void CLabordatenDlg::Auswerten() {
     texte << QStringLiteral("... und %1 weitere").arg(ergebnis_.probleme.size() - kMaxProblemzeilen);
   }
   probleme_->setPlainText(texte.join(QLatin1Char('\n')));
-  const QString stand = QStringLiteral("%1 Messungen, %2 Eingabezeilen; %3 Zeilen nicht übernommen oder mit Hinweis.")
-                            .arg(ergebnis_.messungen.size())
-                            .arg(ergebnis_.zeilen.size())
-                            .arg(ergebnis_.probleme.size());
+  const auto anzahl = [](std::size_t n, const char* eins, const char* mehr) {
+    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(n == 1 ? eins : mehr));
+  };
+  const QString stand = QStringLiteral("%1, %2; %3 zu nicht übernommenen Zeilen.")
+                            .arg(anzahl(ergebnis_.messungen.size(), "Messung", "Messungen"),
+                                 anzahl(ergebnis_.zeilen.size(), "Eingabezeile", "Eingabezeilen"),
+                                 anzahl(ergebnis_.probleme.size(), "Hinweis", "Hinweise"));
   meldung_->setText(fehler_.isEmpty() ? stand : fehler_);
   knoepfe_->button(QDialogButtonBox::Ok)->setEnabled(fehler_.isEmpty());
 }

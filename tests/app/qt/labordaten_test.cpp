@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QLabel>
 #include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -100,10 +101,19 @@ TEST_F(LabordatenTest, ErkenntZeigtUndLiefertDieZeilen) {
             QStringLiteral("Zeile 7: Druck fehlt\nZeile 9: Probe C ausgelassen (3 Zeilen): die 1. Sättigung ist 0.4, "
                            "nicht 0 (Nullpunkt einfügen?)"));
   EXPECT_TRUE(OkFrei(d));
+  const auto stand = [&d] {
+    QStringList texte;
+    for (const QLabel* l : d.findChildren<QLabel*>()) texte << l->text();
+    return texte;
+  };
+  EXPECT_TRUE(
+      stand().contains(QStringLiteral("2 Messungen, 10 Eingabezeilen; 2 Hinweise zu nicht übernommenen Zeilen.")));
 
   d.Nullpunkt()->setChecked(true);
   EXPECT_EQ(d.Zeilen(), Und(kAB, kC));
   EXPECT_EQ(d.Messungen()->rowCount(), 3);
+  EXPECT_TRUE(
+      stand().contains(QStringLiteral("3 Messungen, 16 Eingabezeilen; 1 Hinweis zu nicht übernommenen Zeilen.")));
 }
 
 TEST_F(LabordatenTest, FalscheWahlSperrtOkMitDerMeldung) {
