@@ -1,3 +1,4 @@
+#include "PdfSeiten.h"
 #include "CMainFrame.h"
 
 #include "Befehlstexte.h"
@@ -47,11 +48,6 @@ void Schreiben(const QString& pfad, const QByteArray& bytes) {
   QFile datei(pfad);
   ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
   datei.write(bytes);
-}
-
-int PdfSeiten(const QString& pfad) {
-  return static_cast<int>(
-      QString::fromLatin1(Inhalt(pfad)).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))));
 }
 
 // Texts of a menu's items as shown; separators as "-", hidden items left out.

@@ -6,10 +6,14 @@
 #include "CKadrelApp.h"
 #include "CKadrelView.h"
 #include "CMainFrame.h"
+#include "Befehlstexte.h"
 #include "FrameFixture.h"
+#include "ModalSkript.h"
+#include "PdfSeiten.h"
 #include "../../analyse/Thomeerkurven.h"
 
 #include <QAction>
+#include <QPrinter>
 #include <QApplication>
 #include <QMenu>
 #include <QSettings>
@@ -76,6 +80,30 @@ TEST_F(ThomeerAnsicht, ItemSwitchesListAndChartAndADoubleClickChoosesTheCurve) {
   EXPECT_FALSE(thomeer->isChecked());
   EXPECT_EQ(GezeigteListe(), frame->GetDocument().GewaehlteListe());
   EXPECT_EQ(GezeigtesDiagramm(), nullptr);
+}
+
+// Printing follows what is shown: the three curves' details fill several
+// pages, the Thomeer list of six lines one; the chart is one page either way.
+TEST_F(ThomeerAnsicht, PrintingPrintsTheThomeerListAndChart) {
+  Rechnen();
+  frame->AnsichtenAktualisieren();
+  const auto drucken = [this](const char* name) {
+    const QString pdf = ordner.filePath(QString::fromUtf8(name));
+    frame->Drucker().setOutputFormat(QPrinter::PdfFormat);
+    frame->Drucker().setOutputFileName(pdf);
+    ModalSkript skript({ModalSkript::Annehmen()});
+    frame->Aktion(befehl::Id::kDrucken)->trigger();
+    return PdfSeiten(pdf);
+  };
+  const int detail = drucken("detail.pdf");
+  EXPECT_GT(detail, 1);
+  thomeer->trigger();
+  EXPECT_EQ(drucken("thomeer.pdf"), 1);
+  frame->AnsichtWechseln(CMainFrame::kGrafikAnsicht);
+  EXPECT_EQ(drucken("grafik.pdf"), 1);
+  thomeer->trigger();
+  frame->AnsichtWechseln(CMainFrame::kTextAnsicht);
+  EXPECT_EQ(drucken("wieder.pdf"), detail);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 // The chart export: PNG, SVG and PDF files of each chart, and its failures.
+#include "PdfSeiten.h"
 #include "GrafikExport.h"
 
 #include "Datendiagramm.h"
@@ -24,17 +25,6 @@ QByteArray Lesen(const QString& pfad) {
   QFile f(pfad);
   if (!f.open(QIODevice::ReadOnly)) return {};
   return f.readAll();
-}
-
-int PdfSeiten(const QByteArray& pdf) {
-  static const QRegularExpression seite(QStringLiteral("/Type\\s*/Page(?!s)"));
-  int n = 0;
-  auto treffer = seite.globalMatch(QString::fromLatin1(pdf));
-  while (treffer.hasNext()) {
-    treffer.next();
-    ++n;
-  }
-  return n;
 }
 
 // Counts the pixels that are neither white nor grey: the coloured curves.

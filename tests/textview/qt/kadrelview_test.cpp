@@ -1,3 +1,4 @@
+#include "PdfSeiten.h"
 #include "CKadrelView.h"
 
 #include "FakePlattform.h"
@@ -18,14 +19,6 @@
 #include <string>
 
 namespace {
-
-// Counts the pages of a PDF written by Qt: one page object each.
-int PdfSeiten(const QString& pfad) {
-  QFile datei(pfad);
-  if (!datei.open(QIODevice::ReadOnly)) return -1;
-  const QString inhalt = QString::fromLatin1(datei.readAll());
-  return static_cast<int>(inhalt.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))));
-}
 
 Textliste Zeilen(int n) {
   Textliste liste;
