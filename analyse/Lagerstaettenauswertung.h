@@ -8,6 +8,10 @@
 
 class CKadrelDoc;
 
+// What "Ergebnisse ausgeben" says after writing the lists to aus.txt.
+inline constexpr const char* kSaettigungshoeheAusgegeben = "Die Sättigungshöhe wurde in die Datei aus.txt geschrieben!";
+inline constexpr const char* kPorenradienAusgegeben = "Die Porenradien wurden in die Datei aus.txt geschrieben!";
+
 // The reservoir analyses of a document, computed on first request and kept
 // while the document's run (iLauf) and the conditions stay the same; the
 // views ask for them at every paint.

@@ -59,8 +59,10 @@ constexpr const char* kAufruf =
     "                       --ergebnisse-ausgeben die Thomeer-Liste\n"
     "  --kern KERN          mit --thomeer: die Messung der Thomeer-Grafik (Vorgabe: die\n"
     "                       letzte angepasste)\n"
-    "  --saettigungshoehe   statt der Tabelle die Sättigungshöhe ausgeben (Liste, Grafik, JSON)\n"
-    "  --porenradien        statt der Tabelle die Porenradien ausgeben (Liste, Grafik, JSON)\n"
+    "  --saettigungshoehe   statt der Tabelle die Sättigungshöhe ausgeben (Liste, Grafik, JSON,\n"
+    "                       aus.txt)\n"
+    "  --porenradien        statt der Tabelle die Porenradien ausgeben (Liste, Grafik, JSON,\n"
+    "                       aus.txt)\n"
     "  --labor SIGMA,THETA  Grenzflächenspannung (mN/m) und Randwinkel (Grad) im Labor\n"
     "                       (Vorgabe 480,140)\n"
     "  --lagerstaette SIGMA,THETA  dasselbe in der Lagerstätte (Vorgabe 30,30)\n"
@@ -203,8 +205,12 @@ std::optional<std::string> OptionenLesen(const std::vector<std::string>& arg, Op
   }
   if (o.nein && !o.import) return std::string("--nein gilt nur zusammen mit --import");
   if (o.kern && !o.thomeer) return std::string("--kern gilt nur zusammen mit --thomeer");
-  if (o.grafikDatei && int{o.thomeer} + int{o.lager.saettigungshoehe} + int{o.lager.porenradien} > 1) {
+  const int analysen = int{o.thomeer} + int{o.lager.saettigungshoehe} + int{o.lager.porenradien};
+  if (o.grafikDatei && analysen > 1) {
     return std::string("--grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe oder --porenradien");
+  }
+  if (o.ergebnisseAusgeben && analysen > 1) {
+    return std::string("--ergebnisse-ausgeben schreibt eine Liste: --thomeer, --saettigungshoehe oder --porenradien");
   }
   return LagerstaettenOptionenPruefen(o.lager);
 }
@@ -324,12 +330,18 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
     fehler << "kadrel-cli: Keine Messung mit dem Kern " << *o.kern << "\n";
     return 2;
   }
+  Lagerstaettenauswertung lager(doc);
+  lager.SetBedingungen(o.lager.bedingungen);
   // A requested file that was not written ends with status 3, after the
   // lists have still gone to stdout.
   bool nichtGeschrieben = false;
   if (o.ergebnisseAusgeben) {
-    const bool geschrieben =
-        o.thomeer ? doc.ListeAusgeben(thomeer.Liste(), kThomeerAusgegeben) : doc.OnErgebnisseAusgeben();
+    // aus.txt gets the list that is printed.
+    const bool geschrieben = o.thomeer ? doc.ListeAusgeben(thomeer.Liste(), kThomeerAusgegeben)
+                             : o.lager.saettigungshoehe
+                                 ? doc.ListeAusgeben(lager.SaettigungshoeheListe(), kSaettigungshoeheAusgegeben)
+                             : o.lager.porenradien ? doc.ListeAusgeben(lager.PorenradienListe(), kPorenradienAusgegeben)
+                                                   : doc.OnErgebnisseAusgeben();
     if (!geschrieben) nichtGeschrieben = true;
   }
   const bool eingelesen = !o.ergebnisseEinlesen || doc.OnErgebnisseEinlesen();
@@ -349,8 +361,6 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
     }
   }
 
-  Lagerstaettenauswertung lager(doc);
-  lager.SetBedingungen(o.lager.bedingungen);
   if (o.grafikDatei) {
     std::string grund = "Diese Ausgabe von kadrel-cli kann keine Grafiken schreiben.";
     const Datendiagramm* daten = o.thomeer                  ? &thomeer.Diagramm()

@@ -60,14 +60,12 @@ void LagerstaettenAnsichtEinrichten(CMainFrame& frame) {
     menue->AnsichtenAktualisieren();
   });
 
-  menue->AnsichtHinzufuegen(QStringLiteral("Sättigungshöhe"),
-                            {[a] { return &a->SaettigungshoeheListe(); },
-                             [a] { return &a->SaettigungshoeheDiagramm(); },
-                             {},
-                             "Die Sättigungshöhe wurde in die Datei aus.txt geschrieben!"});
+  menue->AnsichtHinzufuegen(QStringLiteral("Sättigungshöhe"), {[a] { return &a->SaettigungshoeheListe(); },
+                                                               [a] { return &a->SaettigungshoeheDiagramm(); },
+                                                               {},
+                                                               kSaettigungshoeheAusgegeben});
   menue->AnsichtHinzufuegen(QStringLiteral("Porenradien"),
                             {[a] { return &a->PorenradienListe(); }, [a] { return &a->PorenradienDiagramm(); },
-                             [a](int zeile) { a->PorenradienZeileGewaehlt(zeile); },
-                             "Die Porenradien wurden in die Datei aus.txt geschrieben!"});
+                             [a](int zeile) { a->PorenradienZeileGewaehlt(zeile); }, kPorenradienAusgegeben});
   CsvTabellenquelleHinzufuegen(frame, [a] { return LagerstaettenTabellen(*a); });
 }

@@ -139,6 +139,10 @@ INSTANTIATE_TEST_SUITE_P(
         Falschfall{"ZweiGrafiken",
                    {"--saettigungshoehe", "--porenradien", "--grafik-datei", "x.png"},
                    "kadrel-cli: --grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe oder --porenradien"},
+        Falschfall{"ZweiListenInAusTxt",
+                   {"--saettigungshoehe", "--porenradien", "--ergebnisse-ausgeben"},
+                   "kadrel-cli: --ergebnisse-ausgeben schreibt eine Liste: --thomeer, --saettigungshoehe oder "
+                   "--porenradien"},
         Falschfall{
             "ThomeerUndPorenradien",
             {"--thomeer", "--porenradien", "--grafik-datei", "x.png"},
@@ -172,6 +176,37 @@ TEST(LagerstaetteCli, CsvMitDenTabellenDerAuswertungen) {
   EXPECT_TRUE(Nahe(std::stod(Zeile("TEST,155,0.79,")), 9.6 / 155.0, 1e-15));
   EXPECT_EQ(Zeile("Höhe (m),"), "Sw 0.01 mD,Sw 0.1 mD,Sw 1 mD,Sw 10 mD,Sw 100 mD");
   EXPECT_EQ(Zeile("0,"), "1,1,1,1,1");  // at the free-water level every curve is full of water
+}
+
+// "Ergebnisse ausgeben" writes the list that is printed, with its message.
+TEST(LagerstaetteCli, ErgebnisseAusgebenSchreibtDieGedruckteListe) {
+  const auto ordner = std::filesystem::temp_directory_path() /
+                      ("kadrel-cli-aus-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+  std::filesystem::create_directories(ordner);
+  const auto vorher = std::filesystem::current_path();
+  const struct {
+    const char* option;
+    const char* meldung;
+    const char* zeile;  // in Windows-1252, as aus.txt holds it
+  } faelle[] = {
+      {"--saettigungshoehe", "Die Sättigungshöhe wurde in die Datei aus.txt geschrieben!\n",
+       "   S\xC4TTIGUNGSH\xD6HE \xDC"
+       "BER DEM FREIEN WASSERSPIEGEL"},
+      {"--porenradien", "Die Porenradien wurden in die Datei aus.txt geschrieben!\n", "   Kern:TEST"},
+  };
+  for (const auto& f : faelle) {
+    SCOPED_TRACE(f.option);
+    std::filesystem::current_path(ordner);
+    const auto r = Aufruf({"--testdaten", f.option, "--ergebnisse-ausgeben"});
+    std::filesystem::current_path(vorher);
+    EXPECT_EQ(r.status, 0) << r.fehler;
+    EXPECT_EQ(r.fehler, f.meldung);
+    std::ifstream ein(ordner / "aus.txt", std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>());
+    EXPECT_NE(bytes.find(f.zeile), std::string::npos);
+    EXPECT_EQ(bytes.find("NACHRECHNUNG"), std::string::npos);
+  }
+  std::filesystem::remove_all(ordner);
 }
 
 }  // namespace
