@@ -4,6 +4,7 @@
 #include "Datendiagramm.h"
 #include "Diagramm.h"
 #include "Diagrammdaten.h"
+#include "Zeichnungspruefung.h"
 #include "FakePlattform.h"
 #include "KadrelDoc.h"
 
@@ -18,15 +19,11 @@ namespace {
 using Art = Aufzeichnungsflaeche::Art;
 using Eintrag = Aufzeichnungsflaeche::Eintrag;
 
-const Stift kA{Linienart::Durchgezogen, 4, {0, 0, 0}};
-const Stift kD{Linienart::Gepunktet, 1, {0, 0, 0}};
+using namespace zeichnung;
+
 const Stift kRot{Linienart::Durchgezogen, 3, {255, 0, 0}};
 const Stift kBlau{Linienart::Gestrichelt, 3, {0, 0, 255}};
 const Stift kGruen{Linienart::Durchgezogen, 2, {0, 160, 0}};
-const Schrift kF1{70, 600};
-const Schrift kF2{55, 700};
-const Schrift kF3{45, 700};
-const Schrift kF4{35, 700};
 
 // Pressure 1 ... 100 over saturation 0 ... 1: two decades on a frame 750
 // high put 1 at -750, 10 at -375 and 100 at 0.
@@ -95,30 +92,14 @@ TEST_F(DatenZeichnen, RahmenUndTexteWieDieAnderenDiagramme) {
   const Datendiagramm daten = Druckkurve();
   Aufnehmen(daten);
   EXPECT_EQ(d.Art(), Diagrammart::Daten);
-  ASSERT_FALSE(flaeche.eintraege.empty());
-  EXPECT_EQ(flaeche.eintraege[0].punkte[0], (Punkt{-400, 300}));
-  const auto rahmen = flaeche.Alle(Art::Rechteck);
-  ASSERT_EQ(rahmen.size(), 1u);
-  EXPECT_EQ(rahmen[0].punkte, (std::vector<Punkt>{{0, 0}, {1300, -750}}));
-  EXPECT_EQ(rahmen[0].stift, kA);
-  const struct {
-    const char* text;
-    Punkt ort;
-    Schrift schrift;
-  } texte[] = {
-      {"Thomeer-Analyse", {650, 230}, kF1},
-      {"Kern 7", {650, 150}, kF2},
-      {"Kapillardruck [bar]", {-50, 100}, kF2},
-      {"Hg-Sättigung", {650, -820}, kF2},
-      {"Dokument /daten/kern7.kdr", {100, -1000}, kF3},
-      {"2 Systeme", {650, -960}, kF4},
-  };
-  for (const auto& t : texte) {
-    const Eintrag* e = flaeche.Text(t.text);
-    ASSERT_NE(e, nullptr) << t.text;
-    EXPECT_EQ(e->punkte[0], t.ort) << t.text;
-    EXPECT_EQ(e->schrift, t.schrift) << t.text;
-  }
+  RahmenUndTexte(flaeche, {
+                              {"Thomeer-Analyse", {650, 230}, kF1},
+                              {"Kern 7", {650, 150}, kF2},
+                              {"Kapillardruck [bar]", {-50, 100}, kF2},
+                              {"Hg-Sättigung", {650, -820}, kF2},
+                              {"Dokument /daten/kern7.kdr", {100, -1000}, kF3},
+                              {"2 Systeme", {650, -960}, kF4},
+                          });
 }
 
 TEST_F(DatenZeichnen, LogarithmischeYAchse) {

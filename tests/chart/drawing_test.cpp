@@ -3,6 +3,7 @@
 #include "Aufzeichnungsflaeche.h"
 #include "Diagramm.h"
 #include "Diagrammdaten.h"
+#include "Zeichnungspruefung.h"
 #include "FakePlattform.h"
 #include "Cp1252.h"
 #include "KadrelDoc.h"
@@ -18,14 +19,7 @@ namespace {
 using Art = Aufzeichnungsflaeche::Art;
 using Eintrag = Aufzeichnungsflaeche::Eintrag;
 
-const Stift kA{Linienart::Durchgezogen, 4, {0, 0, 0}};
-const Stift kB{Linienart::Durchgezogen, 3, {255, 0, 0}};
-const Stift kC{Linienart::Gestrichelt, 3, {0, 0, 255}};
-const Stift kD{Linienart::Gepunktet, 1, {0, 0, 0}};
-const Schrift kF1{70, 600};
-const Schrift kF2{55, 700};
-const Schrift kF3{45, 700};
-const Schrift kF4{35, 700};
+using namespace zeichnung;
 
 class Zeichnen : public ::testing::Test {
  protected:
@@ -100,36 +94,16 @@ class Zeichnen : public ::testing::Test {
 TEST_F(Zeichnen, RahmenUndTexteDerKurve) {
   Kurve({0, 0.5f, 1}, {1, 0.3f, 0}, {1, 0.25f, 0});
   Aufnehmen();
-  ASSERT_FALSE(flaeche.eintraege.empty());
-  const Eintrag& ursprung = flaeche.eintraege[0];
-  EXPECT_EQ(ursprung.art, Art::Ursprung);
-  EXPECT_EQ(ursprung.punkte[0], (Punkt{-400, 300}));
-
-  const auto rahmen = flaeche.Alle(Art::Rechteck);
-  ASSERT_EQ(rahmen.size(), 1u);
-  EXPECT_EQ(rahmen[0].punkte, (std::vector<Punkt>{{0, 0}, {1300, -750}}));
-  EXPECT_EQ(rahmen[0].stift, kA);
-
-  const struct {
-    const char* text;
-    Punkt ort;
-    Schrift schrift;
-  } texte[] = {
-      {"Kapillardruckkurve", {650, 230}, kF1},
-      {"Kern 7", {650, 150}, kF2},
-      {"Kadrel(-)", {-50, 100}, kF2},
-      {"Normierte Sättigung Snorm(-)", {650, -820}, kF2},
-      {"Dokument /daten/kern7.kdr", {100, -1000}, kF3},
-      {"Rechenwerte", {650, -880}, kF3},
-      {" Messwerte ", {650, -920}, kF3},
-      {"Alfa: 8.4 Beta:0.14", {650, -960}, kF4},
-  };
-  for (const auto& t : texte) {
-    const Eintrag* e = flaeche.Text(t.text);
-    ASSERT_NE(e, nullptr) << t.text;
-    EXPECT_EQ(e->punkte[0], t.ort) << t.text;
-    EXPECT_EQ(e->schrift, t.schrift) << t.text;
-  }
+  RahmenUndTexte(flaeche, {
+                              {"Kapillardruckkurve", {650, 230}, kF1},
+                              {"Kern 7", {650, 150}, kF2},
+                              {"Kadrel(-)", {-50, 100}, kF2},
+                              {"Normierte Sättigung Snorm(-)", {650, -820}, kF2},
+                              {"Dokument /daten/kern7.kdr", {100, -1000}, kF3},
+                              {"Rechenwerte", {650, -880}, kF3},
+                              {" Messwerte ", {650, -920}, kF3},
+                              {"Alfa: 8.4 Beta:0.14", {650, -960}, kF4},
+                          });
   // The label at the right edge stays empty.
   EXPECT_EQ(flaeche.Text("")->punkte[0], (Punkt{1360, 100}));
 }
