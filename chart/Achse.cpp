@@ -103,8 +103,20 @@ double Achse::Anteil(double v) const {
 }
 
 std::string Achse::Dekadentext(int exponent) {
-  if (exponent >= 0 && exponent <= 9) return "1" + std::string(static_cast<std::size_t>(exponent), '0');
-  if (exponent < 0 && exponent >= -6) return "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + "1";
+  // Built by appending to one string: GCC 12 at -O3 warns falsely
+  // (-Wrestrict) on operator+ of a literal and a temporary string.
+  std::string s;
+  if (exponent >= 0 && exponent <= 9) {
+    s.push_back('1');
+    s.append(static_cast<std::size_t>(exponent), '0');
+    return s;
+  }
+  if (exponent < 0 && exponent >= -6) {
+    s.append("0.");
+    s.append(static_cast<std::size_t>(-exponent - 1), '0');
+    s.push_back('1');
+    return s;
+  }
   return text::Format("%g", std::pow(10.0, exponent));
 }
 

@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 pruefen=false
 [ "${1:-}" = "--pruefen" ] && pruefen=true
 
-scripts/build.sh build
+scripts/programme-bauen.sh
 rm -f build/kadrel_*.deb
 (cd build && cpack -G DEB >/dev/null)
 paket=$(ls build/kadrel_*_"$(dpkg --print-architecture)".deb)
