@@ -5,7 +5,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "Analysetabellen.h"
+#include "LagerstaettenTabellen.h"
+#include "ThomeerTabellen.h"
 #include "Archiv.h"
 #include "CliPlattform.h"
 #include "DateiImport.h"

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets of tests/fuzz with clang in build-fuzz/ and
-# runs each: first over its saved findings (tests/fuzz/funde/<target>, which
-# must all pass), then for N seconds from its seeds (tests/fuzz/korpus and
-# tests/data). Fails on any finding; the input that found it is left in
+# runs each (every fuzz-* target the build made): first over its saved findings (tests/fuzz/funde/<target>, which
+# must all pass), then for N seconds from its seeds (tests/fuzz/korpus/<target>
+# and the folders tests/fuzz/korpus/<target>.saat names). Fails on any finding; the input that found it is left in
 # build-fuzz/funde/<target>/ to be added to tests/fuzz/funde/<target>/.
 #   scripts/fuzz.sh [SECONDS]   (default 10)
 set -euo pipefail
@@ -17,18 +17,20 @@ cmake --build "$dir" -j"$(nproc)" --target fuzz
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-for ziel in lesen dokument import ergebnisse zahlen zeileneditor; do
-  programm="$dir/fuzz/fuzz-$ziel"
+for programm in "$dir"/fuzz/fuzz-*; do
+  ziel=${programm##*/fuzz-}
   funde=$PWD/tests/fuzz/funde/$ziel
   if [ -d "$funde" ] && [ -n "$(ls -A "$funde")" ]; then
     echo "== $ziel: saved findings"
     "$programm" "$funde"/* >"$dir/fuzz-$ziel-funde.log" 2>&1 || { cat "$dir/fuzz-$ziel-funde.log"; exit 1; }
   fi
-  seeds=("$PWD/tests/fuzz/korpus/$ziel")
-  case $ziel in
-    lesen | import) seeds+=("$PWD/tests/data" "$PWD/examples") ;;
-    dokument) seeds+=("$PWD/examples") ;;
-  esac
+  # Seeds: korpus/<target>/, and the folders named one per line (relative
+  # to the top folder) in korpus/<target>.saat.
+  seeds=()
+  [ -d "$PWD/tests/fuzz/korpus/$ziel" ] && seeds+=("$PWD/tests/fuzz/korpus/$ziel")
+  if [ -f "$PWD/tests/fuzz/korpus/$ziel.saat" ]; then
+    while read -r ordner; do [ -n "$ordner" ] && seeds+=("$PWD/$ordner"); done <"$PWD/tests/fuzz/korpus/$ziel.saat"
+  fi
   arbeit="$dir/korpus/$ziel"
   mkdir -p "$arbeit" "$dir/funde/$ziel"
   echo "== $ziel: ${sekunden} s"

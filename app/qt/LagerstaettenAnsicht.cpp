@@ -9,7 +9,7 @@
 #include "CAuswertungMenue.h"
 #include "CLagerstaettenDlg.h"
 #include "CMainFrame.h"
-#include "Analysetabellen.h"
+#include "LagerstaettenTabellen.h"
 #include "Lagerstaettenauswertung.h"
 #include "Tabellenbefehle.h"
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "Analysetabellen.h"
+#include "ThomeerTabellen.h"
 #include "CAuswertungMenue.h"
 #include "CMainFrame.h"
 #include "Tabellenbefehle.h"

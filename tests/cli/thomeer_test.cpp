@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "../analyse/Thomeerkurven.h"
+#include "Thomeerkurven.h"
 #include "Datendiagramm.h"
 #include "CliAufruf.h"
 #include "KadrelCli.h"

@@ -10,7 +10,7 @@
 #include "FrameFixture.h"
 #include "ModalSkript.h"
 #include "PdfSeiten.h"
-#include "../../analyse/Thomeerkurven.h"
+#include "Thomeerkurven.h"
 
 #include <QAction>
 #include <QPrinter>

@@ -1,6 +1,5 @@
-#include "Analysetabellen.h"
+#include "LagerstaettenTabellen.h"
 
-#include <optional>
 #include <string>
 #include <utility>
 
@@ -12,40 +11,7 @@ namespace {
 const csv::Wert kLeer = std::string();
 const char* const kEinheit[lagerstaette::kFelder] = {"mN/m", "Grad", "mN/m", "Grad", "g/cm³", "g/cm³"};
 
-csv::Wert Optional(const std::optional<double>& w) { return w ? csv::Wert(*w) : kLeer; }
-
-void Anhaengen(std::vector<csv::Tabelle>& tabellen, csv::Tabelle t) {
-  if (!t.zeilen.empty()) tabellen.push_back(std::move(t));
-}
-
 }  // namespace
-
-std::vector<csv::Tabelle> ThomeerTabellen(const std::vector<ThomeerErgebnis>& ergebnisse) {
-  csv::Tabelle t{"Thomeer-Parameter",
-                 {"Permeabilität (mD)", "Pd1 (bar)", "G1", "Sinf1", "Pd2 (bar)", "G2", "Sinf2", "Fehler (RMS)", "R2",
-                  "Kern", "Grund"},
-                 {}};
-  for (const ThomeerErgebnis& e : ergebnisse) {
-    std::vector<csv::Wert> zeile{e.Perm};
-    for (std::size_t i = 0; i < 2; ++i) {
-      if (i < e.Systeme.size()) {
-        zeile.insert(zeile.end(), {e.Systeme[i].Pd, e.Systeme[i].G, e.Systeme[i].Sinf});
-      } else {
-        zeile.insert(zeile.end(), {kLeer, kLeer, kLeer});
-      }
-    }
-    if (e.Angepasst()) {
-      zeile.insert(zeile.end(), {e.RMS, e.R2});
-    } else {
-      zeile.insert(zeile.end(), {kLeer, kLeer});
-    }
-    zeile.insert(zeile.end(), {e.Kern, e.Grund});
-    t.zeilen.push_back(std::move(zeile));
-  }
-  std::vector<csv::Tabelle> tabellen;
-  Anhaengen(tabellen, std::move(t));
-  return tabellen;
-}
 
 std::vector<csv::Tabelle> SaettigungshoeheTabellen(const Saettigungshoehe& s) {
   std::vector<csv::Tabelle> tabellen;
@@ -72,7 +38,7 @@ std::vector<csv::Tabelle> SaettigungshoeheTabellen(const Saettigungshoehe& s) {
     tabelle.zeilen.push_back(std::move(zeile));
   }
   tabellen.push_back(std::move(eintritt));
-  Anhaengen(tabellen, std::move(tabelle));
+  csv::Anhaengen(tabellen, std::move(tabelle));
   return tabellen;
 }
 
@@ -81,7 +47,7 @@ std::vector<csv::Tabelle> PorenradienTabellen(const Porenradien& p) {
   csv::Tabelle punkte{"Porenradien: Punkte", {"Kern", "Druck (bar)", "Sättigung", "Radius (µm)"}, {}};
   for (const Porenradienkurve& k : p.kurven) {
     // The measured numbers were floats: written as such, they read back as read.
-    kennwerte.zeilen.push_back({k.Kern, static_cast<float>(k.Perm), Optional(k.r35), Optional(k.r50)});
+    kennwerte.zeilen.push_back({k.Kern, static_cast<float>(k.Perm), csv::Optional(k.r35), csv::Optional(k.r50)});
     for (std::size_t i = 0; i < k.Pc.size(); ++i) {
       // No radius where the pressure is not above 0.
       const bool radius = i < k.r.size() && k.Pc[i] > 0.0;
@@ -90,8 +56,8 @@ std::vector<csv::Tabelle> PorenradienTabellen(const Porenradien& p) {
     }
   }
   std::vector<csv::Tabelle> tabellen;
-  Anhaengen(tabellen, std::move(kennwerte));
-  Anhaengen(tabellen, std::move(punkte));
+  csv::Anhaengen(tabellen, std::move(kennwerte));
+  csv::Anhaengen(tabellen, std::move(punkte));
   return tabellen;
 }
 

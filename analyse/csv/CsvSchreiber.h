@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -27,6 +29,14 @@ struct Format {
   // opens a file without asking.
   static Format DeutschesExcel() { return {';', ',', true}; }
 };
+
+// The cell of a value that may not exist: empty when it does not.
+inline Wert Optional(const std::optional<double>& w) { return w ? Wert(*w) : Wert(std::string()); }
+
+// Appends a table that has rows; a table without rows is left out.
+inline void Anhaengen(std::vector<Tabelle>& tabellen, Tabelle t) {
+  if (!t.zeilen.empty()) tabellen.push_back(std::move(t));
+}
 
 // The text of one number, locale-independent.
 std::string Zahl(float wert, char dezimal = '.');

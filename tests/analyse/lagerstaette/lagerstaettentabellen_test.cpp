@@ -1,4 +1,4 @@
-// The analyses' tables as the CSV export writes them.
+// The reservoir tables as the CSV export writes them.
 #include <cmath>
 #include <limits>
 #include <string>
@@ -6,40 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "Analysetabellen.h"
+#include "CsvZeilen.h"
+#include "LagerstaettenTabellen.h"
 
 namespace {
-
-// The body of a written table: its lines after the title and header rows.
-std::vector<std::string> Zeilen(const csv::Tabelle& t, const csv::Format& format = {}) {
-  const std::string text = csv::Schreiben({t}, format);
-  std::vector<std::string> zeilen;
-  std::size_t anfang = 0;
-  for (std::size_t ende; (ende = text.find("\r\n", anfang)) != std::string::npos; anfang = ende + 2) {
-    zeilen.push_back(text.substr(anfang, ende - anfang));
-  }
-  return zeilen;
-}
-
-TEST(AnalyseTabellen, ThomeerOneRowPerMeasurementWithEmptyCellsForWhatIsMissing) {
-  ThomeerErgebnis eins{"A", 120.0f, {{0.5, 0.3, 0.85}}, 0.001, 0.999, ""};
-  ThomeerErgebnis zwei{"B, rechts", 45.5f, {{0.3, 0.2, 0.5}, {5.0, 0.4, 0.35}}, 0.0002, 0.99999, ""};
-  ThomeerErgebnis ohne{"C", 0.001f, {}, 0.0, 0.0, "Weniger als 3 Messwerte über dem Sperrdruck!"};
-  const auto tabellen = ThomeerTabellen({eins, zwei, ohne});
-  ASSERT_EQ(tabellen.size(), 1u);
-  EXPECT_EQ(Zeilen(tabellen[0]),
-            (std::vector<std::string>{
-                "Thomeer-Parameter",
-                "Permeabilität (mD),Pd1 (bar),G1,Sinf1,Pd2 (bar),G2,Sinf2,Fehler (RMS),R2,Kern,Grund",
-                "120,0.5,0.3,0.85,,,,0.001,0.999,A,",
-                "45.5,0.3,0.2,0.5,5,0.4,0.35,2e-04,0.99999,\"B, rechts\",",
-                "0.001,,,,,,,,,C,Weniger als 3 Messwerte über dem Sperrdruck!",
-            }));
-  // German spreadsheets: semicolons and decimal commas, the comma in the label unquoted.
-  EXPECT_EQ(Zeilen(tabellen[0], csv::Format::DeutschesExcel())[3],
-            "45,5;0,3;0,2;0,5;5;0,4;0,35;2e-04;0,99999;B, rechts;");
-  EXPECT_TRUE(ThomeerTabellen({}).empty());
-}
 
 TEST(AnalyseTabellen, SaturationHeightConditionsEntryHeightsAndTable) {
   Saettigungshoehe s;
@@ -62,17 +32,17 @@ TEST(AnalyseTabellen, SaturationHeightConditionsEntryHeightsAndTable) {
 
   const auto tabellen = SaettigungshoeheTabellen(s);
   ASSERT_EQ(tabellen.size(), 3u);
-  const auto bedingungen = Zeilen(tabellen[0]);
+  const auto bedingungen = CsvZeilen(tabellen[0]);
   ASSERT_EQ(bedingungen.size(), 2u + 8u);
   EXPECT_EQ(bedingungen[2], "Grenzflächenspannung Labor,mN/m,480");
   EXPECT_EQ(bedingungen[3], "Randwinkel Labor,Grad,140");
   EXPECT_EQ(bedingungen[7], "Dichte Kohlenwasserstoff,g/cm³,0.8");
   EXPECT_EQ(bedingungen[8], "Umrechnungsfaktor F,-,0.0706572");
   EXPECT_EQ(bedingungen[9], "Dichtedifferenz,g/cm³,0.25");
-  EXPECT_EQ(Zeilen(tabellen[1]),
+  EXPECT_EQ(CsvZeilen(tabellen[1]),
             (std::vector<std::string>{"Sättigungshöhe: Eintrittshöhe", "K (mD),Sperrdruck (bar),Eintrittshöhe (m)",
                                       "1,4.375,12.5", "100,0.5,1.25"}));
-  EXPECT_EQ(Zeilen(tabellen[2]),
+  EXPECT_EQ(CsvZeilen(tabellen[2]),
             (std::vector<std::string>{"Sättigungshöhe: Tabelle", "Höhe (m),Sw 1 mD,Sw 100 mD", "0,1,1", "10,1,0.25"}));
   // A family that stopped before its first curve has nothing to export.
   EXPECT_TRUE(SaettigungshoeheTabellen(Saettigungshoehe{}).empty());
@@ -90,9 +60,9 @@ TEST(AnalyseTabellen, PoreRadiiWithEmptyCellsWhereThereIsNoRadius) {
   p.kurven = {k};
   const auto tabellen = PorenradienTabellen(p);
   ASSERT_EQ(tabellen.size(), 2u);
-  EXPECT_EQ(Zeilen(tabellen[0]),
+  EXPECT_EQ(CsvZeilen(tabellen[0]),
             (std::vector<std::string>{"Porenradien", "Kern,Permeabilität (mD),r35 (µm),r50 (µm)", "P1,0.1,,2.5"}));
-  EXPECT_EQ(Zeilen(tabellen[1]),
+  EXPECT_EQ(CsvZeilen(tabellen[1]),
             (std::vector<std::string>{"Porenradien: Punkte", "Kern,Druck (bar),Sättigung,Radius (µm)", "P1,0,0,",
                                       "P1,0.2,0.1,48", "P1,9.6,0.3,1"}));
   EXPECT_TRUE(PorenradienTabellen(Porenradien{}).empty());

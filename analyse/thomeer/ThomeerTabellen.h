@@ -1,0 +1,11 @@
+#pragma once
+
+#include <vector>
+
+#include "CsvSchreiber.h"
+#include "Thomeer.h"
+
+// One row per measurement for the CSV export: permeability, Pd, G, S∞ of up
+// to two systems (empty cells for a missing one), RMS error, R², label and
+// the reason a measurement was not fitted. No table without rows.
+std::vector<csv::Tabelle> ThomeerTabellen(const std::vector<ThomeerErgebnis>& ergebnisse);
