@@ -158,6 +158,7 @@ void CKadrelDoc::Initialisieren() {
   PcSperrdruck = 0.0f;
   ShgMax = 0.0f;
   Perm = 0.0f;
+  kopfzusatz_ = {};
   Ymax = 0.0f;
   Alfa = 0.0;
   Beta = 0.0;
@@ -210,6 +211,7 @@ void CKadrelDoc::MesskurveMerken(int status) {
   Messkurve kurve;
   kurve.Perm = Perm;
   kurve.Kern = Kern;
+  kurve.Zusatz = kopfzusatz_;
   kurve.PcSperrdruck = PcSperrdruck;
   kurve.Pc.assign(Pc, Pc + Maxwerte);
   kurve.Shg.assign(Shg, Shg + Maxwerte);

@@ -175,6 +175,7 @@ class CKadrelDoc {
 
   bool bPassUngueltig_ = false;  // the last function block held a number beyond float range
   Textliste Ausgelassen_;        // rows left out of the current pass, noted in its block
+  Kopfzusatz kopfzusatz_;        // the added words of the header line read last
   bool bZuVieleWerte_ = false;   // the last read stopped at 100 value lines
   int iZuVieleWerteAb_ = 0;      // index of the line where that block began
 

@@ -1,4 +1,5 @@
 #include "KadrelDoc.h"
+#include "Kopfzusatz.h"
 #include "Plattform.h"
 #include "TextFormat.h"
 #include "TextScan.h"
@@ -73,6 +74,7 @@ int CKadrelDoc::MessungLesen() {
         if (wort == "PERMEABILITAET:") {
           Perm = zahl;
           Kern = m == 3 ? kern : std::string();  // a header without label keeps none
+          kopfzusatz_ = kopfzeile::Lesen(zeile);
           block = Block::Kopf;
         }
       } else if (m == 1) {
