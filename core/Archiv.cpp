@@ -32,6 +32,7 @@ class Leser {
     return true;
   }
   std::size_t Rest() const { return b_.size() - pos_; }
+  std::size_t Position() const { return pos_; }
 
  private:
   bool Lesen(std::size_t n, std::uint32_t& v) {
@@ -197,6 +198,8 @@ bool Archiv::ListeLesen(Textliste& liste, bool bisLeerzeile) {
   Textliste neu;
   neu.reserve(behalten);
   for (std::uint32_t i = 0; i < behalten; ++i) neu.push_back(NaechsteZeile(l));
+  for (std::uint32_t i = behalten; i < anzahl; ++i) NaechsteZeile(l);
+  listenEnde_ = l.Position();
   liste = std::move(neu);
   return true;
 }
@@ -209,5 +212,50 @@ bool Archiv::ListeDurchgehen(const std::function<void(std::size_t anzahl)>& anza
   if (!ListePruefen(l, n, ersteLeere, fehler_)) return false;
   anzahl(n);
   for (std::uint32_t i = 0; i < n; ++i) zeile(NaechsteZeile(l));
+  listenEnde_ = l.Position();
   return true;
+}
+
+bool Archiv::StudieSchreiben(const Textliste& studie) {
+  if (studie.empty()) return true;
+  ListeBeginnen(studie.size() + 1);
+  for (std::size_t i = 0; i <= studie.size(); ++i) {
+    const std::string& zeile = i == 0 ? std::string(kStudienkennung) : studie[i - 1];
+    std::u16string einheiten;
+    if (!text::Utf8NachUtf16(zeile, einheiten)) {
+      fehler_ = "Eine Einstellung der Studie ist kein gültiger Text.";
+      bytes_.resize(listenAnfang_);
+      return false;
+    }
+    // A 16-bit string: 0xFF, 0xFFFE, then its length in characters.
+    bytes_ += static_cast<char>(0xFF);
+    Schreiben16(bytes_, 0xFFFE);
+    const auto n = static_cast<std::uint32_t>(einheiten.size());
+    if (n < 0xFF) {
+      bytes_ += static_cast<char>(n);
+    } else if (n < 0xFFFF) {
+      bytes_ += static_cast<char>(0xFF);
+      Schreiben16(bytes_, n);
+    } else {
+      bytes_ += static_cast<char>(0xFF);
+      Schreiben16(bytes_, 0xFFFF);
+      Schreiben32(bytes_, n);
+    }
+    for (const char16_t e : einheiten) Schreiben16(bytes_, e);
+  }
+  return true;
+}
+
+Textliste Archiv::StudieLesen() const {
+  if (speichern_ || listenEnde_ >= laden_.size()) return {};
+  Leser l(laden_.substr(listenEnde_));
+  std::uint32_t anzahl = 0;
+  std::uint32_t ersteLeere = 0;
+  std::string fehler;
+  if (!ListePruefen(l, anzahl, ersteLeere, fehler) || anzahl == 0) return {};
+  if (NaechsteZeile(l) != kStudienkennung) return {};
+  Textliste studie;
+  studie.reserve(anzahl - 1);
+  for (std::uint32_t i = 1; i < anzahl; ++i) studie.push_back(NaechsteZeile(l));
+  return studie;
 }

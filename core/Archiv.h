@@ -41,6 +41,19 @@ class Archiv {
   bool ListeDurchgehen(const std::function<void(std::size_t anzahl)>& anzahl,
                        const std::function<void(std::string&& zeile)>& zeile);
 
+  // The study block: the settings of a study (conditions, model choice, the
+  // well) as lines "Schlüssel=Wert", stored after the input lines as a
+  // second list that begins with kStudienkennung. A reader of the input
+  // lines alone never reaches it. Its lines are stored as 16-bit characters,
+  // so any text (a file path) is kept. Nothing is written for an empty block,
+  // so a document without one keeps its bytes.
+  static constexpr const char* kStudienkennung = "KADREL-STUDIE 1";
+  bool StudieSchreiben(const Textliste& studie);
+  // Reads the block after the list ListeLesen or ListeDurchgehen read last;
+  // empty when there is none. Bytes after the list that are no study block
+  // are ignored, as they always were.
+  Textliste StudieLesen() const;
+
  private:
   Archiv(bool speichern, std::string_view laden) : speichern_(speichern), laden_(laden) {}
 
@@ -51,4 +64,6 @@ class Archiv {
   // Line by line writing: where the list began and how many lines it holds.
   std::size_t listenAnfang_ = 0;
   std::size_t geschrieben_ = 0;
+  // Loading: where the list read last ended.
+  std::size_t listenEnde_ = 0;
 };

@@ -89,6 +89,23 @@ std::string Cp1252NachUtf8(std::string_view bytes) {
   return aus;
 }
 
+bool Utf8NachUtf16(std::string_view utf8, std::u16string& aus) {
+  aus.clear();
+  std::size_t pos = 0;
+  while (pos < utf8.size()) {
+    char32_t cp = 0;
+    if (!Utf8Dekodieren(utf8, pos, cp)) return false;
+    if (cp >= 0x10000) {
+      cp -= 0x10000;
+      aus += static_cast<char16_t>(0xD800 + (cp >> 10));
+      aus += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+    } else {
+      aus += static_cast<char16_t>(cp);
+    }
+  }
+  return true;
+}
+
 bool Utf8NachCp1252(std::string_view utf8, std::string& bytes, std::string* fehler) {
   bytes.clear();
   bytes.reserve(utf8.size());

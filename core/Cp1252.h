@@ -15,6 +15,9 @@ std::string Cp1252NachUtf8(std::string_view bytes);
 // names the first such character and its position (1-based).
 bool Utf8NachCp1252(std::string_view utf8, std::string& bytes, std::string* fehler = nullptr);
 
+// Converts UTF-8 to UTF-16 code units; false for invalid UTF-8.
+bool Utf8NachUtf16(std::string_view utf8, std::u16string& aus);
+
 // Tells whether the bytes are well-formed UTF-8.
 bool IstUtf8(std::string_view bytes);
 

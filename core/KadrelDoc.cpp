@@ -38,10 +38,11 @@ int CKadrelDoc::OnNewDocument() {
 }
 
 bool CKadrelDoc::Serialize(Archiv& ar) {
-  if (ar.IsStoring()) return ar.ListeSchreiben(Eingabezeilen);
+  if (ar.IsStoring()) return ar.ListeSchreiben(Eingabezeilen) && ar.StudieSchreiben(Studie);
   Textliste geladen;
   if (!ar.ListeLesen(geladen)) return false;
   Eingabezeilen = std::move(geladen);
+  Studie = ar.StudieLesen();
   OptionenZuruecksetzen();
   Parameterliste.clear();
   ErgebnisseVerwerfen();
@@ -82,7 +83,7 @@ bool CKadrelDoc::DokumentLaden(std::string_view bytes, std::string& fehler) {
 
 bool CKadrelDoc::DokumentSpeichern(std::string& bytes, std::string& fehler) const {
   Archiv ar = Archiv::ZumSpeichern();
-  if (!ar.ListeSchreiben(Eingabezeilen)) {
+  if (!ar.ListeSchreiben(Eingabezeilen) || !ar.StudieSchreiben(Studie)) {
     fehler = ar.Fehler();
     return false;
   }
@@ -92,6 +93,7 @@ bool CKadrelDoc::DokumentSpeichern(std::string& bytes, std::string& fehler) cons
 
 void CKadrelDoc::OnDateiNeu() {
   Eingabezeilen.clear();
+  Studie.clear();
   Parameterliste.clear();
   bTestwerte = 0;
   bEinzelmessung = 0;

@@ -126,6 +126,10 @@ class CKadrelDoc {
   std::string Y1Text;
   std::string Meldung;
 
+  // The settings of the study the document holds besides its lines (see
+  // Archiv::StudieSchreiben), as the analyses write them; never read by the run.
+  Textliste Studie;
+
   // Kept for the analyses beside the evaluation; never read by the run.
   // Every measurement the last measurement loop read completely, in input order.
   std::vector<Messkurve> Messkurven;

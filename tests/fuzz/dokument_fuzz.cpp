@@ -1,5 +1,5 @@
 // The document loader: any bytes load or fail cleanly; what loads saves, and
-// saving what was reloaded gives the same bytes and lines again.
+// saving what was reloaded gives the same bytes, lines and study block again.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -23,15 +23,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t lae
   FUZZ_PRUEFEN(teil.size() <= liste.size());
   for (std::size_t i = 0; i < teil.size(); ++i) FUZZ_PRUEFEN(teil[i] == liste[i]);
 
+  const Textliste studie = laden.StudieLesen();
+
   Archiv speichern = Archiv::ZumSpeichern();
   if (!speichern.ListeSchreiben(liste)) return 0;  // a character Windows-1252 cannot hold
+  FUZZ_PRUEFEN(speichern.StudieSchreiben(studie));
   const std::string erste(speichern.Bytes());
   Textliste wieder;
   Archiv zurueck = Archiv::ZumLaden(erste);
   FUZZ_PRUEFEN(zurueck.ListeLesen(wieder));
   FUZZ_PRUEFEN(wieder == liste);
+  // A study read from 16-bit strings is valid text; it comes back as read.
+  FUZZ_PRUEFEN(zurueck.StudieLesen() == studie);
   Archiv nochmal = Archiv::ZumSpeichern();
   FUZZ_PRUEFEN(nochmal.ListeSchreiben(wieder));
+  FUZZ_PRUEFEN(nochmal.StudieSchreiben(studie));
   FUZZ_PRUEFEN(nochmal.Bytes() == erste);
   return 0;
 }
