@@ -8,11 +8,8 @@
 #include "KadrelDoc.h"
 #include "Skalierung.h"
 
-namespace {
-
 using Json = nlohmann::ordered_json;
 
-// A float as the shortest decimal that reads back to the same float.
 Json FloatWert(float f) {
   if (!std::isfinite(f)) return nullptr;
   char puffer[32];
@@ -26,6 +23,8 @@ Json DoubleWert(double d) {
   if (!std::isfinite(d)) return nullptr;
   return d;
 }
+
+namespace {
 
 template <std::size_t N>
 Json FloatFeld(const float (&feld)[N]) {
@@ -100,21 +99,4 @@ std::string JsonAusgabe(const CKadrelDoc& doc, const std::vector<CliPlattform::N
     for (const auto& [schluessel, wert] : zusatz->items()) j[schluessel] = wert;
   }
   return j.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
-}
-
-nlohmann::ordered_json ThomeerJson(const std::vector<ThomeerErgebnis>& ergebnisse) {
-  Json a = Json::array();
-  for (const auto& e : ergebnisse) {
-    Json systeme = Json::array();
-    for (const auto& s : e.Systeme) {
-      systeme.push_back({{"Pd", DoubleWert(s.Pd)}, {"G", DoubleWert(s.G)}, {"Sinf", DoubleWert(s.Sinf)}});
-    }
-    a.push_back({{"Kern", e.Kern},
-                 {"Perm", FloatWert(e.Perm)},
-                 {"Systeme", systeme},
-                 {"RMS", DoubleWert(e.RMS)},
-                 {"R2", DoubleWert(e.R2)},
-                 {"Grund", e.Grund}});
-  }
-  return a;
 }

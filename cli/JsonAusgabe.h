@@ -6,7 +6,6 @@
 #include <nlohmann/json_fwd.hpp>
 
 #include "CliPlattform.h"
-#include "Thomeer.h"
 
 class CKadrelDoc;
 
@@ -18,5 +17,8 @@ class CKadrelDoc;
 std::string JsonAusgabe(const CKadrelDoc& doc, const std::vector<CliPlattform::Nachricht>& nachrichten,
                         const nlohmann::ordered_json* zusatz = nullptr);
 
-// The Thomeer results, one object per measurement, for `zusatz`.
-nlohmann::ordered_json ThomeerJson(const std::vector<ThomeerErgebnis>& ergebnisse);
+// A float as the shortest decimal that reads back to the same float; null
+// when it is not finite.
+nlohmann::ordered_json FloatWert(float f);
+// A double; null when it is not finite.
+nlohmann::ordered_json DoubleWert(double d);

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
+
+#include "CliAuswertung.h"
 
 class CKadrelDoc;
 struct Datendiagramm;
@@ -21,3 +24,6 @@ using GrafikExporter = std::function<bool(const CKadrelDoc& doc, const Datendiag
 // output file (aus.txt, --speichern, --grafik-datei, --csv) was not written.
 int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler,
                         const GrafikExporter& exporter = {});
+// The same with the analyses given in place of CliAuswertungen().
+int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler,
+                        const GrafikExporter& exporter, std::vector<std::unique_ptr<CliAuswertung>> auswertungen);

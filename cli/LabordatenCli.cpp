@@ -2,67 +2,78 @@
 
 #include <filesystem>
 
-#include "CsvSchreiber.h"
-#include "Ergebnistabellen.h"
-#include "KadrelDoc.h"
+#include "Befehlszeile.h"
+#include "Laufoptionen.h"
 
-bool LaborOptionLesen(const std::vector<std::string>& arg, std::size_t& i, LaborOptionen& o,
-                      std::optional<std::string>& fehler) {
-  const std::string& a = arg[i];
-  const bool mitWert =
-      a == "--labordaten" || a == "--spalten" || a == "--druck-einheit" || a == "--saettigung-einheit" || a == "--csv";
-  if (!mitWert) {
-    if (a == "--nullpunkt") {
-      o.vorgaben.nullpunktEinfuegen = true;
-    } else if (a == "--csv-deutsch") {
-      o.csvDeutsch = true;
-    } else {
-      return false;
-    }
-    return true;
+void LabordatenCli::Anmelden(Befehlszeile& b) {
+  b.Aufrufform(
+      "[Optionen] --labordaten DATEI [--spalten KERN,PERM,DRUCK,SAETTIGUNG]\n"
+      "[--druck-einheit psi|bar|kpa|mpa] [--saettigung-einheit anteil|prozent] [--nullpunkt]");
+  b.Wert("--labordaten", "DATEI", "statt EINGABE eine Labortabelle (CSV, Semikolon oder Tabulator) einlesen",
+         "--labordaten erwartet einen Dateinamen", [this](const std::string& w) {
+           o_.labordaten = w;
+           return std::optional<std::string>();
+         });
+  b.Wert("--spalten", "K,P,D,S",
+         "Spalten für Kern, Permeabilität (mD), Druck und Sättigung: Name oder\n"
+         "Nummer ab 1, leer = aus den Spaltennamen erkennen",
+         "--spalten erwartet KERN,PERM,DRUCK,SAETTIGUNG", [this](const std::string& w) -> std::optional<std::string> {
+           o_.spalten.clear();
+           std::size_t anfang = 0;
+           while (true) {
+             const std::size_t komma = w.find(',', anfang);
+             o_.spalten.push_back(w.substr(anfang, komma == std::string::npos ? std::string::npos : komma - anfang));
+             if (komma == std::string::npos) break;
+             anfang = komma + 1;
+           }
+           if (o_.spalten.size() != labor::kRollen) {
+             return "--spalten erwartet vier durch Komma getrennte Spalten (Name oder Nummer, leer: erkennen)";
+           }
+           return std::nullopt;
+         });
+  const std::string druck = "--druck-einheit erwartet psi, bar, kpa oder mpa";
+  b.Wert("--druck-einheit", "E", "Einheit des Drucks: psi, bar, kpa, mpa (Vorgabe: aus dem Spaltennamen, sonst bar)",
+         druck, [this, druck](const std::string& w) {
+           const struct {
+             const char* name;
+             labor::Druckeinheit e;
+           } einheiten[] = {{"psi", labor::Druckeinheit::Psi},
+                            {"bar", labor::Druckeinheit::Bar},
+                            {"kpa", labor::Druckeinheit::KPa},
+                            {"mpa", labor::Druckeinheit::MPa}};
+           for (const auto& e : einheiten) {
+             if (w == e.name) {
+               o_.vorgaben.druck = e.e;
+               return std::optional<std::string>();
+             }
+           }
+           return std::optional(druck);
+         });
+  const std::string saettigung = "--saettigung-einheit erwartet anteil oder prozent";
+  b.Wert("--saettigung-einheit", "E", "anteil oder prozent (Vorgabe: aus dem Spaltennamen, sonst anteil)", saettigung,
+         [this, saettigung](const std::string& w) {
+           if (w == "anteil") {
+             o_.vorgaben.saettigung = labor::Saettigungseinheit::Anteil;
+           } else if (w == "prozent") {
+             o_.vorgaben.saettigung = labor::Saettigungseinheit::Prozent;
+           } else {
+             return std::optional(saettigung);
+           }
+           return std::optional<std::string>();
+         });
+  b.Schalter("--nullpunkt", "fehlt der Punkt mit Sättigung 0, ihn beim ersten Druck einfügen",
+             [this] { o_.vorgaben.nullpunktEinfuegen = true; });
+}
+
+std::optional<std::string> LabordatenCli::Zusammenspiel(const Laufoptionen& lauf) const {
+  if (o_.labordaten && (lauf.eingabe || lauf.import || lauf.testdaten)) {
+    return "--labordaten steht statt EINGABE, --import und --testdaten";
   }
-  if (i + 1 >= arg.size()) {
-    fehler = a + (a == "--spalten"              ? " erwartet KERN,PERM,DRUCK,SAETTIGUNG"
-                  : a == "--druck-einheit"      ? " erwartet psi, bar, kpa oder mpa"
-                  : a == "--saettigung-einheit" ? " erwartet anteil oder prozent"
-                                                : " erwartet einen Dateinamen");
-    return true;
+  if (!o_.labordaten &&
+      (!o_.spalten.empty() || o_.vorgaben.druck || o_.vorgaben.saettigung || o_.vorgaben.nullpunktEinfuegen)) {
+    return "--spalten, --druck-einheit, --saettigung-einheit und --nullpunkt gelten nur mit --labordaten";
   }
-  const std::string& w = arg[++i];
-  if (a == "--labordaten") {
-    o.labordaten = w;
-  } else if (a == "--csv") {
-    o.csv = w;
-  } else if (a == "--spalten") {
-    o.spalten.clear();
-    std::size_t anfang = 0;
-    while (true) {
-      const std::size_t komma = w.find(',', anfang);
-      o.spalten.push_back(w.substr(anfang, komma == std::string::npos ? std::string::npos : komma - anfang));
-      if (komma == std::string::npos) break;
-      anfang = komma + 1;
-    }
-    if (o.spalten.size() != labor::kRollen) {
-      fehler = "--spalten erwartet vier durch Komma getrennte Spalten (Name oder Nummer, leer: erkennen)";
-    }
-  } else if (a == "--druck-einheit") {
-    const struct {
-      const char* name;
-      labor::Druckeinheit e;
-    } einheiten[] = {{"psi", labor::Druckeinheit::Psi},
-                     {"bar", labor::Druckeinheit::Bar},
-                     {"kpa", labor::Druckeinheit::KPa},
-                     {"mpa", labor::Druckeinheit::MPa}};
-    for (const auto& e : einheiten) {
-      if (w == e.name) o.vorgaben.druck = e.e;
-    }
-    if (!o.vorgaben.druck) fehler = "--druck-einheit erwartet psi, bar, kpa oder mpa";
-  } else {
-    if (w == "anteil") o.vorgaben.saettigung = labor::Saettigungseinheit::Anteil;
-    if (w == "prozent") o.vorgaben.saettigung = labor::Saettigungseinheit::Prozent;
-    if (!o.vorgaben.saettigung) fehler = "--saettigung-einheit erwartet anteil oder prozent";
-  }
-  return true;
+  return std::nullopt;
 }
 
 bool LabordatenEinlesen(const LaborOptionen& o, Textliste& zeilen, std::ostream& meldungen, std::string& grund) {
@@ -89,11 +100,4 @@ bool LabordatenEinlesen(const LaborOptionen& o, Textliste& zeilen, std::ostream&
   if (!gut) return false;
   zeilen = ergebnis.zeilen;
   return true;
-}
-
-bool CsvAusgeben(const LaborOptionen& o, const CKadrelDoc& doc, const std::vector<csv::Tabelle>& analysen,
-                 std::string& grund) {
-  std::vector<csv::Tabelle> tabellen = Ergebnistabellen(doc);
-  tabellen.insert(tabellen.end(), analysen.begin(), analysen.end());
-  return csv::DateiSchreiben(*o.csv, tabellen, o.csvDeutsch ? csv::Format::DeutschesExcel() : csv::Format{}, grund);
 }

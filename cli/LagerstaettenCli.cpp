@@ -5,7 +5,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "Lagerstaettenauswertung.h"
+#include "Befehlszeile.h"
+#include "LagerstaettenTabellen.h"
 
 namespace {
 
@@ -15,12 +16,13 @@ struct Paaroption {
   const char* name;
   const char* form;
   int feld;  // first of the two fields it sets
+  const char* hilfe;
 };
 
 constexpr Paaroption kPaare[] = {
-    {"--labor", "SIGMA,THETA", 0},
-    {"--lagerstaette", "SIGMA,THETA", 2},
-    {"--dichten", "RHOW,RHOKW", 4},
+    {"--labor", "SIGMA,THETA", 0, "Grenzflächenspannung (mN/m) und Randwinkel (Grad) im Labor\n(Vorgabe 480,140)"},
+    {"--lagerstaette", "SIGMA,THETA", 2, "dasselbe in der Lagerstätte (Vorgabe 30,30)"},
+    {"--dichten", "RHOW,RHOKW", 4, "Dichte von Wasser und Kohlenwasserstoff (g/cm³, Vorgabe 1.05,0.8)"},
 };
 
 // Two numbers with "." as decimal point, separated by one comma.
@@ -61,45 +63,62 @@ Json Wahlweise(const std::optional<double>& w) { return w ? Zahl(*w) : Json(null
 
 }  // namespace
 
-bool LagerstaettenOptionLesen(const std::vector<std::string>& arg, std::size_t& i, LagerstaettenOptionen& o,
-                              std::optional<std::string>& fehler) {
-  const std::string& a = arg[i];
-  if (a == "--saettigungshoehe") {
-    o.saettigungshoehe = true;
-    return true;
-  }
-  if (a == "--porenradien") {
-    o.porenradien = true;
-    return true;
-  }
+void LagerstaettenCli::Anmelden(Befehlszeile& b) {
+  b.Aufruf(
+      "\n[--saettigungshoehe] [--porenradien]\n"
+      "[--labor SIGMA,THETA] [--lagerstaette SIGMA,THETA] [--dichten RHOW,RHOKW]");
+  b.Schalter("--saettigungshoehe", "statt der Tabelle die Sättigungshöhe ausgeben (Liste, Grafik, JSON,\naus.txt)",
+             [this] { saettigungshoehe_ = true; });
+  b.Schalter("--porenradien", "statt der Tabelle die Porenradien ausgeben (Liste, Grafik, JSON,\naus.txt)",
+             [this] { porenradien_ = true; });
   for (const Paaroption& p : kPaare) {
-    if (a != p.name) continue;
-    double w1 = 0.0;
-    double w2 = 0.0;
-    if (i + 1 >= arg.size() || !PaarLesen(arg[i + 1], w1, w2)) {
-      fehler = std::string(p.name) + " erwartet " + p.form + " (zwei Zahlen mit \".\", getrennt durch \",\")";
-    } else {
-      lagerstaette::Wert(o.bedingungen, p.feld) = w1;
-      lagerstaette::Wert(o.bedingungen, p.feld + 1) = w2;
-    }
-    if (i + 1 < arg.size()) ++i;
-    return true;
+    const std::string meldung =
+        std::string(p.name) + " erwartet " + p.form + " (zwei Zahlen mit \".\", getrennt durch \",\")";
+    b.Wert(p.name, p.form, p.hilfe, meldung, [this, feld = p.feld, meldung](const std::string& w) {
+      double w1 = 0.0;
+      double w2 = 0.0;
+      if (!PaarLesen(w, w1, w2)) return std::optional(meldung);
+      lagerstaette::Wert(bedingungen_, feld) = w1;
+      lagerstaette::Wert(bedingungen_, feld + 1) = w2;
+      return std::optional<std::string>();
+    });
   }
-  return false;
 }
 
-std::optional<std::string> LagerstaettenOptionenPruefen(const LagerstaettenOptionen& o) {
+std::optional<std::string> LagerstaettenCli::Werte() const {
   std::string meldung;
-  if (lagerstaette::Pruefen(o.bedingungen, meldung)) return std::nullopt;
-  const int feld = lagerstaette::UngueltigesFeld(o.bedingungen);
+  if (lagerstaette::Pruefen(bedingungen_, meldung)) return std::nullopt;
+  const int feld = lagerstaette::UngueltigesFeld(bedingungen_);
   for (char& c : meldung) {
     if (c == '\n') c = ' ';
   }
   return std::string(kPaare[feld / 2].name) + ": " + meldung;
 }
 
-void LagerstaettenJson(Json& j, const LagerstaettenOptionen& o, Lagerstaettenauswertung& a) {
-  if (o.saettigungshoehe) {
+std::vector<CliListe> LagerstaettenCli::Listen() {
+  return {
+      {"--saettigungshoehe", saettigungshoehe_, kSaettigungshoeheAusgegeben,
+       [this]() -> const Textliste& { return auswertung_->SaettigungshoeheListe(); },
+       [this]() -> const Datendiagramm& { return auswertung_->SaettigungshoeheDiagramm(); }},
+      {"--porenradien", porenradien_, kPorenradienAusgegeben,
+       [this]() -> const Textliste& { return auswertung_->PorenradienListe(); },
+       [this]() -> const Datendiagramm& { return auswertung_->PorenradienDiagramm(); }},
+  };
+}
+
+std::optional<std::string> LagerstaettenCli::Beginnen(const CKadrelDoc& doc) {
+  auswertung_.emplace(doc);
+  auswertung_->SetBedingungen(bedingungen_);
+  return std::nullopt;
+}
+
+void LagerstaettenCli::CsvTabellen(std::vector<csv::Tabelle>& tabellen) {
+  for (csv::Tabelle& t : LagerstaettenTabellen(*auswertung_)) tabellen.push_back(std::move(t));
+}
+
+void LagerstaettenCli::JsonErgaenzen(nlohmann::ordered_json& j) {
+  Lagerstaettenauswertung& a = *auswertung_;
+  if (saettigungshoehe_) {
     const Saettigungshoehe& s = a.SaettigungshoeheErgebnis();
     Json kurven = Json::array();
     Json sw = Json::array();
@@ -113,7 +132,7 @@ void LagerstaettenJson(Json& j, const LagerstaettenOptionen& o, Lagerstaettenaus
                              {"Kurven", kurven}, {"Hoehen", Feld(s.Hoehen)},
                              {"Sw", sw},         {"Eintrittshoehe", eintritt}};
   }
-  if (o.porenradien) {
+  if (porenradien_) {
     Json kurven = Json::array();
     for (const auto& k : a.PorenradienErgebnis().kurven) {
       kurven.push_back({{"Kern", k.Kern},

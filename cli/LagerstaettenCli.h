@@ -1,31 +1,28 @@
 #pragma once
 
-#include <cstddef>
 #include <optional>
 #include <string>
-#include <vector>
 
-#include <nlohmann/json_fwd.hpp>
-
+#include "CliAuswertung.h"
+#include "Lagerstaettenauswertung.h"
 #include "Lagerstaettenbedingungen.h"
 
-class Lagerstaettenauswertung;
+// The reservoir analyses: --saettigungshoehe and --porenradien print their
+// lists instead of the table, the conditions come from --labor,
+// --lagerstaette and --dichten (never from the desktop's settings); JSON
+// keys "Saettigungshoehe" and "Porenradien"; their tables always go to CSV.
+class LagerstaettenCli : public CliAuswertung {
+ public:
+  void Anmelden(Befehlszeile& b) override;
+  std::optional<std::string> Werte() const override;
+  std::vector<CliListe> Listen() override;
+  std::optional<std::string> Beginnen(const CKadrelDoc& doc) override;
+  void JsonErgaenzen(nlohmann::ordered_json& zusatz) override;
+  void CsvTabellen(std::vector<csv::Tabelle>& tabellen) override;
 
-// The batch program's options of the reservoir analyses: the conditions
-// (never taken from the desktop's settings) and which list to print.
-struct LagerstaettenOptionen {
-  Lagerstaettenbedingungen bedingungen;
-  bool saettigungshoehe = false;
-  bool porenradien = false;
+ private:
+  Lagerstaettenbedingungen bedingungen_;
+  bool saettigungshoehe_ = false;
+  bool porenradien_ = false;
+  std::optional<Lagerstaettenauswertung> auswertung_;
 };
-
-// Reads arg[i] (and its value, advancing i) when it is one of the reservoir
-// options; returns false when it is none. A bad value leaves its message,
-// naming the option, in `fehler`.
-bool LagerstaettenOptionLesen(const std::vector<std::string>& arg, std::size_t& i, LagerstaettenOptionen& o,
-                              std::optional<std::string>& fehler);
-// Checks the conditions once all options are read: they depend on each other.
-std::optional<std::string> LagerstaettenOptionenPruefen(const LagerstaettenOptionen& o);
-
-// Adds the keys "Saettigungshoehe" and/or "Porenradien" as the options ask.
-void LagerstaettenJson(nlohmann::ordered_json& j, const LagerstaettenOptionen& o, Lagerstaettenauswertung& a);

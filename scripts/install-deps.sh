@@ -7,7 +7,7 @@ set -euo pipefail
 pakete=(
   g++ make cmake pkg-config
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-translations-l10n
-  libgtest-dev nlohmann-json3-dev
+  libgtest-dev nlohmann-json3-dev libcli11-dev
   fonts-liberation fonts-dejavu-core
   locales poppler-utils xauth xvfb
   libceres-dev libeigen3-dev

@@ -421,6 +421,11 @@ TEST_F(Cli, LabortabelleFehlerEndenMitStatusZwei) {
        "--spalten erwartet vier durch Komma getrennte Spalten (Name oder Nummer, leer: erkennen)"},
       {{"--labordaten", gut, "--druck-einheit", "atm"}, "--druck-einheit erwartet psi, bar, kpa oder mpa"},
       {{"--labordaten", gut, "--saettigung-einheit"}, "--saettigung-einheit erwartet anteil oder prozent"},
+      // A bad unit is refused also after a good one.
+      {{"--labordaten", gut, "--druck-einheit", "psi", "--druck-einheit", "atm"},
+       "--druck-einheit erwartet psi, bar, kpa oder mpa"},
+      {{"--labordaten", gut, "--saettigung-einheit", "prozent", "--saettigung-einheit", "%"},
+       "--saettigung-einheit erwartet anteil oder prozent"},
       {{"--labordaten", gut, gut}, "--labordaten steht statt EINGABE, --import und --testdaten"},
       {{"--nullpunkt", gut},
        "--spalten, --druck-einheit, --saettigung-einheit und --nullpunkt gelten nur mit --labordaten"},
