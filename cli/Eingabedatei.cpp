@@ -34,9 +34,11 @@ bool EingabeSpeichern(const std::string& pfad, std::string_view bytes, const std
   Archiv ar = Archiv::ZumSpeichern();
   bool gut = true;
   if (EndetAufKdr(pfad)) {
-    // Already checked when it was read.
-    Archiv::ZumLaden(bytes).ListeDurchgehen([&](std::size_t anzahl) { ar.ListeBeginnen(anzahl); },
-                                            [&](std::string&& zeile) { gut = gut && ar.ZeileSchreiben(zeile); });
+    // Already checked when it was read. The study block goes along.
+    Archiv laden = Archiv::ZumLaden(bytes);
+    laden.ListeDurchgehen([&](std::size_t anzahl) { ar.ListeBeginnen(anzahl); },
+                          [&](std::string&& zeile) { gut = gut && ar.ZeileSchreiben(zeile); });
+    gut = gut && ar.StudieSchreiben(laden.StudieLesen());
   } else {
     std::size_t anzahl = 0;
     std::string_view roh;

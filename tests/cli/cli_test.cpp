@@ -306,6 +306,22 @@ TEST_F(Cli, SpeichertAlleZeilenDerEingabe) {
   EXPECT_EQ(std::string((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>()), "alt");
 }
 
+TEST_F(Cli, SpeichernBehaeltDenStudienblockDesDokuments) {
+  // Lines "A", then the study block: the marker and "FWL=1".
+  std::string bytes(
+      "\x01\x00\x01"
+      "A\x02\x00",
+      6);
+  for (const std::string& zeile : {std::string("KADREL-STUDIE 1"), std::string("FWL=1")}) {
+    bytes += std::string("\xFF\xFE\xFF", 3) + static_cast<char>(zeile.size());
+    for (const char c : zeile) bytes += std::string{c, '\0'};
+  }
+  const std::string ziel = Datei("kopie.kdr", "alt");
+  EXPECT_EQ(Aufruf({"--speichern", ziel, Datei("studie.kdr", bytes)}).status, 0);
+  std::ifstream ein(ziel, std::ios::binary);
+  EXPECT_EQ(std::string((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>()), bytes);
+}
+
 TEST_F(Cli, FalscheAufrufeEndenMitStatusZwei) {
   const std::vector<std::vector<std::string>> falsch = {
       {},
