@@ -92,6 +92,19 @@ TEST(Zahlen, WasserSubnormalUeberKwNull) {
             "Kohlenwasserstoff (0 g/cm³), höchstens 3 g/cm³.");
 }
 
+// What fuzz-lagerstaette found before the bounds (tests/fuzz/funde/lagerstaette/):
+// a subnormal laboratory tension made F infinite, an infinite density of
+// water made ρ_W − ρ_KW infinite. Both are refused now.
+TEST(Zahlen, FundeDerFuzzSuche) {
+  std::string fehler;
+  EXPECT_FALSE(Pruefen({5e-324, kUnter90, 1000, 0, 0.01, 0}, fehler));
+  EXPECT_EQ(fehler, "Der Wert im Feld \"Grenzflächenspannung Labor\" ist nicht erlaubt!\n" + kSpannung);
+  EXPECT_FALSE(Pruefen({0.01, kUnter90, 1000, 0, kUnendlich, 5e-324}, fehler));
+  EXPECT_EQ(fehler,
+            "Der Wert im Feld \"Dichte Wasser\" ist nicht erlaubt!\nErlaubt: mindestens 0.01 g/cm³ über der Dichte "
+            "Kohlenwasserstoff (4.94066e-324 g/cm³), höchstens 3 g/cm³ (kg/m³ eingegeben?).");
+}
+
 // The corners of the ranges: the greatest and the smallest F = σ_R·|cos θ_R| /
 // (σ_L·|cos θ_L|) with the smallest and the greatest ρ_W − ρ_KW.
 struct Ecke {
