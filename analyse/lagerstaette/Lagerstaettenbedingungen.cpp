@@ -19,20 +19,53 @@ double AbsCos(double gradWinkel) { return std::fabs(std::cos(gradWinkel * std::n
 
 bool WinkelErlaubt(double w) { return w >= 0.0 && w <= 180.0 && w != 90.0; }
 
-// The allowed range of a field, as the messages name it.
-std::string Bereich(const Lagerstaettenbedingungen& b, int feld) {
+bool SpannungErlaubt(double w) { return w >= kSpannungMin && w <= kSpannungMax; }
+
+bool DichteKwErlaubt(double w) { return w >= 0.0 && w <= kDichteMax; }
+
+// Typed decimals such as 0.11 and 0.1 differ by a hair less than 0.01 in
+// binary; the difference the user wrote counts.
+constexpr double kRundung = 1e-12;
+
+// Tells whether the value lies above the field's upper bound: then the user
+// most likely typed it in another unit.
+bool ZuGross(const Lagerstaettenbedingungen& b, int feld) {
+  const double w = Wert(b, feld);
   switch (feld) {
     case 0:
     case 2:
-      return "größer als 0 mN/m";
+      return w > kSpannungMax;
+    case 4:
+    case 5:
+      return w > kDichteMax;
+    default:
+      return false;
+  }
+}
+
+// The allowed range of a field, as the messages name it; with `einheit`,
+// a value above the upper bound is told which unit it was probably typed in.
+std::string Bereich(const Lagerstaettenbedingungen& b, int feld, bool einheit) {
+  std::string bereich;
+  switch (feld) {
+    case 0:
+    case 2:
+      bereich = text::Format("%g bis %g mN/m", kSpannungMin, kSpannungMax);
+      break;
     case 1:
     case 3:
-      return "0 bis 180 Grad, außer 90 Grad";
+      bereich = "0 bis 180 Grad, außer 90 Grad";
+      break;
     case 4:
-      return text::Format("größer als die Dichte Kohlenwasserstoff (%g g/cm³)", b.RhoKW);
+      bereich = text::Format("mindestens %g g/cm³ über der Dichte Kohlenwasserstoff (%g g/cm³), höchstens %g g/cm³",
+                             kDichtedifferenzMin, b.RhoKW, kDichteMax);
+      break;
     default:
-      return "0 g/cm³ oder mehr";
+      bereich = text::Format("0 bis %g g/cm³", kDichteMax);
+      break;
   }
+  if (einheit && ZuGross(b, feld)) bereich += feld < 4 ? " (µN/m eingegeben?)" : " (kg/m³ eingegeben?)";
+  return bereich;
 }
 
 bool Erlaubt(const Lagerstaettenbedingungen& b, int feld) {
@@ -40,14 +73,17 @@ bool Erlaubt(const Lagerstaettenbedingungen& b, int feld) {
   switch (feld) {
     case 0:
     case 2:
-      return w > 0.0;
+      return SpannungErlaubt(w);
     case 1:
     case 3:
       return WinkelErlaubt(w);
     case 4:
-      return w > b.RhoKW;
+      // Against a hydrocarbon density outside its own range the message
+      // names that field instead.
+      if (!(w <= kDichteMax)) return false;
+      return !DichteKwErlaubt(b.RhoKW) || w - b.RhoKW >= kDichtedifferenzMin - kRundung;
     default:
-      return w >= 0.0;
+      return DichteKwErlaubt(w);
   }
 }
 
@@ -112,7 +148,8 @@ int UngueltigesFeld(const Lagerstaettenbedingungen& b) {
 bool Pruefen(const Lagerstaettenbedingungen& b, std::string& fehler) {
   const int feld = UngueltigesFeld(b);
   if (feld < 0) return true;
-  fehler = text::Format("Der Wert im Feld \"%s\" ist nicht erlaubt!\nErlaubt: %s.", kFeldnamen[feld], Bereich(b, feld));
+  fehler = text::Format("Der Wert im Feld \"%s\" ist nicht erlaubt!\nErlaubt: %s.", kFeldnamen[feld],
+                        Bereich(b, feld, true));
   return false;
 }
 
@@ -142,7 +179,8 @@ bool FelderLesen(const Feldtexte& texte, Lagerstaettenbedingungen& b, std::strin
       // name it only when that one could be read.
       Lagerstaettenbedingungen bezug = neu;
       if (feld == 4 && !ZahlLesen(texte[5], bezug.RhoKW)) bezug.RhoKW = b.RhoKW;
-      fehler = text::Format("Im Feld \"%s\" steht keine Zahl!\nErlaubt: %s.", kFeldnamen[feld], Bereich(bezug, feld));
+      fehler =
+          text::Format("Im Feld \"%s\" steht keine Zahl!\nErlaubt: %s.", kFeldnamen[feld], Bereich(bezug, feld, false));
       if (falsch) *falsch = feld;
       return false;
     }

@@ -22,6 +22,18 @@ namespace lagerstaette {
 
 constexpr double kErdbeschleunigung = 9.80665;  // m/s²
 
+// The physical ranges of the conditions (bounds included). Interfacial
+// tensions: from near-critical reservoir fluids (about 0.01 mN/m) to
+// mercury (485 mN/m); above 1000 mN/m the value was typed in µN/m. Densities
+// of reservoir fluids stay below 3 g/cm³; above, kg/m³ was typed. Water must
+// be heavier than the hydrocarbon by at least kDichtedifferenzMin: a smaller
+// difference lies within the error of reservoir densities and would make every
+// height grow beyond meaning.
+constexpr double kSpannungMin = 0.01;         // mN/m
+constexpr double kSpannungMax = 1000.0;       // mN/m
+constexpr double kDichteMax = 3.0;            // g/cm³
+constexpr double kDichtedifferenzMin = 0.01;  // g/cm³
+
 // The six fields in the order of the dialog.
 constexpr int kFelder = 6;
 using Feldtexte = std::array<std::string, kFelder>;
@@ -42,7 +54,11 @@ double DruckAusHoehe(const Lagerstaettenbedingungen& b, double hoehe);
 double Porenradius(const Lagerstaettenbedingungen& b, double pcLabor);
 
 // Checks every field against its allowed range in the order of the dialog;
-// false with a message naming the first field outside and its range.
+// false with a message naming the first field outside and its range (and,
+// above the bound of a tension or density, the unit it was probably typed
+// in). Within the ranges every height, pressure and radius of a float
+// pressure is finite: |cos θ| of any angle but 90° is at least 6.1e-17, so
+// F lies within 6e-22 … 1.7e21.
 bool Pruefen(const Lagerstaettenbedingungen& b, std::string& fehler);
 // The first field outside its range, or -1.
 int UngueltigesFeld(const Lagerstaettenbedingungen& b);

@@ -111,6 +111,34 @@ TEST_P(FalscheBedingungen, StatusZweiMitDerOption) {
   const auto r = Aufruf(a);
   EXPECT_EQ(r.status, 2);
   EXPECT_EQ(r.fehler.substr(0, r.fehler.find('\n')), f.meldung);
+  EXPECT_EQ(r.aus, "");
+}
+
+// The extreme corner of the ranges: F about 3.5e20, ρ_W − ρ_KW 0.01; every
+// value of the JSON is a number, none null.
+TEST(LagerstaetteCli, GrenzwerteGebenEndlicheZahlen) {
+  const auto r = Aufruf({"--testdaten", "--json", "--saettigungshoehe", "--porenradien", "--labor",
+                         "0.01,89.99999999999999", "--lagerstaette", "1000,0", "--dichten", "3,2.99"});
+  ASSERT_EQ(r.status, 0) << r.fehler;
+  const Json j = Json::parse(r.aus);
+  const Json& s = j["Saettigungshoehe"];
+  EXPECT_GT(s["F"].get<double>(), 1e20);
+  EXPECT_TRUE(Nahe(s["Dichtedifferenz"].get<double>(), 0.01, 1e-12));
+  ASSERT_EQ(s["Kurven"].size(), 5u);
+  std::size_t zahlen = 0;
+  const auto Zaehlen = [&](const Json& werte) {
+    for (const Json& w : werte) {
+      EXPECT_TRUE(w.is_number()) << w;
+      ++zahlen;
+    }
+  };
+  for (const Json& k : s["Kurven"]) Zaehlen(k["Hoehe"]);
+  for (const Json& sw : s["Sw"]) Zaehlen(sw);
+  Zaehlen(s["Eintrittshoehe"]);
+  // The test curve's pressures are all above 0: a radius at each.
+  Zaehlen(j["Porenradien"][0]["r"]);
+  Zaehlen({j["Porenradien"][0]["r35"], j["Porenradien"][0]["r50"]});
+  EXPECT_EQ(zahlen, 5u * 31 + 5u * 16 + 5u + 20u + 2u);
 }
 
 const std::string kPaar = " (zwei Zahlen mit \".\", getrennt durch \",\")";
@@ -131,11 +159,31 @@ INSTANTIATE_TEST_SUITE_P(
         Falschfall{"SpannungNull",
                    {"--lagerstaette", "0,30"},
                    "kadrel-cli: --lagerstaette: Der Wert im Feld \"Grenzflächenspannung Lagerstätte\" ist nicht "
-                   "erlaubt! Erlaubt: größer als 0 mN/m."},
+                   "erlaubt! Erlaubt: 0.01 bis 1000 mN/m."},
+        Falschfall{"SpannungUnterDerGrenze",
+                   {"--labor", "0.0099,140"},
+                   "kadrel-cli: --labor: Der Wert im Feld \"Grenzflächenspannung Labor\" ist nicht erlaubt! Erlaubt: "
+                   "0.01 bis 1000 mN/m."},
+        Falschfall{"SpannungInMikro",
+                   {"--labor", "1500,140"},
+                   "kadrel-cli: --labor: Der Wert im Feld \"Grenzflächenspannung Labor\" ist nicht erlaubt! Erlaubt: "
+                   "0.01 bis 1000 mN/m (µN/m eingegeben?)."},
         Falschfall{"WasserLeichter",
                    {"--dichten", "0.7,0.8"},
-                   "kadrel-cli: --dichten: Der Wert im Feld \"Dichte Wasser\" ist nicht erlaubt! Erlaubt: größer als "
-                   "die Dichte Kohlenwasserstoff (0.8 g/cm³)."},
+                   "kadrel-cli: --dichten: Der Wert im Feld \"Dichte Wasser\" ist nicht erlaubt! Erlaubt: mindestens "
+                   "0.01 g/cm³ über der Dichte Kohlenwasserstoff (0.8 g/cm³), höchstens 3 g/cm³."},
+        Falschfall{"WasserInKilo",
+                   {"--dichten", "1050,0.8"},
+                   "kadrel-cli: --dichten: Der Wert im Feld \"Dichte Wasser\" ist nicht erlaubt! Erlaubt: mindestens "
+                   "0.01 g/cm³ über der Dichte Kohlenwasserstoff (0.8 g/cm³), höchstens 3 g/cm³ (kg/m³ eingegeben?)."},
+        Falschfall{"KohlenwasserstoffInKilo",
+                   {"--dichten", "1.05,800"},
+                   "kadrel-cli: --dichten: Der Wert im Feld \"Dichte Kohlenwasserstoff\" ist nicht erlaubt! Erlaubt: 0 "
+                   "bis 3 g/cm³ (kg/m³ eingegeben?)."},
+        Falschfall{"WinkelLagerstaetteNeunzig",
+                   {"--lagerstaette", "30,90"},
+                   "kadrel-cli: --lagerstaette: Der Wert im Feld \"Randwinkel Lagerstätte\" ist nicht erlaubt! "
+                   "Erlaubt: 0 bis 180 Grad, außer 90 Grad."},
         Falschfall{"ZweiGrafiken",
                    {"--saettigungshoehe", "--porenradien", "--grafik-datei", "x.png"},
                    "kadrel-cli: --grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe oder --porenradien"},

@@ -75,37 +75,115 @@ TEST_P(Felder, LesenUndPruefen) {
   }
 }
 
-const std::string kSpannung = "Erlaubt: größer als 0 mN/m.";
+const std::string kSpannung = "Erlaubt: 0.01 bis 1000 mN/m.";
+const std::string kSpannungMikro = "Erlaubt: 0.01 bis 1000 mN/m (µN/m eingegeben?).";
 const std::string kWinkel = "Erlaubt: 0 bis 180 Grad, außer 90 Grad.";
+const std::string kWasser =
+    "Erlaubt: mindestens 0.01 g/cm³ über der Dichte Kohlenwasserstoff (0.8 g/cm³), höchstens 3 g/cm³.";
+const std::string kWasserKilo =
+    "Erlaubt: mindestens 0.01 g/cm³ über der Dichte Kohlenwasserstoff (0.8 g/cm³), höchstens 3 g/cm³ (kg/m³ "
+    "eingegeben?).";
+const std::string kKw = "Erlaubt: 0 bis 3 g/cm³.";
+const std::string kKwKilo = "Erlaubt: 0 bis 3 g/cm³ (kg/m³ eingegeben?).";
+
+std::string Falsch(const char* feld, const std::string& erlaubt) {
+  return std::string("Der Wert im Feld \"") + feld + "\" ist nicht erlaubt!\n" + erlaubt;
+}
+
+// Each range's bounds, just inside and just outside.
+INSTANTIATE_TEST_SUITE_P(
+    Grenzen, Felder,
+    ::testing::Values(
+        Eingabefall{"SpannungLaborUntenDrin", {"0.01", "140", "30", "30", "1.05", "0.8"}, ""},
+        Eingabefall{"SpannungLaborUntenDraussen",
+                    {"0.0099", "140", "30", "30", "1.05", "0.8"},
+                    Falsch("Grenzflächenspannung Labor", kSpannung)},
+        Eingabefall{"SpannungLaborObenDrin", {"1000", "140", "30", "30", "1.05", "0.8"}, ""},
+        Eingabefall{"SpannungLaborObenDraussen",
+                    {"1000.001", "140", "30", "30", "1.05", "0.8"},
+                    Falsch("Grenzflächenspannung Labor", kSpannungMikro)},
+        Eingabefall{"SpannungLagerstaetteUntenDrin", {"480", "140", "0,01", "30", "1.05", "0.8"}, ""},
+        Eingabefall{"SpannungLagerstaetteUntenDraussen",
+                    {"480", "140", "0.00999", "30", "1.05", "0.8"},
+                    Falsch("Grenzflächenspannung Lagerstätte", kSpannung)},
+        Eingabefall{"SpannungLagerstaetteObenDrin", {"480", "140", "1e3", "30", "1.05", "0.8"}, ""},
+        Eingabefall{"SpannungLagerstaetteObenDraussen",
+                    {"480", "140", "1000.5", "30", "1.05", "0.8"},
+                    Falsch("Grenzflächenspannung Lagerstätte", kSpannungMikro)},
+        Eingabefall{"WinkelLaborNull", {"480", "0", "30", "30", "1.05", "0.8"}, ""},
+        Eingabefall{
+            "WinkelLaborUnterNull", {"480", "-0.001", "30", "30", "1.05", "0.8"}, Falsch("Randwinkel Labor", kWinkel)},
+        Eingabefall{"WinkelLaborKnappUnterNeunzig", {"480", "89.99999999999999", "30", "30", "1.05", "0.8"}, ""},
+        Eingabefall{"WinkelLaborKnappUeberNeunzig", {"480", "90.00000000000001", "30", "30", "1.05", "0.8"}, ""},
+        Eingabefall{"WinkelLagerstaette180", {"480", "140", "30", "180", "1.05", "0.8"}, ""},
+        Eingabefall{"WinkelLagerstaetteUeber180",
+                    {"480", "140", "30", "180.001", "1.05", "0.8"},
+                    Falsch("Randwinkel Lagerstätte", kWinkel)},
+        Eingabefall{"WinkelLagerstaetteNeunzig",
+                    {"480", "140", "30", "90", "1.05", "0.8"},
+                    Falsch("Randwinkel Lagerstätte", kWinkel)},
+        // 0.81 − 0.8 and 0.11 − 0.1 are 0.01 as typed, a hair above and below in binary.
+        Eingabefall{"WasserUntenDrin", {"480", "140", "30", "30", "0.81", "0.8"}, ""},
+        Eingabefall{"WasserUntenDrinBinaerKnapp", {"480", "140", "30", "30", "0.11", "0.1"}, ""},
+        Eingabefall{
+            "WasserUntenDraussen", {"480", "140", "30", "30", "0.8099", "0.8"}, Falsch("Dichte Wasser", kWasser)},
+        Eingabefall{"WasserObenDrin", {"480", "140", "30", "30", "3", "2.99"}, ""},
+        Eingabefall{
+            "WasserObenDraussen", {"480", "140", "30", "30", "3.001", "0.8"}, Falsch("Dichte Wasser", kWasserKilo)},
+        Eingabefall{"KohlenwasserstoffNull", {"480", "140", "30", "30", "1.05", "0"}, ""},
+        Eingabefall{"KohlenwasserstoffUnterNull",
+                    {"480", "140", "30", "30", "1.05", "-0.001"},
+                    Falsch("Dichte Kohlenwasserstoff", kKw)},
+        Eingabefall{"KohlenwasserstoffWieWasser",
+                    {"480", "140", "30", "30", "3", "3"},
+                    Falsch("Dichte Wasser",
+                           "Erlaubt: mindestens 0.01 g/cm³ über der Dichte Kohlenwasserstoff (3 g/cm³), höchstens 3 "
+                           "g/cm³.")},
+        Eingabefall{"KohlenwasserstoffObenDraussen",
+                    {"480", "140", "30", "30", "1.05", "3.001"},
+                    Falsch("Dichte Kohlenwasserstoff", kKwKilo)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Values typed in another unit: kg/m³ for g/cm³, µN/m for mN/m.
+INSTANTIATE_TEST_SUITE_P(
+    Einheiten, Felder,
+    ::testing::Values(
+        Eingabefall{"WasserInKilo", {"480", "140", "30", "30", "1050", "0.8"}, Falsch("Dichte Wasser", kWasserKilo)},
+        Eingabefall{"KohlenwasserstoffInKilo",
+                    {"480", "140", "30", "30", "1.05", "800"},
+                    Falsch("Dichte Kohlenwasserstoff", kKwKilo)},
+        Eingabefall{"BeideInKilo",
+                    {"480", "140", "30", "30", "1050", "800"},
+                    Falsch("Dichte Wasser",
+                           "Erlaubt: mindestens 0.01 g/cm³ über der Dichte Kohlenwasserstoff (800 g/cm³), höchstens 3 "
+                           "g/cm³ (kg/m³ eingegeben?).")},
+        Eingabefall{"SpannungInMikro",
+                    {"480", "140", "1500", "30", "1.05", "0.8"},
+                    Falsch("Grenzflächenspannung Lagerstätte", kSpannungMikro)},
+        Eingabefall{"QuecksilberInMikro",
+                    {"480000", "140", "30", "30", "1.05", "0.8"},
+                    Falsch("Grenzflächenspannung Labor", kSpannungMikro)}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Dialog, Felder,
     ::testing::Values(
         Eingabefall{"Vorgaben", {"480", "140", "30", "30", "1.05", "0.80"}, ""},
         Eingabefall{"KommaUndLeerzeichen", {" 480,5 ", "140", "+30", "30", "1,05", "0,8"}, ""},
-        Eingabefall{"Randwerte", {"1e-3", "0", "30", "180", "0.001", "0"}, ""},
-        Eingabefall{"SpannungNull",
-                    {"0", "140", "30", "30", "1.05", "0.8"},
-                    "Der Wert im Feld \"Grenzflächenspannung Labor\" ist nicht erlaubt!\n" + kSpannung},
+        Eingabefall{"Randwerte", {"0.01", "0", "1000", "180", "0.01", "0"}, ""},
+        Eingabefall{
+            "SpannungNull", {"0", "140", "30", "30", "1.05", "0.8"}, Falsch("Grenzflächenspannung Labor", kSpannung)},
         Eingabefall{"SpannungNegativ",
                     {"480", "140", "-30", "30", "1.05", "0.8"},
-                    "Der Wert im Feld \"Grenzflächenspannung Lagerstätte\" ist nicht erlaubt!\n" + kSpannung},
-        Eingabefall{"WinkelNeunzig",
-                    {"480", "90", "30", "30", "1.05", "0.8"},
-                    "Der Wert im Feld \"Randwinkel Labor\" ist nicht erlaubt!\n" + kWinkel},
-        Eingabefall{"WinkelUeber180",
-                    {"480", "140", "30", "180.5", "1.05", "0.8"},
-                    "Der Wert im Feld \"Randwinkel Lagerstätte\" ist nicht erlaubt!\n" + kWinkel},
-        Eingabefall{"WinkelNegativ",
-                    {"480", "-1", "30", "30", "1.05", "0.8"},
-                    "Der Wert im Feld \"Randwinkel Labor\" ist nicht erlaubt!\n" + kWinkel},
-        Eingabefall{"WasserNichtSchwerer",
-                    {"480", "140", "30", "30", "0,8", "0.8"},
-                    "Der Wert im Feld \"Dichte Wasser\" ist nicht erlaubt!\n"
-                    "Erlaubt: größer als die Dichte Kohlenwasserstoff (0.8 g/cm³)."},
+                    Falsch("Grenzflächenspannung Lagerstätte", kSpannung)},
+        Eingabefall{"WinkelNeunzig", {"480", "90", "30", "30", "1.05", "0.8"}, Falsch("Randwinkel Labor", kWinkel)},
+        Eingabefall{
+            "WinkelUeber180", {"480", "140", "30", "180.5", "1.05", "0.8"}, Falsch("Randwinkel Lagerstätte", kWinkel)},
+        Eingabefall{"WinkelNegativ", {"480", "-1", "30", "30", "1.05", "0.8"}, Falsch("Randwinkel Labor", kWinkel)},
+        Eingabefall{"WasserNichtSchwerer", {"480", "140", "30", "30", "0,8", "0.8"}, Falsch("Dichte Wasser", kWasser)},
         Eingabefall{"KohlenwasserstoffNegativ",
                     {"480", "140", "30", "30", "1.05", "-0.1"},
-                    "Der Wert im Feld \"Dichte Kohlenwasserstoff\" ist nicht erlaubt!\nErlaubt: 0 g/cm³ oder mehr."},
+                    Falsch("Dichte Kohlenwasserstoff", kKw)},
         Eingabefall{"KeineZahl",
                     {"480", "140", "dreißig", "30", "1.05", "0.8"},
                     "Im Feld \"Grenzflächenspannung Lagerstätte\" steht keine Zahl!\n" + kSpannung},
@@ -115,10 +193,15 @@ INSTANTIATE_TEST_SUITE_P(
         Eingabefall{"ZweiKommas",
                     {"480", "140", "30", "30", "1,0,5", "0.7"},
                     "Im Feld \"Dichte Wasser\" steht keine Zahl!\n"
-                    "Erlaubt: größer als die Dichte Kohlenwasserstoff (0.7 g/cm³)."},
+                    "Erlaubt: mindestens 0.01 g/cm³ über der Dichte Kohlenwasserstoff (0.7 g/cm³), höchstens 3 "
+                    "g/cm³."},
         Eingabefall{"Unendlich",
                     {"inf", "140", "30", "30", "1.05", "0.8"},
                     "Im Feld \"Grenzflächenspannung Labor\" steht keine Zahl!\n" + kSpannung},
+        // Too large for a double: no number, whatever the unit.
+        Eingabefall{"JenseitsDouble",
+                    {"480", "140", "30", "30", "1e400", "0.8"},
+                    "Im Feld \"Dichte Wasser\" steht keine Zahl!\n" + kWasser},
         Eingabefall{"RestNachDerZahl",
                     {"480", "140", "30", "30 Grad", "1.05", "0.8"},
                     "Im Feld \"Randwinkel Lagerstätte\" steht keine Zahl!\n" + kWinkel}),

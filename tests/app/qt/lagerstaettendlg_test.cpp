@@ -40,22 +40,35 @@ TEST_P(DialogVerweigert, MeldungUndBleibtOffen) {
 INSTANTIATE_TEST_SUITE_P(
     Felder, DialogVerweigert,
     ::testing::Values(
-        Verweigerung{"SpannungLaborNull", 0, "0",
-                     "Der Wert im Feld \"Grenzflächenspannung Labor\" ist nicht erlaubt!\nErlaubt: größer als 0 mN/m."},
+        Verweigerung{
+            "SpannungLaborNull", 0, "0",
+            "Der Wert im Feld \"Grenzflächenspannung Labor\" ist nicht erlaubt!\nErlaubt: 0.01 bis 1000 mN/m."},
+        Verweigerung{"SpannungLaborInMikro", 0, "1500",
+                     "Der Wert im Feld \"Grenzflächenspannung Labor\" ist nicht erlaubt!\nErlaubt: 0.01 bis 1000 mN/m "
+                     "(µN/m eingegeben?)."},
         Verweigerung{
             "WinkelLaborNeunzig", 1, "90,0",
             "Der Wert im Feld \"Randwinkel Labor\" ist nicht erlaubt!\nErlaubt: 0 bis 180 Grad, außer 90 Grad."},
         Verweigerung{"SpannungLagerstaetteKeineZahl", 2, "viel",
-                     "Im Feld \"Grenzflächenspannung Lagerstätte\" steht keine Zahl!\nErlaubt: größer als 0 mN/m."},
+                     "Im Feld \"Grenzflächenspannung Lagerstätte\" steht keine Zahl!\nErlaubt: 0.01 bis 1000 mN/m."},
+        Verweigerung{"SpannungLagerstaetteUnterDerGrenze", 2, "0,005",
+                     "Der Wert im Feld \"Grenzflächenspannung Lagerstätte\" ist nicht erlaubt!\nErlaubt: 0.01 bis 1000 "
+                     "mN/m."},
         Verweigerung{
             "WinkelLagerstaetteZuGross", 3, "200",
             "Der Wert im Feld \"Randwinkel Lagerstätte\" ist nicht erlaubt!\nErlaubt: 0 bis 180 Grad, außer 90 "
             "Grad."},
         Verweigerung{"WasserZuLeicht", 4, "0,5",
-                     "Der Wert im Feld \"Dichte Wasser\" ist nicht erlaubt!\nErlaubt: größer als die Dichte "
-                     "Kohlenwasserstoff (0.8 g/cm³)."},
+                     "Der Wert im Feld \"Dichte Wasser\" ist nicht erlaubt!\nErlaubt: mindestens 0.01 g/cm³ über der "
+                     "Dichte Kohlenwasserstoff (0.8 g/cm³), höchstens 3 g/cm³."},
+        Verweigerung{"WasserInKilo", 4, "1050",
+                     "Der Wert im Feld \"Dichte Wasser\" ist nicht erlaubt!\nErlaubt: mindestens 0.01 g/cm³ über der "
+                     "Dichte Kohlenwasserstoff (0.8 g/cm³), höchstens 3 g/cm³ (kg/m³ eingegeben?)."},
         Verweigerung{"KohlenwasserstoffNegativ", 5, "-0.01",
-                     "Der Wert im Feld \"Dichte Kohlenwasserstoff\" ist nicht erlaubt!\nErlaubt: 0 g/cm³ oder mehr."}),
+                     "Der Wert im Feld \"Dichte Kohlenwasserstoff\" ist nicht erlaubt!\nErlaubt: 0 bis 3 g/cm³."},
+        Verweigerung{"KohlenwasserstoffInKilo", 5, "800",
+                     "Der Wert im Feld \"Dichte Kohlenwasserstoff\" ist nicht erlaubt!\nErlaubt: 0 bis 3 g/cm³ (kg/m³ "
+                     "eingegeben?)."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Lagerstaettendialog, OkUebernimmtKommazahlenAbbrechenNichts) {
@@ -75,6 +88,16 @@ TEST(Lagerstaettendialog, OkUebernimmtKommazahlenAbbrechenNichts) {
   zweiter.Feld(0)->setText(QStringLiteral("1"));
   zweiter.reject();
   EXPECT_EQ(zweiter.Bedingungen(), (Lagerstaettenbedingungen{480, 140, 72, 0, 1.05, 0.2}));
+}
+
+// The bounds themselves are accepted, with either decimal separator.
+TEST(Lagerstaettendialog, OkNimmtDieGrenzen) {
+  CLagerstaettenDlg dlg;
+  const char* texte[lagerstaette::kFelder] = {"0,01", "0", "1000", "180", "3", "2.99"};
+  for (int feld = 0; feld < lagerstaette::kFelder; ++feld) dlg.Feld(feld)->setText(QString::fromUtf8(texte[feld]));
+  dlg.accept();
+  EXPECT_EQ(dlg.result(), QDialog::Accepted);
+  EXPECT_EQ(dlg.Bedingungen(), (Lagerstaettenbedingungen{0.01, 0, 1000, 180, 3, 2.99}));
 }
 
 }  // namespace
