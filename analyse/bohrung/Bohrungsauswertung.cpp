@@ -72,10 +72,12 @@ bool Auswerten(const Bohrung& b, double fwl, const Modell& modell, std::string m
   // The summary in one pass, each row with its neighbours of numeric depth.
   Zusammenfassung& z = e.summe;
   z.deltaZAusStep = StepPasst(b);
-  const double m = Meter(b.kopf.tiefeneinheit);
-  double summeKw = 0.0;
-  double summeGewicht = 0.0;
-  double summeSw = 0.0;
+  // Sums in long double: a million rows lose no digits, and spacings of
+  // depths near the double range do not overflow.
+  const long double m = Meter(b.kopf.tiefeneinheit);
+  long double summeKw = 0.0L;
+  long double summeGewicht = 0.0L;
+  long double summeSw = 0.0L;
   std::size_t vorige = n;
   std::size_t i = 0;
   while (i < n && std::isnan(b.tiefe[i])) ++i;
@@ -88,18 +90,19 @@ bool Auswerten(const Bohrung& b, double fwl, const Modell& modell, std::string m
       if (std::isnan(e.sw[i])) {
         ++z.zeilenOhneSw;
       } else {
-        double dz = b.kopf.stepMeter;
+        long double dz = b.kopf.stepMeter;
         if (!z.deltaZAusStep) {
           const bool links = vorige < n;
           const bool rechts = naechste < n;
+          auto tiefe = [&](std::size_t j) { return static_cast<long double>(b.tiefe[j]); };
           if (links && rechts) {
-            dz = std::fabs(b.tiefe[naechste] - b.tiefe[vorige]) * m / 2.0;
+            dz = std::fabs(tiefe(naechste) - tiefe(vorige)) * m / 2.0L;
           } else if (links || rechts) {
-            dz = std::fabs(b.tiefe[links ? vorige : naechste] - b.tiefe[i]) * m;
+            dz = std::fabs(tiefe(links ? vorige : naechste) - tiefe(i)) * m;
           }
         }
-        const double gewicht = b.phi[i] * dz;
-        summeKw += gewicht * (1.0 - e.sw[i]);
+        const long double gewicht = b.phi[i] * dz;
+        summeKw += gewicht * (1.0L - e.sw[i]);
         summeGewicht += gewicht;
         summeSw += gewicht * e.sw[i];
       }
@@ -107,8 +110,8 @@ bool Auswerten(const Bohrung& b, double fwl, const Modell& modell, std::string m
     vorige = i;
     i = naechste;
   }
-  z.kwPorenmaechtigkeit = summeKw;
-  if (summeGewicht > 0.0) z.swMittel = summeSw / summeGewicht;
+  z.kwPorenmaechtigkeit = static_cast<double>(summeKw);
+  if (summeGewicht > 0.0L) z.swMittel = static_cast<double>(summeSw / summeGewicht);
   a = std::move(e);
   return true;
 }
