@@ -56,8 +56,8 @@ void Erzeugen(const std::string& pfad) {
     const double phi = 0.05 + 0.25 * (0.5 + 0.5 * std::sin(static_cast<double>(i) * 0.001));
     const double k = std::pow(10.0, -1.0 + 12.0 * phi);
     const bool null = i % 50000 < 20;
-    block += text::Format("%10.4f %9.3f %8.4f %8.4f %8.4f %12.4f\n", t, 40.0 + 60.0 * phi, 2.65 - phi,
-                          phi + 0.02, null ? -999.25 : phi, k);
+    block += text::Format("%10.4f %9.3f %8.4f %8.4f %8.4f %12.4f\n", t, 40.0 + 60.0 * phi, 2.65 - phi, phi + 0.02,
+                          null ? -999.25 : phi, k);
     if (block.size() > (1u << 20)) {
       aus << block;
       block.clear();

@@ -85,8 +85,8 @@ Reihe Spur(const Bohrung& b, const Wert& wert) {
       r.Punkt(v, b.tiefe[i]);
       continue;
     }
-    const long s = std::min(static_cast<long>((b.tiefe[i] - von) / (bis - von) * kScheiben),
-                            static_cast<long>(kScheiben) - 1);
+    const long s =
+        std::min(static_cast<long>((b.tiefe[i] - von) / (bis - von) * kScheiben), static_cast<long>(kScheiben) - 1);
     if (!offen || s != scheibe) {
       schliessen();
       scheibe = s;
@@ -117,12 +117,11 @@ Textliste BohrungListe(const Bohrung& b, const Auswertung& a) {
   l.push_back(Angabe("Datei", b.pfad.empty() ? std::string("-") : b.pfad));
   if (!b.kopf.bohrung.empty()) l.push_back(Angabe("Bohrung", b.kopf.bohrung));
   l.push_back(Angabe("Tiefe", Kurventext(b.kopf.kurven.front())));
-  l.push_back(Angabe("Porosität", Kurventext(b.Porositaetskurve()) +
-                                     (b.porositaetseinheit == Porositaetseinheit::Prozent
-                                          ? ", Prozent: durch 100 geteilt"
-                                          : "")));
+  l.push_back(Angabe("Porosität",
+                     Kurventext(b.Porositaetskurve()) +
+                         (b.porositaetseinheit == Porositaetseinheit::Prozent ? ", Prozent: durch 100 geteilt" : "")));
   l.push_back(Angabe("Permeabilität", Kurventext(b.Permeabilitaetskurve()) +
-                                         (b.permeabilitaetLog ? ", log10 von mD: k = 10^KLOG" : "")));
+                                          (b.permeabilitaetLog ? ", log10 von mD: k = 10^KLOG" : "")));
   l.push_back(Angabe("Freier Wasserspiegel (FWL)", text::Format("%.10g %s", a.fwl, einheit)));
   l.push_back(Angabe("Modell", a.modell.empty() ? std::string("-") : a.modell));
   l.push_back("");
@@ -143,7 +142,8 @@ Textliste BohrungListe(const Bohrung& b, const Auswertung& a) {
   l.push_back("   ZUSAMMENFASSUNG ÜBER DEM FWL (h > 0)");
   l.push_back("");
   l.push_back(Angabe("Zeilen über dem FWL", text::Format("%d", static_cast<long long>(z.zeilenUeberFwl))));
-  l.push_back(Angabe("davon ohne Sw (nicht in den Summen)", text::Format("%d", static_cast<long long>(z.zeilenOhneSw))));
+  l.push_back(
+      Angabe("davon ohne Sw (nicht in den Summen)", text::Format("%d", static_cast<long long>(z.zeilenOhneSw))));
   l.push_back(Angabe("Dz (m)", z.deltaZAusStep ? text::Format("|STEP| = %.10g", b.kopf.stepMeter)
                                                : std::string("halber Abstand der Nachbartiefen")));
   l.push_back(Angabe("KW-Porenmächtigkeit Summe Phi*(1-Sw)*Dz (m)", text::Format("%.6g", z.kwPorenmaechtigkeit)));

@@ -26,13 +26,13 @@ std::vector<csv::Tabelle> BohrungTabellen(const bohrung::Bohrung& b, const bohru
   }
 
   const Zusammenfassung& z = a.summe;
-  csv::Tabelle summe{"Bohrung: Zusammenfassung",
-                     {"Datei", "Bohrung", "Porositätskurve", "Permeabilitätskurve", "FWL (" + e + ")", "Modell",
-                      "Zeilen über FWL (Anzahl)", "davon ohne Sw (Anzahl)", "Δz aus", "KW-Porenmächtigkeit (m)",
-                      "Sw-Mittel (Anteil)"},
-                     {}};
-  summe.zeilen.push_back({b.pfad, b.kopf.bohrung, b.Porositaetskurve().kuerzel, b.Permeabilitaetskurve().kuerzel,
-                          a.fwl, a.modell, static_cast<double>(z.zeilenUeberFwl), static_cast<double>(z.zeilenOhneSw),
+  csv::Tabelle summe{
+      "Bohrung: Zusammenfassung",
+      {"Datei", "Bohrung", "Porositätskurve", "Permeabilitätskurve", "FWL (" + e + ")", "Modell",
+       "Zeilen über FWL (Anzahl)", "davon ohne Sw (Anzahl)", "Δz aus", "KW-Porenmächtigkeit (m)", "Sw-Mittel (Anteil)"},
+      {}};
+  summe.zeilen.push_back({b.pfad, b.kopf.bohrung, b.Porositaetskurve().kuerzel, b.Permeabilitaetskurve().kuerzel, a.fwl,
+                          a.modell, static_cast<double>(z.zeilenUeberFwl), static_cast<double>(z.zeilenOhneSw),
                           std::string(z.deltaZAusStep ? "STEP" : "Tiefenabständen"), z.kwPorenmaechtigkeit,
                           csv::Optional(z.swMittel)});
 

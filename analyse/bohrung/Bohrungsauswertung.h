@@ -34,9 +34,9 @@ struct Zusammenfassung {
 };
 
 struct Auswertung {
-  double fwl = 0.0;        // the free-water level, in the log's depth unit
-  std::string modell;      // the model's name, for the list and the chart
-  Blockspalte<double> sw;  // per row; NaN where there is none
+  double fwl = 0.0;          // the free-water level, in the log's depth unit
+  std::string modell;        // the model's name, for the list and the chart
+  Blockspalte<double> sw;    // per row; NaN where there is none
   Blockspalte<Grund> grund;  // per row: why it gives no Sw (the reader's reason or the model's)
   Zusammenfassung summe;
 };

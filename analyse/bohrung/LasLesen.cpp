@@ -104,9 +104,7 @@ std::optional<Porositaetseinheit> PorositaetsEinheit(std::string_view e) {
 
 bool IstPermeabilitaetsEinheit(std::string_view e) { return Einer(e, {"", "MD"}); }
 
-bool IstPermKuerzel(std::string_view k) {
-  return k.size() > 5 && Gleich(k.substr(0, 5), "PERM_");
-}
+bool IstPermKuerzel(std::string_view k) { return k.size() > 5 && Gleich(k.substr(0, 5), "PERM_"); }
 
 int Finden(const std::vector<Kurve>& kurven, std::string_view kuerzel) {
   for (std::size_t i = 1; i < kurven.size(); ++i) {
@@ -198,7 +196,8 @@ bool Leser::Kopfzeile(const Laszeile& z, std::string_view inhalt, Kopf& kopf) {
       if (!Zerlegen(inhalt, f)) return true;
       double v = 0.0;
       if (Gleich(f.kuerzel, "NULL")) {
-        if (!LasZahl(f.daten, v)) return Ablehnen(z.nummer, text::Format("Der NULL-Wert „%s“ ist keine Zahl.", Zitat(f.daten)));
+        if (!LasZahl(f.daten, v))
+          return Ablehnen(z.nummer, text::Format("Der NULL-Wert „%s“ ist keine Zahl.", Zitat(f.daten)));
         kopf.nullwert = v;
         kopf.nullText = std::string(f.daten);
       } else if (Gleich(f.kuerzel, "STRT")) {
@@ -217,8 +216,7 @@ bool Leser::Kopfzeile(const Laszeile& z, std::string_view inhalt, Kopf& kopf) {
       return true;
     }
     case 'C': {
-      if (!Zerlegen(inhalt, f) || f.kuerzel.empty() ||
-          f.kuerzel.find_first_of(" \t:") != std::string_view::npos) {
+      if (!Zerlegen(inhalt, f) || f.kuerzel.empty() || f.kuerzel.find_first_of(" \t:") != std::string_view::npos) {
         return Ablehnen(z.nummer, text::Format("Die Kurvenzeile „%s“ hat nicht die Form MNEM.EINHEIT DATEN : "
                                                "BESCHREIBUNG.",
                                                Zitat(Beschnitten(inhalt))));
@@ -271,8 +269,8 @@ bool Leser::KurvenWaehlen(Bohrung& b) {
                      const char* liste, int& index) {
     if (gewaehlt.empty()) {
       if (vorschlag < 0) {
-        return Ablehnen(kopf.zeileC, text::Format("Im Abschnitt ~C steht keine %skurve (%s); bitte eine wählen.",
-                                                  was, liste));
+        return Ablehnen(kopf.zeileC,
+                        text::Format("Im Abschnitt ~C steht keine %skurve (%s); bitte eine wählen.", was, liste));
       }
       index = vorschlag;
       return true;
@@ -603,8 +601,8 @@ bool LasZahl(std::string_view text, double& wert) {
     const std::size_t punkt = std::min(mantisse.find('.'), mantisse.size());
     const std::size_t erste = mantisse.find_first_of("123456789");
     if (erste == std::string_view::npos) return false;
-    const long long stelle = erste < punkt ? static_cast<long long>(punkt - erste) - 1
-                                           : -static_cast<long long>(erste - punkt);
+    const long long stelle =
+        erste < punkt ? static_cast<long long>(punkt - erste) - 1 : -static_cast<long long>(erste - punkt);
     if (stelle + exponent >= 0) return false;
     wert = negativ ? -0.0 : 0.0;
     return true;

@@ -36,18 +36,18 @@ struct Kurve {
 
 // The header of a log: what the lines before ~A say.
 struct Kopf {
-  std::string version;                // VERS of ~V as written ("2.0")
-  std::string bohrung;                // WELL of ~W
-  double nullwert = -999.25;          // NULL of ~W
-  std::string nullText = "-999.25";   // the same as written, for the output
-  std::optional<double> strt, stop;   // STRT and STOP of ~W, in the depth unit
-  std::optional<double> step;         // STEP of ~W, in its own unit
-  double stepMeter = 0.0;             // |STEP| in metres; 0 when missing or 0
-  std::vector<Kurve> kurven;          // ~C in order; the first is the depth
+  std::string version;               // VERS of ~V as written ("2.0")
+  std::string bohrung;               // WELL of ~W
+  double nullwert = -999.25;         // NULL of ~W
+  std::string nullText = "-999.25";  // the same as written, for the output
+  std::optional<double> strt, stop;  // STRT and STOP of ~W, in the depth unit
+  std::optional<double> step;        // STEP of ~W, in its own unit
+  double stepMeter = 0.0;            // |STEP| in metres; 0 when missing or 0
+  std::vector<Kurve> kurven;         // ~C in order; the first is the depth
   Tiefeneinheit tiefeneinheit = Tiefeneinheit::Meter;
-  int zeileC = 0;                     // the line ~C begins at
-  int zeileA = 0;                     // the line ~A begins at
-  bool utf8 = false;                  // the header read as UTF-8 (else Windows-1252)
+  int zeileC = 0;     // the line ~C begins at
+  int zeileA = 0;     // the line ~A begins at
+  bool utf8 = false;  // the header read as UTF-8 (else Windows-1252)
   // The curves preset for porosity and permeability (indices into
   // `kurven`), -1 where no mnemonic fits.
   int vorschlagPorositaet = -1;
@@ -69,11 +69,11 @@ bool KurvenwahlLesen(std::string_view text, Kurvenwahl& wahl, std::string& fehle
 
 // Why a row gives no water saturation.
 enum class Grund : std::uint8_t {
-  Keiner,                // it gives one
-  TiefeNull,             // the depth is the NULL value
-  PorositaetNull,        // the porosity is the NULL value
-  PermeabilitaetNull,    // the permeability is the NULL value
-  PorositaetAusserhalb,  // the porosity (after its unit) is not inside (0, 1)
+  Keiner,                      // it gives one
+  TiefeNull,                   // the depth is the NULL value
+  PorositaetNull,              // the porosity is the NULL value
+  PermeabilitaetNull,          // the permeability is the NULL value
+  PorositaetAusserhalb,        // the porosity (after its unit) is not inside (0, 1)
   PermeabilitaetNichtPositiv,  // the permeability (after its unit) is not above 0
   PermeabilitaetUnendlich,     // KLOG so large that 10^KLOG mD is no number
   ModellOhneWert,              // the model cannot evaluate this rock and height

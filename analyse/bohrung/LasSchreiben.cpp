@@ -71,7 +71,8 @@ void Wert(std::string& aus, double w, const std::string& null) {
   char puffer[400];
   std::string_view text = null;
   if (std::isfinite(w)) {
-    const auto [ende, ec] = std::to_chars(puffer, puffer + sizeof puffer, w, std::chars_format::fixed, kNachkommastellen);
+    const auto [ende, ec] =
+        std::to_chars(puffer, puffer + sizeof puffer, w, std::chars_format::fixed, kNachkommastellen);
     if (ec == std::errc()) text = std::string_view(puffer, static_cast<std::size_t>(ende - puffer));
   }
   aus += ' ';
@@ -133,9 +134,10 @@ bool Schreiber::Ausgeben(Zeilenquelle& quelle, std::string& fehler) {
   const std::string veraendert =
       quelle.Name().empty()
           ? std::string("Die LAS-Daten sind nicht die, aus denen die Bohrung gelesen wurde; nichts wurde geschrieben.")
-          : text::Format("Die Datei %s hat sich geändert, seit die Bohrung aus ihr gelesen wurde; bitte die Bohrung "
-                         "neu laden.",
-                         quelle.Name());
+          : text::Format(
+                "Die Datei %s hat sich geändert, seit die Bohrung aus ihr gelesen wurde; bitte die Bohrung "
+                "neu laden.",
+                quelle.Name());
   if (!quelle.Oeffnen(fehler)) return false;
   char abschnitt = 0;
   bool imA = false;

@@ -110,7 +110,8 @@ bool Zeilenquelle::Naechste(Laszeile& zeile, std::string& fehler) {
   for (;;) {
     const char* anfang = daten_.data() + pos_;
     const char* schluss = daten_.data() + daten_.size();
-    const void* lf = pos_ < daten_.size() ? std::memchr(anfang, '\n', static_cast<std::size_t>(schluss - anfang)) : nullptr;
+    const void* lf =
+        pos_ < daten_.size() ? std::memchr(anfang, '\n', static_cast<std::size_t>(schluss - anfang)) : nullptr;
     const char* grenze = lf ? static_cast<const char*>(lf) : schluss;
     const void* cr = anfang < grenze ? std::memchr(anfang, '\r', static_cast<std::size_t>(grenze - anfang)) : nullptr;
     const char* ende = cr ? static_cast<const char*>(cr) : static_cast<const char*>(lf);

@@ -37,9 +37,7 @@ struct Laszeile {
 };
 
 // Blank as LAS separates values: blank, tab, CR, LF, vertical tab, form feed.
-inline bool IstLeerzeichen(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
+inline bool IstLeerzeichen(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
 // What a line is, by its first character that is not blank.
 enum class Zeilenart { Leer, Kommentar, Abschnitt, Inhalt };
@@ -78,10 +76,10 @@ class Zeilenquelle {
   std::string name_;
   bool ausDatei_ = false;
   text::Blockleser datei_;
-  std::string puffer_;       // file: the bytes read and not yet handed out
-  std::string_view daten_;   // the bytes at hand (memory: all of them)
-  std::size_t pos_ = 0;      // first byte not yet handed out
-  bool dateiende_ = false;   // no more bytes than those at hand
+  std::string puffer_;      // file: the bytes read and not yet handed out
+  std::string_view daten_;  // the bytes at hand (memory: all of them)
+  std::size_t pos_ = 0;     // first byte not yet handed out
+  bool dateiende_ = false;  // no more bytes than those at hand
   int nummer_ = 0;
   std::uintmax_t groesse_ = 0;
   Pruefsumme summe_;

@@ -27,8 +27,8 @@ Fall Ausgewertet(const std::string& las, double fwl) {
   Fall f;
   std::string fehler;
   EXPECT_TRUE(LasLesen(las, {}, f.b, fehler)) << fehler;
-  EXPECT_TRUE(Auswerten(f.b, fwl, [](double, double, double h) { return 1.0 / (1.0 + h); }, "J-Funktion", f.a,
-                        fehler));
+  EXPECT_TRUE(Auswerten(
+      f.b, fwl, [](double, double, double h) { return 1.0 / (1.0 + h); }, "J-Funktion", f.a, fehler));
   return f;
 }
 
@@ -94,12 +94,12 @@ TEST(BohrungTabellen, SpaltenMitEinheitenUndLeereZellen) {
   const std::vector<csv::Tabelle> t = BohrungTabellen(f.b, f.a);
   ASSERT_EQ(t.size(), 2u);
   EXPECT_EQ(t[0].titel, "Bohrung");
-  EXPECT_EQ(t[0].spalten, (std::vector<std::string>{"Zeile der Datei", "Tiefe (m)", "Höhe über FWL (m)",
-                                                     "Porosität φ (Anteil)", "Permeabilität k (mD)", "Sw (Anteil)",
-                                                     "Grund ohne Sw"}));
+  EXPECT_EQ(t[0].spalten,
+            (std::vector<std::string>{"Zeile der Datei", "Tiefe (m)", "Höhe über FWL (m)", "Porosität φ (Anteil)",
+                                      "Permeabilität k (mD)", "Sw (Anteil)", "Grund ohne Sw"}));
   ASSERT_EQ(t[0].zeilen.size(), 5u);
-  const std::vector<csv::Wert> zeile1 = {22.0, 1000.5, 1.0, std::string(), 100.0, std::string(),
-                                         std::string("Porosität ist NULL")};
+  const std::vector<csv::Wert> zeile1 = {
+      22.0, 1000.5, 1.0, std::string(), 100.0, std::string(), std::string("Porosität ist NULL")};
   EXPECT_EQ(t[0].zeilen[1], zeile1);
   EXPECT_EQ(t[0].zeilen[0][5], csv::Wert(0.4));
   EXPECT_EQ(t[1].titel, "Bohrung: Zusammenfassung");
@@ -154,8 +154,8 @@ TEST(BohrungDiagramm, LangeLogsWerdenAusgeduennt) {
   Auswertung a;
   std::string fehler;
   ASSERT_TRUE(LasLesen(Mit("0.5    : STEP", "0.01 : STEP", las), {}, b, fehler)) << fehler;
-  ASSERT_TRUE(Auswerten(b, 3000.0, [](double, double, double h) { return std::fmod(h, 10.0) / 10.0; }, "Säge", a,
-                        fehler));
+  ASSERT_TRUE(Auswerten(
+      b, 3000.0, [](double, double, double h) { return std::fmod(h, 10.0) / 10.0; }, "Säge", a, fehler));
   const Datendiagramm d = BohrungDiagramm(b, a);
   const Datenreihe& sw = d.reihen[0];
   EXPECT_LE(sw.x.size(), 8000u);

@@ -141,9 +141,8 @@ TEST(Auswertung, ZeilenOhneSwMitGrund) {
   // Row 0 NULL porosity, row 1 the model gives NaN, row 2 the model gives
   // 1.2, rows 3 and 4 below the FWL (the model is not asked).
   const Bohrung b = Gelesen(Mit("1000.0  45.0  0.20", "1000.0  45.0  -999.25"));
-  const Auswertung a = Ausgewertet(b, 1001.25, [](double, double phi, double) {
-    return phi == 0.25 ? std::nan("") : 1.2;
-  });
+  const Auswertung a =
+      Ausgewertet(b, 1001.25, [](double, double phi, double) { return phi == 0.25 ? std::nan("") : 1.2; });
   const Grund soll[] = {Grund::PorositaetNull, Grund::ModellOhneWert, Grund::ModellAusserhalb, Grund::Keiner,
                         Grund::Keiner};
   for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(a.grund[i], soll[i]) << i;

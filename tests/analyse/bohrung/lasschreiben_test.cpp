@@ -157,10 +157,11 @@ TEST(LasSchreiben, AndereEingabeWirdAbgelehnt) {
   Ergebnis e = Geschrieben(kLog, 1001.5);
   std::string aus = "unverändert";
   std::string fehler;
-  const std::string soll = "Die LAS-Daten sind nicht die, aus denen die Bohrung gelesen wurde; nichts wurde geschrieben.";
+  const std::string soll =
+      "Die LAS-Daten sind nicht die, aus denen die Bohrung gelesen wurde; nichts wurde geschrieben.";
   // A changed value, a row more, a row less.
-  for (const std::string& anders : {Mit("45.0", "46.0"), kLog + "1002.5  65.0  0.30  100.0\n",
-                                    Mit("1002.0  65.0  0.30  100.0\n", "")}) {
+  for (const std::string& anders :
+       {Mit("45.0", "46.0"), kLog + "1002.5  65.0  0.30  100.0\n", Mit("1002.0  65.0  0.30  100.0\n", "")}) {
     EXPECT_FALSE(LasSchreiben(anders, e.b, e.a, aus, fehler));
     EXPECT_EQ(fehler, soll);
     EXPECT_EQ(aus, "unverändert");
@@ -229,8 +230,9 @@ TEST_F(LasSpeichernTest, GeaenderteEingabeSchreibtNichts) {
   Anlegen("ein.las", Mit("45.0", "46.0"));
   Anlegen("aus.las", "alt");
   EXPECT_FALSE(LasSpeichern(Pfad("aus.las"), b, a, fehler));
-  EXPECT_EQ(fehler, "Die Datei " + ein + " hat sich geändert, seit die Bohrung aus ihr gelesen wurde; bitte die "
-                    "Bohrung neu laden.");
+  EXPECT_EQ(fehler, "Die Datei " + ein +
+                        " hat sich geändert, seit die Bohrung aus ihr gelesen wurde; bitte die "
+                        "Bohrung neu laden.");
   EXPECT_EQ(Inhalt(Pfad("aus.las")), "alt");
   EXPECT_EQ(Namen(), (std::vector<std::string>{"aus.las", "ein.las"}));
 
