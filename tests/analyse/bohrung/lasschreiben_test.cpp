@@ -3,6 +3,7 @@
 // changed; saved through the safe-save routine.
 #include <unistd.h>
 
+#include <clocale>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -166,6 +167,20 @@ TEST(LasSchreiben, AndereEingabeWirdAbgelehnt) {
     EXPECT_EQ(fehler, soll);
     EXPECT_EQ(aus, "unverändert");
   }
+}
+
+// Under a German locale the C library reads and writes decimal commas;
+// the reader, the writer and the list must not.
+TEST(LasSchreiben, DeutschesLocaleAendertNichts) {
+  const Ergebnis c = Geschrieben(kLog, 1001.5);
+  const std::string alt = std::setlocale(LC_ALL, nullptr);
+  if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 not installed";
+  const Ergebnis de = Geschrieben(kLog, 1001.5);
+  std::setlocale(LC_ALL, alt.c_str());
+  EXPECT_EQ(de.aus, c.aus);
+  ASSERT_EQ(de.b.Zeilen(), 5u);
+  EXPECT_EQ(de.b.phi[1], 0.25);
+  EXPECT_EQ(de.a.summe.kwPorenmaechtigkeit, c.a.summe.kwPorenmaechtigkeit);
 }
 
 class LasSpeichernTest : public ::testing::Test {
