@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
+#include <string_view>
 
 #include "Cp1252.h"
 #include "TextFormat.h"
@@ -23,6 +25,30 @@ constexpr double kScheiben = 2000.0;
 std::string Feld(double w, const char* format, int breite) {
   if (std::isnan(w)) return std::string(static_cast<std::size_t>(breite - 1), ' ') + "-";
   return text::Format(format, w);
+}
+
+// "%*.*f" of a finite value without the cost of a format string: a list
+// of a million rows is written in a fraction of the time.
+std::string Fest(double w, int breite, int stellen) {
+  if (!std::isfinite(w)) return Feld(w, text::Format("%%%d.%df", breite, stellen).c_str(), breite);
+  char puffer[400];
+  const auto [ende, ec] = std::to_chars(puffer, puffer + sizeof puffer, w, std::chars_format::fixed, stellen);
+  const std::size_t laenge = static_cast<std::size_t>(ende - puffer);
+  std::string feld(laenge < static_cast<std::size_t>(breite) ? static_cast<std::size_t>(breite) - laenge : 0, ' ');
+  return feld.append(puffer, laenge);
+}
+
+// "%12.5g" likewise where it needs no exponent (the project writes those
+// with three digits).
+std::string Allgemein(double w) {
+  if (!(std::fabs(w) >= 1e-4 && std::fabs(w) < 1e5)) return Feld(w, "%12.5g", 12);
+  char puffer[64];
+  const auto [ende, ec] = std::to_chars(puffer, puffer + sizeof puffer, w, std::chars_format::general, 5);
+  const std::size_t laenge = static_cast<std::size_t>(ende - puffer);
+  // Rounded up to 1e+05 after all.
+  if (std::string_view(puffer, laenge).find('e') != std::string_view::npos) return Feld(w, "%12.5g", 12);
+  std::string feld(laenge < 12 ? 12 - laenge : 0, ' ');
+  return feld.append(puffer, laenge);
 }
 
 // "   name: value" with the values of a block under each other.
@@ -133,8 +159,8 @@ Textliste BohrungListe(const Bohrung& b, const Auswertung& a) {
   l.push_back(text::Format("   %12s %11s %10s %12s %10s", "(" + einheit + ")", "(m)", "(-)", "(mD)", "(-)"));
   l.push_back("");
   for (std::size_t i = 0; i < n; ++i) {
-    l.push_back(" " + Feld(b.tiefe[i], "%14.4f", 14) + " " + Feld(HoeheMeter(b, a.fwl, i), "%11.3f", 11) + " " +
-                Feld(b.phi[i], "%10.4f", 10) + " " + Feld(b.k[i], "%12.5g", 12) + " " + Feld(a.sw[i], "%10.4f", 10));
+    l.push_back(" " + Fest(b.tiefe[i], 14, 4) + " " + Fest(HoeheMeter(b, a.fwl, i), 11, 3) + " " +
+                Fest(b.phi[i], 10, 4) + " " + Allgemein(b.k[i]) + " " + Fest(a.sw[i], 10, 4));
   }
 
   const Zusammenfassung& z = a.summe;

@@ -89,6 +89,21 @@ TEST(BohrungListe, FussProzentUndKlog) {
   EXPECT_TRUE(Enthaelt(l, "      1000.0000       0.457     0.2000          100     0.6862"));
 }
 
+// The columns as "%14.4f %11.3f %10.4f %12.5g %10.4f" write them, also
+// for permeabilities that need an exponent.
+TEST(BohrungListe, ZahlenWieDasFormat) {
+  std::string las = Mit("0.20  100.0", "0.20  0.00001234567");
+  las = Mit("0.25  100.0", "0.25  99999.5", las);
+  las = Mit("0.10  100.0", "0.10  123456", las);
+  las = Mit("0.30  100.0", "0.30  0.000123456", las);
+  const Fall f = Ausgewertet(las, 1001.5);
+  const Textliste l = BohrungListe(f.b, f.a);
+  EXPECT_TRUE(Enthaelt(l, "      1000.0000       1.500     0.2000  1.2346e-005     0.4000"));
+  EXPECT_TRUE(Enthaelt(l, "      1000.5000       1.000     0.2500       1e+005     0.5000"));
+  EXPECT_TRUE(Enthaelt(l, "      1001.0000       0.500     0.1000  1.2346e+005     0.6667"));
+  EXPECT_TRUE(Enthaelt(l, "      1001.5000       0.000     0.3000   0.00012346     1.0000"));
+}
+
 TEST(BohrungTabellen, SpaltenMitEinheitenUndLeereZellen) {
   const Fall f = Ausgewertet(Mit("1000.5  50.0  0.25", "1000.5  50.0  -999.25"), 1001.5);
   const std::vector<csv::Tabelle> t = BohrungTabellen(f.b, f.a);

@@ -174,6 +174,18 @@ TEST(Auswertung, LueckenFassenGleicheGruendeZusammen) {
   EXPECT_EQ(Lueckentext(ohneTiefe, t[0]), "Zeile 23: Tiefe ist NULL");
 }
 
+// Depths at the ends of the double range: their spacing (3.4e308) is no
+// double, yet the summary stays a number: 0.2 · 3.4e308 · 0.5 = 3.4e307 m.
+TEST(Auswertung, RiesigeTiefenUeberlaufenNicht) {
+  std::string las = Mit("0.5    : STEP", "0 : STEP", kLog.substr(0, kLog.find("1000.0  45.0")));
+  las += "-1.7e308  45  0.2  100\n1.7e308  45  0.2  100\n";
+  const Bohrung b = Gelesen(las);
+  const Auswertung a = Ausgewertet(b, 0.0, [](double, double, double) { return 0.5; });
+  EXPECT_EQ(a.summe.zeilenUeberFwl, 1u);
+  EXPECT_TRUE(Nahe(a.summe.kwPorenmaechtigkeit, 3.4e307, 1e-12));
+  EXPECT_TRUE(Nahe(*a.summe.swMittel, 0.5, 1e-12));
+}
+
 TEST(Auswertung, FwlMussEineZahlSein) {
   const Bohrung b = Gelesen(kLog);
   Auswertung a;
