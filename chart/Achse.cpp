@@ -83,7 +83,9 @@ Achse Achse::Logarithmisch(const std::vector<double>& werte) {
 Achse Achse::Nach(const Achsenvorgabe& vorgabe, const std::vector<double>& werte) {
   const std::vector<double> bereich = {vorgabe.min, vorgabe.max};
   const std::vector<double>& quelle = vorgabe.festerBereich ? bereich : werte;
-  return vorgabe.art == Achsenart::Logarithmisch ? Logarithmisch(quelle) : Linear(quelle);
+  Achse a = vorgabe.art == Achsenart::Logarithmisch ? Logarithmisch(quelle) : Linear(quelle);
+  a.umgekehrt_ = vorgabe.umgekehrt;
+  return a;
 }
 
 bool Achse::Darstellbar(double v) const {
@@ -91,7 +93,9 @@ bool Achse::Darstellbar(double v) const {
   return art_ == Achsenart::Linear || v > 0;
 }
 
-double Achse::Anteil(double v) const {
+double Achse::Anteil(double v) const { return umgekehrt_ ? 1.0 - Vorwaerts(v) : Vorwaerts(v); }
+
+double Achse::Vorwaerts(double v) const {
   if (art_ == Achsenart::Logarithmisch) {
     const double von = std::log10(min_);
     const double bis = std::log10(max_);
@@ -149,7 +153,7 @@ std::vector<double> Achse::Gitter() const {
   std::vector<double> linien;
   for (const Achsentick& t : Ticks()) {
     if (t.text.empty()) continue;
-    if (t.wert > min_ && t.wert < max_ && std::fabs(Anteil(t.wert) - 1.0) > 1e-9) linien.push_back(t.wert);
+    if (t.wert > min_ && t.wert < max_ && std::fabs(Vorwaerts(t.wert) - 1.0) > 1e-9) linien.push_back(t.wert);
   }
   return linien;
 }

@@ -25,10 +25,12 @@ class Achse {
   static Achse Linear(const std::vector<double>& werte);
   static Achse Logarithmisch(const std::vector<double>& werte);
   // Scales by the kind and, if fixed, the range of `vorgabe`, else by the
-  // values.
+  // values; reversed if it says so.
   static Achse Nach(const Achsenvorgabe& vorgabe, const std::vector<double>& werte);
 
   Achsenart Art() const { return art_; }
+  // Runs from Max to Min (Anteil 0 at Max).
+  bool Umgekehrt() const { return umgekehrt_; }
   double Min() const { return min_; }
   double Max() const { return max_; }
   // Linear: the first tick and the step. Logarithmic: the exponents of the
@@ -38,8 +40,9 @@ class Achse {
 
   // Tells whether a value has a place on the axis (logarithmic: above 0).
   bool Darstellbar(double v) const;
-  // The position of a value along the axis, 0 at Min and 1 at Max (outside
-  // for values outside; 0.5 when the axis has no width).
+  // The position of a value along the axis, 0 at Min and 1 at Max, or the
+  // other way round on a reversed axis (outside for values outside; 0.5
+  // when the axis has no width).
   double Anteil(double v) const;
   // Every tick from Min to Max: linear with "%g"-style labels, logarithmic
   // with the labelled decades and the unlabelled 2..9 between them.
@@ -52,7 +55,11 @@ class Achse {
   static std::string Dekadentext(int exponent);
 
  private:
+  // The position on the axis running from Min to Max.
+  double Vorwaerts(double v) const;
+
   Achsenart art_ = Achsenart::Linear;
+  bool umgekehrt_ = false;
   double min_ = 0.0;
   double max_ = 1.0;
   double start_ = 0.0;

@@ -13,13 +13,16 @@
 enum class Achsenart { Linear, Logarithmisch };
 
 // One axis: its kind, its label and, if wanted, a fixed range instead of the
-// range of the data.
+// range of the data. A reversed axis runs from its largest value to its
+// smallest: on the y axis the values grow downwards, as depths in a log
+// track.
 struct Achsenvorgabe {
   Achsenart art = Achsenart::Linear;
   std::string text;
   bool festerBereich = false;
   double min = 0.0;
   double max = 0.0;
+  bool umgekehrt = false;
 };
 
 enum class Reihenart {
@@ -42,6 +45,14 @@ struct Achsenmarke {
   Stift stift;
 };
 
+// A horizontal line across the frame at a value of the y axis, with its
+// text at the right end, e.g. a free-water level in a log track.
+struct Querlinie {
+  double y = 0.0;
+  Stift stift;
+  std::string text;
+};
+
 // One line of the legend below the frame: a sample of the series' look and
 // its text.
 struct Legendeneintrag {
@@ -57,6 +68,7 @@ struct Datendiagramm {
   Achsenvorgabe y;
   std::vector<Datenreihe> reihen;
   std::vector<Achsenmarke> ymarken;
+  std::vector<Querlinie> querlinien;
   std::vector<Legendeneintrag> legende;
   std::string info;
 };

@@ -276,6 +276,7 @@ void Diagramm::DatenSkalieren() {
   }
   // A mark below or above the points still lands inside the frame.
   for (const Achsenmarke& m : daten_->ymarken) ys.push_back(m.y);
+  for (const Querlinie& q : daten_->querlinien) ys.push_back(q.y);
   xachse_ = Achse::Nach(daten_->x, xs);
   yachse_ = Achse::Nach(daten_->y, ys);
   xmin = xachse_.Min();

@@ -124,6 +124,7 @@ class Diagramm {
   void DatenXAchse(Zeichenflaeche& dc) const;
   void DatenYAchse(Zeichenflaeche& dc) const;
   void DatenGitter(Zeichenflaeche& dc) const;
+  void DatenQuerlinien(Zeichenflaeche& dc) const;
   void DatenLegende(Zeichenflaeche& dc) const;
 
   const Datendiagramm* daten_ = nullptr;

@@ -231,6 +231,8 @@ constexpr int kYTick = 10;
 constexpr int kLinkerRand = -400 + 10;
 // Length of the mark on the y axis, into the frame.
 constexpr int kMarkenLaenge = 60;
+// Gap between a horizontal line's text and the line and the frame.
+constexpr int kQuerlinieAbstand = 10;
 // The legend: rows 40 apart from just below the x axis text, in at most two
 // rows so that the information and document lines keep their places; more
 // entries go into columns spread over the frame and its margins.
@@ -318,6 +320,8 @@ void Diagramm::DatenZeichnen(Zeichenflaeche& dc) const {
     }
   }
 
+  DatenQuerlinien(dc);
+
   for (const Achsenmarke& marke : daten_->ymarken) {
     if (!yachse_.Darstellbar(marke.y)) continue;
     Stift stift = marke.stift;
@@ -333,6 +337,24 @@ void Diagramm::DatenZeichnen(Zeichenflaeche& dc) const {
   dc.SchriftWaehlen(kSchriftF4);
   dc.TextZentriertOben(W / 2, -H - 210, daten_->info);
   DatenGitter(dc);
+}
+
+void Diagramm::DatenQuerlinien(Zeichenflaeche& dc) const {
+  const int W = breite;
+  for (const Querlinie& q : daten_->querlinien) {
+    const double a = yachse_.Anteil(q.y);
+    if (!yachse_.Darstellbar(q.y) || !(a >= -1e-9 && a <= 1.0 + 1e-9)) continue;
+    const int y = DatenPunkt(xachse_.Min(), q.y).y;
+    dc.StiftWaehlen(q.stift);
+    dc.Linie(0, y, W, y);
+    if (q.text.empty()) continue;
+    // The text stands at the right end above the line, or below it where
+    // the frame ends above.
+    dc.SchriftWaehlen(kSchriftF3);
+    const Groesse g = dc.TextAusdehnung(q.text);
+    const int oben = y + kQuerlinieAbstand + g.hoehe <= 0 ? y + kQuerlinieAbstand + g.hoehe : y - kQuerlinieAbstand;
+    dc.TextZentriertOben(W - kQuerlinieAbstand - (g.breite + 1) / 2, oben, q.text);
+  }
 }
 
 void Diagramm::DatenXAchse(Zeichenflaeche& dc) const {

@@ -39,6 +39,8 @@ class Deskriptor {
     if (fd_ >= 0) ::close(fd_);
   }
   int get() const { return fd_; }
+  // Hands the descriptor on; it is no longer closed here.
+  void Loesen() { fd_ = -1; }
   // Closes now; returns the errno of a failing close, else 0.
   int Schliessen() {
     const int fd = fd_;
@@ -239,7 +241,71 @@ bool DateiAnfangLesen(const std::string& pfad, std::size_t hoechstens, std::stri
   return Einlesen(pfad, hoechstens, false, bytes, mehr, fehler);
 }
 
+Blockleser::~Blockleser() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+bool Blockleser::Oeffnen(const std::string& pfad, std::string& fehler) {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  summe_ = 0;
+  pfad_ = pfad;
+  Deskriptor fd(::open(pfad.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.get() < 0) {
+    fehler = Format("Die Datei %s kann nicht geöffnet werden: %s", pfad, Grund(errno));
+    return false;
+  }
+  struct stat st {};
+  if (::fstat(fd.get(), &st) != 0) {
+    fehler = Format("Die Datei %s kann nicht gelesen werden: %s", pfad, Grund(errno));
+    return false;
+  }
+  if (S_ISDIR(st.st_mode)) {
+    fehler = Format("Die Datei %s kann nicht geöffnet werden: %s", pfad, Grund(EISDIR));
+    return false;
+  }
+  if (S_ISREG(st.st_mode) && static_cast<std::uintmax_t>(st.st_size) > kMaxDateiGroesse) {
+    fehler = Format("Die Datei %s ist größer als %d MB und wird nicht gelesen.", pfad,
+                    static_cast<long long>(kMaxDateiGroesse >> 20));
+    return false;
+  }
+  fd_ = fd.get();
+  fd.Loesen();
+  return true;
+}
+
+bool Blockleser::Lesen(char* ziel, std::size_t n, std::size_t& gelesen, std::string& fehler) {
+  gelesen = 0;
+  if (fd_ < 0) {
+    fehler = Format("Die Datei %s kann nicht gelesen werden: %s", pfad_, Grund(EBADF));
+    return false;
+  }
+  for (;;) {
+    const ssize_t r = ::read(fd_, ziel, std::min<std::size_t>(n, 1 << 20));
+    if (r < 0) {
+      if (errno == EINTR) continue;
+      fehler = Format("Die Datei %s kann nicht gelesen werden: %s", pfad_, Grund(errno));
+      return false;
+    }
+    gelesen = static_cast<std::size_t>(r);
+    break;
+  }
+  summe_ += gelesen;
+  // A pipe or device says no size beforehand: it ends at the bound.
+  if (summe_ > kMaxDateiGroesse) {
+    fehler = Format("Die Datei %s ist größer als %d MB und wird nicht gelesen.", pfad_,
+                    static_cast<long long>(kMaxDateiGroesse >> 20));
+    return false;
+  }
+  return true;
+}
+
 bool DateiSchreiben(const std::string& pfad, std::string_view bytes, std::string& fehler) {
+  return DateiSchreibenStueckweise(
+      pfad, [bytes](const Schreibfunktion& schreiben, std::string&) { return schreiben(bytes); }, fehler);
+}
+
+bool DateiSchreibenStueckweise(const std::string& pfad, const Dateierzeuger& erzeugen, std::string& fehler) {
   std::string ziel;
   if (!ZielAufloesen(pfad, ziel, fehler)) return false;
   const std::string name = ziel == pfad ? Format("Die Datei %s", pfad) : Format("Das Ziel %s von %s", ziel, pfad);
@@ -274,8 +340,20 @@ bool DateiSchreiben(const std::string& pfad, std::string_view bytes, std::string
   }
   const std::string& temp = muster;
   int fehlernummer = 0;
-  if (!AllesSchreiben(fd.get(), bytes) || ::fsync(fd.get()) != 0 || ::fchmod(fd.get(), rechte) != 0) {
+  const Schreibfunktion schreiben = [&](std::string_view stueck) {
+    if (fehlernummer == 0 && !AllesSchreiben(fd.get(), stueck)) fehlernummer = errno;
+    return fehlernummer == 0;
+  };
+  std::string abbruch;
+  const bool erzeugt = erzeugen(schreiben, abbruch);
+  if (fehlernummer == 0 && erzeugt && (::fsync(fd.get()) != 0 || ::fchmod(fd.get(), rechte) != 0)) {
     fehlernummer = errno;
+  }
+  if (fehlernummer == 0 && !erzeugt) {
+    fd.Schliessen();
+    ::unlink(temp.c_str());
+    fehler = abbruch;
+    return false;
   }
   // Root saving someone else's file hands it back to its owner.
   if (fehlernummer == 0 && vorhanden && (st.st_uid != ::geteuid() || st.st_gid != ::getegid())) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -42,6 +44,37 @@ bool DateiLesen(const std::string& pfad, std::string& bytes, std::string& fehler
 // leaves the rest unread; false with the reason when it cannot.
 bool DateiAnfangLesen(const std::string& pfad, std::size_t hoechstens, std::string& bytes, std::string& fehler);
 
+// Reads a file block by block, for readers that do not hold it whole. A
+// regular file larger than kMaxDateiGroesse is refused before anything is
+// read, anything else (a pipe, a device) once it grows beyond that bound;
+// the messages are those of DateiLesen. Never throws.
+class Blockleser {
+ public:
+  Blockleser() = default;
+  Blockleser(const Blockleser&) = delete;
+  Blockleser& operator=(const Blockleser&) = delete;
+  ~Blockleser();
+
+  // Opens the file; false with the reason.
+  bool Oeffnen(const std::string& pfad, std::string& fehler);
+  // Reads up to `n` bytes into `ziel`; `gelesen` is 0 at the end of the
+  // file. False with the reason.
+  bool Lesen(char* ziel, std::size_t n, std::size_t& gelesen, std::string& fehler);
+  // The bytes read so far.
+  std::uintmax_t Gelesen() const { return summe_; }
+
+ private:
+  int fd_ = -1;
+  std::string pfad_;
+  std::uintmax_t summe_ = 0;
+};
+
+// Hands the bytes of a file to `schreiben` piece by piece, which returns
+// false once writing failed. Returns false, with the reason in `fehler`, to
+// abandon the file.
+using Schreibfunktion = std::function<bool(std::string_view)>;
+using Dateierzeuger = std::function<bool(const Schreibfunktion& schreiben, std::string& fehler)>;
+
 // Saves a whole file as a careful editor does: a symbolic link is followed
 // to its final target (the link stays), a target that is no regular file or
 // that the user may not write (no write permission bit counts even for
@@ -50,5 +83,10 @@ bool DateiAnfangLesen(const std::string& pfad, std::size_t hoechstens, std::stri
 // a rename. On failure the old file is unchanged, no temporary file is left
 // and `fehler` holds the reason.
 bool DateiSchreiben(const std::string& pfad, std::string_view bytes, std::string& fehler);
+
+// DateiSchreiben for a file too large to be held in memory: `erzeugen`
+// gives its bytes piece by piece. When it gives up, the old file stays as
+// it was, no temporary file is left and `fehler` holds its reason.
+bool DateiSchreibenStueckweise(const std::string& pfad, const Dateierzeuger& erzeugen, std::string& fehler);
 
 }  // namespace text

@@ -181,6 +181,27 @@ TEST(AchseNachVorgabe, FesterBereichStattDerWerte) {
   EXPECT_TRUE(Nahe(frei.Max(), 10, 1e-12));
 }
 
+// A reversed axis keeps range, ticks and grid and only runs the other way:
+// a depth axis with 1000 at the top.
+TEST(AchseNachVorgabe, UmgekehrtGleicheTicksAndereRichtung) {
+  const std::vector<double> tiefen = {1003, 1000, 1017.5};
+  const Achse vor = Achse::Nach({Achsenart::Linear, "Tiefe", false, 0, 0}, tiefen);
+  const Achse rueck = Achse::Nach({Achsenart::Linear, "Tiefe", false, 0, 0, true}, tiefen);
+  EXPECT_FALSE(vor.Umgekehrt());
+  EXPECT_TRUE(rueck.Umgekehrt());
+  EXPECT_EQ(rueck.Min(), vor.Min());
+  EXPECT_EQ(rueck.Max(), vor.Max());
+  EXPECT_EQ(rueck.Ticks(), vor.Ticks());
+  EXPECT_EQ(rueck.Gitter(), vor.Gitter());
+  EXPECT_TRUE(Nahe(rueck.Anteil(rueck.Min()), 1.0, 1e-12));
+  EXPECT_TRUE(Nahe(rueck.Anteil(rueck.Max()), 0.0, 0.0, 1e-12));
+  for (const double t : {1000.0, 1005.0, 1017.5}) EXPECT_TRUE(Nahe(rueck.Anteil(t), 1.0 - vor.Anteil(t), 1e-12));
+  // Logarithmic too: 1 ... 100 reversed puts 10 in the middle, 100 at 0.
+  const Achse log = Achse::Nach({Achsenart::Logarithmisch, "k", true, 1, 100, true}, {});
+  EXPECT_TRUE(Nahe(log.Anteil(10), 0.5, 1e-12));
+  EXPECT_TRUE(Nahe(log.Anteil(100), 0.0, 0.0, 1e-12));
+}
+
 TEST(LinAchseGitter, InnereTicks) {
   const std::vector<double> gitter = Achse::Linear({0, 1}).Gitter();
   ASSERT_EQ(gitter.size(), 4u);

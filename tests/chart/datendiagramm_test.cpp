@@ -278,6 +278,59 @@ TEST_F(DatenZeichnen, ZurueckZumDiagrammDerOptionen) {
   }
 }
 
+// A log track: depth downwards, 1000 m at the top of the frame and 1020 m at
+// its bottom, and the free-water level as a line across with its text.
+TEST_F(DatenZeichnen, TiefeNachUntenUndQuerlinie) {
+  Datendiagramm daten;
+  daten.x = {Achsenart::Linear, "Sw", true, 0, 1};
+  daten.y = {Achsenart::Linear, "Tiefe [m]", false, 0, 0, true};
+  daten.reihen = {{Reihenart::Linie, kRot, {0.2, 0.5, 0.8}, {1000, 1010, 1020}}};
+  const Stift fwl{Linienart::Gestrichelt, 3, {255, 0, 0}};
+  daten.querlinien = {{1015, fwl, "FWL 1015 M"}};
+  Aufnehmen(daten);
+  EXPECT_TRUE(d.YAchse().Umgekehrt());
+  const auto linien = flaeche.Alle(Art::Polylinie);
+  ASSERT_EQ(linien.size(), 1u);
+  EXPECT_EQ(linien[0].punkte, (std::vector<Punkt>{{260, 0}, {650, -375}, {1040, -750}}));
+  const auto y = YBeschriftung();
+  ASSERT_FALSE(y.empty());
+  EXPECT_EQ(y.front(), (std::pair<int, std::string>{0, "1000"}));
+  EXPECT_EQ(y.back(), (std::pair<int, std::string>{-750, "1020"}));
+  // The line across the frame at 1015 m: three quarters down, -562.5
+  // rounded upwards as every chart point.
+  const auto quer = Linien(fwl);
+  ASSERT_EQ(quer.size(), 1u);
+  EXPECT_EQ(quer[0].punkte, (std::vector<Punkt>{{0, -562}, {1300, -562}}));
+  // Its text (10 characters of 22.5 units, 45 high) ends 10 units inside
+  // the right of the frame and stands 10 above the line.
+  const Eintrag* text = flaeche.Text("FWL 1015 M");
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(text->punkte[0], (Punkt{1300 - 10 - 113, -562 + 10 + 45}));
+  EXPECT_EQ(text->schrift, kF3);
+  EXPECT_EQ(text->stift, fwl);
+  // The grid lies on the same ticks as without the reversal, mirrored:
+  // 1005 m a quarter down, -187.5.
+  const auto gitter = Linien(kD);
+  ASSERT_FALSE(gitter.empty());
+  EXPECT_EQ(gitter[0].punkte, (std::vector<Punkt>{{0, -187}, {1300, -187}}));
+}
+
+// A line next to the top of the frame has its text below it.
+TEST_F(DatenZeichnen, QuerlinieObenMitTextDarunter) {
+  Datendiagramm daten;
+  daten.x = {Achsenart::Linear, "Sw", true, 0, 1};
+  daten.y = {Achsenart::Linear, "Tiefe [m]", true, 1000, 1020, true};
+  daten.querlinien = {{1001, kGruen, "FWL"}, {1030, kGruen, "außerhalb"}};
+  Aufnehmen(daten);
+  const auto quer = Linien(kGruen);
+  ASSERT_EQ(quer.size(), 1u) << "a line outside a fixed range is left out";
+  EXPECT_EQ(quer[0].punkte[0].y, -37);  // 1001 of 1000 ... 1020: 37.5 below the top
+  const Eintrag* text = flaeche.Text("FWL");
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(text->punkte[0].y, -37 - 10);
+  EXPECT_EQ(flaeche.Text("außerhalb"), nullptr);
+}
+
 // On a low frame, the labels of thirty decades would run into each other:
 // every third is written (25 units a decade, 45 a label).
 TEST_F(DatenZeichnen, VieleDekadenAufDerYAchseAusgeduennt) {

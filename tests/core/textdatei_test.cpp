@@ -214,4 +214,74 @@ TEST_F(Textdatei, FehlenderOrdnerHinterlaesstNichts) {
   EXPECT_TRUE(Namen().empty());
 }
 
+// A file written piece by piece lands whole; a writer that gives up
+// leaves the old file and no temporary file.
+TEST_F(Textdatei, StueckweiseGanzOderGarNicht) {
+  const std::string ziel = Anlegen("log.las", "alt");
+  std::string fehler;
+  ASSERT_TRUE(text::DateiSchreibenStueckweise(
+      ziel,
+      [](const text::Schreibfunktion& schreiben, std::string&) {
+        for (int i = 0; i < 3; ++i) {
+          if (!schreiben(std::string(1 << 20, static_cast<char>('a' + i)))) return false;
+        }
+        return true;
+      },
+      fehler))
+      << fehler;
+  const std::string inhalt = Inhalt(ziel);
+  ASSERT_EQ(inhalt.size(), 3u << 20);
+  EXPECT_EQ(inhalt.substr((2u << 20) + 5, 3), "ccc");
+
+  Anlegen("log.las", "alt");
+  EXPECT_FALSE(text::DateiSchreibenStueckweise(
+      ziel,
+      [](const text::Schreibfunktion& schreiben, std::string& grund) {
+        schreiben("halb");
+        grund = "Die Eingabe hat sich geändert.";
+        return false;
+      },
+      fehler));
+  EXPECT_EQ(fehler, "Die Eingabe hat sich geändert.");
+  EXPECT_EQ(Inhalt(ziel), "alt");
+  EXPECT_EQ(Namen(), (std::vector<std::string>{"log.las"}));
+}
+
+TEST_F(Textdatei, BlockleserMitGrenzeWieDateiLesen) {
+  const std::string datei = Anlegen("a.txt", std::string(5000, 'x') + "ende");
+  text::Blockleser leser;
+  std::string fehler;
+  ASSERT_TRUE(leser.Oeffnen(datei, fehler)) << fehler;
+  std::string gelesen;
+  char puffer[1000];
+  for (std::size_t n = 1; n > 0;) {
+    ASSERT_TRUE(leser.Lesen(puffer, sizeof puffer, n, fehler)) << fehler;
+    gelesen.append(puffer, n);
+  }
+  EXPECT_EQ(gelesen, std::string(5000, 'x') + "ende");
+  EXPECT_EQ(leser.Gelesen(), 5004u);
+
+  // A regular file above the bound is refused before reading, a device
+  // once it passes the bound.
+  const std::string gross = Pfad("gross.txt");
+  std::ofstream(gross).close();
+  fs::resize_file(gross, text::kMaxDateiGroesse + 1);
+  text::Blockleser zuGross;
+  EXPECT_FALSE(zuGross.Oeffnen(gross, fehler));
+  EXPECT_EQ(fehler, "Die Datei " + gross + " ist größer als 256 MB und wird nicht gelesen.");
+  fs::create_symlink("/dev/zero", Pfad("null"));
+  text::Blockleser geraet;
+  ASSERT_TRUE(geraet.Oeffnen(Pfad("null"), fehler)) << fehler;
+  std::vector<char> block(1 << 20);
+  std::size_t n = 0;
+  bool ok = true;
+  while (ok && geraet.Gelesen() <= text::kMaxDateiGroesse) ok = geraet.Lesen(block.data(), block.size(), n, fehler);
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(fehler, "Die Datei " + Pfad("null") + " ist größer als 256 MB und wird nicht gelesen.");
+
+  text::Blockleser ordner;
+  EXPECT_FALSE(ordner.Oeffnen(ordner_.string(), fehler));
+  EXPECT_EQ(fehler, "Die Datei " + ordner_.string() + " kann nicht geöffnet werden: Is a directory");
+}
+
 }  // namespace
