@@ -63,8 +63,9 @@ class Satzleser {
     std::size_t n = 0;
     std::size_t i = 0;
     while (true) {
-      if (n == satz.zellen.size()) satz.zellen.emplace_back();
-      std::string& zelle = satz.zellen[n++];
+      const bool ueberzaehlig = n > kMaxSpalten;
+      if (!ueberzaehlig && n == satz.zellen.size()) satz.zellen.emplace_back();
+      std::string& zelle = ueberzaehlig ? ueberzaehlig_ : satz.zellen[n++];
       zelle.clear();
       while (i < zeile.size() && zeile[i] != trenner_ && (zeile[i] == ' ' || zeile[i] == '\t')) ++i;
       if (i < zeile.size() && zeile[i] == '"') {
@@ -87,6 +88,7 @@ class Satzleser {
         zelle.assign(Beschnitten(zeile.substr(i, ende - i)));
         i = ende;
       }
+      if (ueberzaehlig && satz.zellen[kMaxSpalten].empty()) satz.zellen[kMaxSpalten].swap(ueberzaehlig_);
       if (i >= zeile.size()) break;
       ++i;  // the separator
     }
@@ -120,6 +122,7 @@ class Satzleser {
 
   Zeilenleser zeilen_;
   char trenner_;
+  std::string ueberzaehlig_;  // a cell beyond kMaxSpalten + 1
 };
 
 // The first separator that splits the header into more than one cell and at
@@ -475,6 +478,10 @@ bool TabelleZerlegen(std::string_view bytes, char trenner, char dezimal, Rohtabe
   Rohtabelle::Zeile satz;
   leser.Naechster(satz);
   tabelle.kopfZeile = satz.nummer;
+  if (satz.zellen.size() > kMaxSpalten) {
+    fehler = text::Format("Die Tabelle hat mehr als %d Spalten.", static_cast<int>(kMaxSpalten));
+    return false;
+  }
   tabelle.kopf = std::move(satz.zellen);
   tabelle.rumpf = leser.Position();
   tabelle.rumpfZeile = leser.NaechsteNummer();

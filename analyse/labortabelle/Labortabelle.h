@@ -50,6 +50,11 @@ struct Rohtabelle {
 // Rows kept in Rohtabelle::ersteZeilen; they also tell the decimal mark.
 constexpr std::size_t kErsteZeilen = 50;
 
+// Columns a table may have. A row keeps at most one cell more, which stands
+// for all its cells from there on (it holds the first of them that is not
+// empty), so a line of separators costs no more than its length.
+constexpr std::size_t kMaxSpalten = 1000;
+
 // A role the user left without a column on purpose: not preset from the names.
 constexpr int kKeineSpalte = -2;
 

@@ -361,6 +361,9 @@ INSTANTIATE_TEST_SUITE_P(
                    "Keine Spalte für „Permeabilität“ zugeordnet."},
         Fehlerfall{"UnbekannteDruckeinheit", "Kern,Perm,Pc (psig),SHg\nA,1,0,0\n", kAuto,
                    "Die Einheit der Spalte „Pc (psig)“ ist unbekannt; bitte die Druckeinheit wählen."},
+        Fehlerfall{"MehrAlsTausendSpalten",
+                   "Kern,Perm,Pc,SHg" + std::string(997, ',') + "\nA,1,0,0" + std::string(997, ',') + "\n", kAuto,
+                   "Die Tabelle hat mehr als 1000 Spalten."},
         Fehlerfall{"PermeabilitaetInDarcy", "Kern,Perm (D),Pc,SHg\nA,1,0,0\n", kAuto,
                    "Die Permeabilität der Spalte „Perm (D)“ ist nicht in mD angegeben."}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -509,7 +512,8 @@ TEST(Labortabelle, ZeilenWieDerTextimport) {
       "K\xE4,\x80\x81\n", "\xEF\xBB\xBF\xE4\n", "",        "\n",
   };
   for (const char* f : faelle) EXPECT_EQ(TextZeilen(f), TextdateiZerlegen(f)) << f;
-  const std::string mitNul("a\0b,c\r\nd\0\r\ne", 14);
+  constexpr char kMitNul[] = "a\0b,c\r\nd\0\r\ne";
+  const std::string mitNul(kMitNul, sizeof kMitNul - 1);
   EXPECT_EQ(TextZeilen(mitNul), TextdateiZerlegen(mitNul));
 }
 
@@ -623,6 +627,24 @@ TEST(Labortabelle, NurDieErstenZeilenWerdenGehalten) {
   EXPECT_EQ(e.zeilen.back(), "ENDE");
   EXPECT_EQ(e.messungen.back().kern, "K99");
   EXPECT_EQ(e.messungen.back().ersteZeile, 299);
+}
+
+// A row keeps at most 1001 cells, the last standing for the rest: a line of
+// separators costs no more than its length, and a value far to the right
+// still makes the row one that is not empty.
+TEST(Labortabelle, ZeileMitTausendenZellen) {
+  const std::string kopf = "Kern,Perm,Pc,SHg" + std::string(996, ',') + "\n";
+  const std::string t = kopf + "A,1,0,0\nA,1,1,0.5\nA,1,2,0.6\n" + std::string(100000, ',') + "x\n";
+  labor::Rohtabelle r;
+  labor::Ergebnis e;
+  std::string fehler;
+  ASSERT_TRUE(labor::TabelleZerlegen(t, ',', 0, r, fehler)) << fehler;
+  EXPECT_EQ(r.kopf.size(), 1000u);
+  ASSERT_EQ(r.ersteZeilen.size(), 4u);
+  EXPECT_EQ(r.ersteZeilen[3].zellen.size(), 1001u);
+  EXPECT_EQ(r.ersteZeilen[3].zellen.back(), "x");
+  ASSERT_TRUE(labor::TabelleAuswerten(r, {}, e, fehler)) << fehler;
+  EXPECT_EQ(e.probleme, (std::vector<Problem>{{5, "Druck fehlt, Sättigung fehlt"}}));
 }
 
 // A quote never closed takes its row, not the rest of the file.
