@@ -5,6 +5,7 @@
 // Not a test: it prints figures.
 //
 //   bench-labortabelle
+#include <malloc.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -58,6 +59,7 @@ struct Messwerte {
   long long messungen = 0;
   long long zeilen = 0;
   long long probleme = 0;
+  long long ergebnisBytes = 0;  // the input lines handed back: the list and the heap blocks of its strings
   int gut = 0;
 };
 
@@ -101,6 +103,12 @@ void Importieren(const std::string& pfad, Messwerte& m) {
   m.messungen = static_cast<long long>(ergebnis.messungen.size());
   m.zeilen = static_cast<long long>(ergebnis.zeilen.size());
   m.probleme = static_cast<long long>(ergebnis.probleme.size());
+  m.ergebnisBytes = static_cast<long long>(ergebnis.zeilen.capacity() * sizeof(std::string));
+  for (const std::string& z : ergebnis.zeilen) {
+    // A heap block carries a size word besides what malloc_usable_size reports.
+    if (z.capacity() > 15)
+      m.ergebnisBytes += static_cast<long long>(malloc_usable_size(const_cast<char*>(z.data())) + 8);
+  }
 }
 
 }  // namespace
@@ -116,13 +124,17 @@ int main() {
       {"CSV, 40 rows per sample", ordner / "vierzig.csv"},
       {"UTF-16 LE, tab, 40 rows per sample", ordner / "utf16.txt"},
       {"CSV, samples alternate every row", ordner / "wechsel.csv"},
+      {"CSV, half of it one row of commas", ordner / "kommas.csv"},
   };
   // The tables are written and their bytes gone before any child starts,
   // since a child's peak counts the memory it was forked with.
   {
     const std::string vierzig = Tabelle(40);
     std::ofstream(faelle[0].pfad, std::ios::binary) << vierzig;
-    std::ofstream(faelle[1].pfad, std::ios::binary) << Utf16(vierzig.substr(0, vierzig.rfind('\n', kGroesse / 2) + 1));
+    const std::string haelfte = vierzig.substr(0, vierzig.rfind('\n', kGroesse / 2) + 1);
+    std::ofstream(faelle[1].pfad, std::ios::binary) << Utf16(haelfte);
+    std::ofstream(faelle[3].pfad, std::ios::binary)
+        << haelfte << std::string(kGroesse - haelfte.size() - 1, ',') << '\n';
   }
   { std::ofstream(faelle[2].pfad, std::ios::binary) << Tabelle(1); }
 
@@ -139,8 +151,9 @@ int main() {
     std::printf("%-36s input %5.1f MB  peak %7.1f MB  per input byte %5.2f  read %.2f s  import %.2f s\n", f.name,
                 static_cast<double>(bytes) / 1e6, static_cast<double>(spitze - grund) / 1e6,
                 static_cast<double>(spitze - grund) / static_cast<double>(bytes), m.lesen, m.auswerten);
-    std::printf("%-36s %s: %lld measurements, %lld input lines, %lld notes\n", "", m.gut ? "taken" : "refused",
-                m.messungen, m.zeilen, m.probleme);
+    std::printf("%-36s %s: %lld measurements, %lld input lines (%.1f MB, %.2f per input byte), %lld notes\n", "",
+                m.gut ? "taken" : "refused", m.messungen, m.zeilen, static_cast<double>(m.ergebnisBytes) / 1e6,
+                static_cast<double>(m.ergebnisBytes) / static_cast<double>(bytes), m.probleme);
   }
   fs::remove_all(ordner);
   return 0;
