@@ -2,14 +2,16 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <map>
+#include <limits>
 #include <system_error>
+#include <unordered_map>
 
-#include "DateiImport.h"
 #include "TextFormat.h"
 #include "TextScan.h"
+#include "Zeilenleser.h"
 
 namespace labor {
 
@@ -19,8 +21,10 @@ namespace {
 constexpr double kBarJePsi = 0.0689475729;
 // Separators in the order they win when more than one fits.
 constexpr char kTrenner[] = {'\t', ';', ','};
-// Lines looked at to tell the separator.
-constexpr std::size_t kProbezeilen = 50;
+// Rows looked at to tell the separator.
+constexpr std::size_t kProbezeilen = kErsteZeilen;
+// Characters of a cell a note shows.
+constexpr std::size_t kAuszug = 40;
 // The reader stops at the 100th value line of a block.
 constexpr int kMaxPunkte = 99;
 
@@ -30,59 +34,108 @@ std::string_view Beschnitten(std::string_view s) {
   return s;
 }
 
-// Splits one line at `trenner`; double quotes enclose a cell, "" in it is a quote.
-std::vector<std::string> Zellen(std::string_view zeile, char trenner) {
-  std::vector<std::string> zellen;
-  std::size_t i = 0;
-  while (true) {
-    std::string zelle;
-    while (i < zeile.size() && zeile[i] != trenner && (zeile[i] == ' ' || zeile[i] == '\t')) ++i;
-    if (i < zeile.size() && zeile[i] == '"') {
-      ++i;
-      while (i < zeile.size()) {
-        if (zeile[i] == '"') {
-          if (i + 1 < zeile.size() && zeile[i + 1] == '"') {
-            zelle += '"';
-            i += 2;
-            continue;
+// Reads the rows of a table text at one separator, as RFC 4180 reads them:
+// double quotes at the start of a cell enclose it, "" in it is a quote, and a
+// line break inside the quotes belongs to the cell, so such a row spans lines.
+// Blanks around an unquoted cell are dropped; what follows the closing quote
+// up to the separator is dropped; blank lines between rows are skipped.
+class Satzleser {
+ public:
+  Satzleser(std::string_view text, char trenner) : zeilen_(text), trenner_(trenner) {}
+
+  // Continues at byte `pos`, the start of line `nummer`.
+  void Setzen(std::size_t pos, int nummer) { zeilen_.Setzen(pos, nummer); }
+  std::size_t Position() const { return zeilen_.Position(); }
+  // The number of the line after the row read last.
+  int NaechsteNummer() const { return zeilen_.Nummer() + 1; }
+
+  // Reads the next row into `satz`, whose cells are reused; false at the end.
+  // A quote left open up to the end of the file does not swallow the file:
+  // its row is read as its first line alone, the open cell taking the rest
+  // of that line, and marked `offen`.
+  bool Naechster(Rohtabelle::Zeile& satz) {
+    std::string_view zeile;
+    do {
+      if (!zeilen_.Naechste(zeile)) return false;
+    } while (Beschnitten(zeile).empty());
+    satz.nummer = zeilen_.Nummer();
+    satz.offen = false;
+    std::size_t n = 0;
+    std::size_t i = 0;
+    while (true) {
+      const bool ueberzaehlig = n > kMaxSpalten;
+      if (!ueberzaehlig && n == satz.zellen.size()) satz.zellen.emplace_back();
+      std::string& zelle = ueberzaehlig ? ueberzaehlig_ : satz.zellen[n++];
+      zelle.clear();
+      while (i < zeile.size() && zeile[i] != trenner_ && (zeile[i] == ' ' || zeile[i] == '\t')) ++i;
+      if (i < zeile.size() && zeile[i] == '"') {
+        const Zeilenleser vorher = zeilen_;
+        const std::string_view ersteZeile = zeile;
+        const std::size_t anfang = ++i;
+        if (!Angefuehrt(zeile, i, zelle)) {
+          zeilen_ = vorher;
+          zeile = ersteZeile;
+          zelle.clear();
+          for (i = anfang; i < zeile.size(); ++i) {
+            zelle += zeile[i];
+            if (zeile[i] == '"') ++i;  // "" in the rest of the line: a quote
           }
-          ++i;
-          break;
+          satz.offen = true;
         }
-        zelle += zeile[i++];
+        while (i < zeile.size() && zeile[i] != trenner_) ++i;
+      } else {
+        const std::size_t ende = std::min(zeile.find(trenner_, i), zeile.size());
+        zelle.assign(Beschnitten(zeile.substr(i, ende - i)));
+        i = ende;
       }
-      while (i < zeile.size() && zeile[i] != trenner) ++i;
-    } else {
-      const std::size_t ende = std::min(zeile.find(trenner, i), zeile.size());
-      zelle = std::string(Beschnitten(zeile.substr(i, ende - i)));
-      i = ende;
+      if (ueberzaehlig && satz.zellen[kMaxSpalten].empty()) satz.zellen[kMaxSpalten].swap(ueberzaehlig_);
+      if (i >= zeile.size()) break;
+      ++i;  // the separator
     }
-    zellen.push_back(std::move(zelle));
-    if (i >= zeile.size()) break;
-    ++i;  // the separator
+    satz.zellen.resize(n);
+    return true;
   }
-  return zellen;
-}
 
-std::size_t Zaehlen(std::string_view zeile, char zeichen) {
-  std::size_t n = 0;
-  bool inAnfuehrung = false;
-  for (const char c : zeile) {
-    if (c == '"') inAnfuehrung = !inAnfuehrung;
-    if (c == zeichen && !inAnfuehrung) ++n;
+ private:
+  // Reads a quoted cell from after its opening quote up to and past the
+  // closing one, on following lines if need be; false at the end of the text.
+  bool Angefuehrt(std::string_view& zeile, std::size_t& i, std::string& zelle) {
+    while (true) {
+      const std::size_t q = zeile.find('"', i);
+      if (q == std::string_view::npos) {
+        zelle.append(zeile.substr(i));
+        if (!zeilen_.Naechste(zeile)) return false;
+        zelle += '\n';
+        i = 0;
+        continue;
+      }
+      zelle.append(zeile.substr(i, q - i));
+      if (q + 1 < zeile.size() && zeile[q + 1] == '"') {
+        zelle += '"';
+        i = q + 2;
+        continue;
+      }
+      i = q + 1;
+      return true;
+    }
   }
-  return n;
-}
 
-// The first separator that the header holds and at least half the sampled
-// data lines hold as often.
-char TrennerErkennen(const std::vector<std::string_view>& zeilen) {
-  const std::size_t n = std::min(zeilen.size(), kProbezeilen);
+  Zeilenleser zeilen_;
+  char trenner_;
+  std::string ueberzaehlig_;  // a cell beyond kMaxSpalten + 1
+};
+
+// The first separator that splits the header into more than one cell and at
+// least half the sampled rows into as many.
+char TrennerErkennen(std::string_view text) {
+  Rohtabelle::Zeile kopf;
+  Rohtabelle::Zeile satz;
   for (const char t : kTrenner) {
-    const std::size_t imKopf = Zaehlen(zeilen[0], t);
-    if (imKopf == 0) continue;
+    Satzleser leser(text, t);
+    if (!leser.Naechster(kopf) || kopf.zellen.size() < 2) continue;
+    std::size_t n = 1;
     std::size_t gleich = 0;
-    for (std::size_t i = 1; i < n; ++i) gleich += Zaehlen(zeilen[i], t) == imKopf ? 1 : 0;
+    for (; n < kProbezeilen && leser.Naechster(satz); ++n) gleich += satz.zellen.size() == kopf.zellen.size() ? 1 : 0;
     if (n == 1 || 2 * gleich >= n - 1) return t;
   }
   return 0;
@@ -246,22 +299,88 @@ std::string KernAlsWort(std::string_view kern) {
   return w;
 }
 
+// A cell or label as a note shows it: at most kAuszug characters, then "…",
+// and a line break from a quoted cell as "↵".
+std::string Auszug(std::string_view s) {
+  std::string aus;
+  std::size_t zeichen = 0;
+  for (const char c : s) {
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80 && ++zeichen > kAuszug) {
+      aus += "…";
+      break;
+    }
+    if (c == '\n') {
+      aus += "↵";
+    } else {
+      aus += c;
+    }
+  }
+  return aus;
+}
+
 struct Punkt {
   int zeile;
   float p;  // bar
   float s;  // fraction
 };
 
+// Why a row or point was not taken: one note per sample and cause.
+enum Ursache {
+  kPermKeineZahl,
+  kPermNichtPositiv,
+  kPermAbweichend,
+  kDruckNegativ,
+  kDruckZuGross,
+  kSaettigungAusserhalb,
+  kSaettigungFaellt,
+  kZuVielePunkte,
+  // A missing or non-numeric pressure or saturation: one cause for each way
+  // the two cells can be faulty, so the note's words hold for every row.
+  kWertFehlt,
+};
+
+// The rows of a sample that one cause left out: the first one's words, how
+// many there are and the last one.
+struct Haeufung {
+  int ursache = 0;
+  int erste = 0;
+  int letzte = 0;
+  int anzahl = 0;
+  std::string text;
+
+  Problem AlsProblem() const {
+    return {erste, anzahl == 1 ? text : text::Format("%s (%d Zeilen, bis Zeile %d)", text, anzahl, letzte)};
+  }
+};
+
+// Counts a row under its cause; `text` words the first one.
+template <typename Text>
+void Notieren(std::vector<Haeufung>& liste, int ursache, int zeile, Text text) {
+  for (Haeufung& h : liste) {
+    if (h.ursache == ursache) {
+      h.letzte = zeile;
+      ++h.anzahl;
+      return;
+    }
+  }
+  liste.push_back({ursache, zeile, zeile, 1, text()});
+}
+
+// One sample: a run of rows with one label.
 struct Probe {
-  std::string kern;
+  std::string roh;   // the label as the table writes it
+  std::string kern;  // as one word, and set apart from the labels before it
   int ersteZeile = 0;
   int zeilen = 0;  // rows that belong to it
   float perm = 0.0f;
   bool mitPerm = false;
-  std::vector<Punkt> punkte;
-  std::vector<Problem> probleme;
+  bool mitPunkt = false;
+  float ersteSaettigung = 0.0f;
+  std::vector<Punkt> werte;              // the value lines, with a zero point added before the first
+  std::vector<Problem> kennung;          // notes on the label
+  std::vector<Haeufung> zeilenProbleme;  // rows that gave no point
+  std::vector<Haeufung> punktProbleme;   // points that gave no value line
 };
-
 }  // namespace
 
 bool ZahlAusZelle(std::string_view zelle, char dezimal, float& wert, double* genau) {
@@ -338,38 +457,49 @@ bool DateiLesen(const std::string& pfad, std::string& bytes, std::string& fehler
 
 bool TabelleZerlegen(std::string_view bytes, char trenner, char dezimal, Rohtabelle& tabelle, std::string& fehler) {
   tabelle = Rohtabelle{};
-  const Textliste text = TextdateiZerlegen(bytes);
-  std::vector<std::string_view> zeilen;
-  std::vector<int> nummern;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (Beschnitten(text[i]).empty()) continue;
-    zeilen.push_back(text[i]);
-    nummern.push_back(static_cast<int>(i + 1));
+  auto text = std::make_shared<const std::string>(TextAusBytes(bytes));
+  {
+    Zeilenleser zeilen(*text);
+    std::string_view zeile;
+    bool leer = true;
+    while (leer && zeilen.Naechste(zeile)) leer = Beschnitten(zeile).empty();
+    if (leer) {
+      fehler = "Die Tabelle ist leer.";
+      return false;
+    }
   }
-  if (zeilen.empty()) {
-    fehler = "Die Tabelle ist leer.";
-    return false;
-  }
-  if (trenner == 0) trenner = TrennerErkennen(zeilen);
+  if (trenner == 0) trenner = TrennerErkennen(*text);
   if (trenner == 0) {
     fehler = "Die Tabelle hat nur eine Spalte: kein Trennzeichen (Komma, Semikolon, Tabulator) erkannt.";
     return false;
   }
   tabelle.trenner = trenner;
-  tabelle.kopfZeile = nummern[0];
-  tabelle.kopf = Zellen(zeilen[0], trenner);
-  for (std::size_t i = 1; i < zeilen.size(); ++i) tabelle.zeilen.push_back({nummern[i], Zellen(zeilen[i], trenner)});
-  tabelle.dezimal = dezimal != 0 ? dezimal : DezimalErkennen(tabelle.zeilen, trenner);
-
-  bool zahlen = false;
-  for (const auto& z : tabelle.zeilen) {
-    for (const auto& zelle : z.zellen) zahlen = zahlen || Zahlform(zelle, tabelle.dezimal) == 1;
-    if (zahlen) break;
+  Satzleser leser(*text, trenner);
+  Rohtabelle::Zeile satz;
+  leser.Naechster(satz);
+  tabelle.kopfZeile = satz.nummer;
+  if (satz.zellen.size() > kMaxSpalten) {
+    fehler = text::Format("Die Tabelle hat mehr als %d Spalten.", static_cast<int>(kMaxSpalten));
+    return false;
   }
+  tabelle.kopf = std::move(satz.zellen);
+  tabelle.rumpf = leser.Position();
+  tabelle.rumpfZeile = leser.NaechsteNummer();
+  satz = Rohtabelle::Zeile{};
+  while (tabelle.ersteZeilen.size() < kErsteZeilen && leser.Naechster(satz)) tabelle.ersteZeilen.push_back(satz);
+  tabelle.dezimal = dezimal != 0 ? dezimal : DezimalErkennen(tabelle.ersteZeilen, trenner);
+
+  const auto mitZahl = [&tabelle](const Rohtabelle::Zeile& z) {
+    return std::any_of(z.zellen.begin(), z.zellen.end(),
+                       [&tabelle](const std::string& zelle) { return Zahlform(zelle, tabelle.dezimal) == 1; });
+  };
+  bool zahlen = std::any_of(tabelle.ersteZeilen.begin(), tabelle.ersteZeilen.end(), mitZahl);
+  while (!zahlen && leser.Naechster(satz)) zahlen = mitZahl(satz);
   if (!zahlen) {
     fehler = "Die Tabelle enthält keine Spalte mit Zahlen.";
     return false;
   }
+  tabelle.text = std::move(text);
   return true;
 }
 
@@ -430,9 +560,224 @@ std::string Einheitname(Druckeinheit e) {
 
 std::string Einheitname(Saettigungseinheit e) { return e == Saettigungseinheit::Prozent ? "Prozent" : "Anteil"; }
 
+namespace {
+
+// Turns the rows, one after the other, into samples and each finished
+// sample into its value lines and notes, so that only the sample at hand is
+// held. A sample is a run of rows with one label; a label that comes again
+// after another sample, or that the blank-to-"_" rewrite makes equal to an
+// earlier one, starts a sample of its own under a label with "#2", "#3" …
+class Auswertung {
+ public:
+  Auswertung(const Rohtabelle& t, const Vorgaben& v, Ergebnis& e)
+      : t_(t), v_(v), e_(e), name_(v.standardKern.empty() ? "PROBE" : v.standardKern) {}
+
+  void Zeile(const Rohtabelle::Zeile& zeile) {
+    if (zeile.offen) {
+      Melden({zeile.nummer, "Anführungszeichen bis zum Ende der Datei nicht geschlossen: Zeile nicht gelesen"});
+      return;
+    }
+    const auto zelle = [&zeile](int s) -> std::string_view {
+      return s >= 0 && static_cast<std::size_t>(s) < zeile.zellen.size()
+                 ? Beschnitten(zeile.zellen[static_cast<std::size_t>(s)])
+                 : std::string_view();
+    };
+    if (std::all_of(zeile.zellen.begin(), zeile.zellen.end(), [](const std::string& z) { return z.empty(); })) return;
+    // A row without a label continues the sample above it, as exports often name it only once.
+    if (Spalte(kKern) >= 0 && !zelle(Spalte(kKern)).empty()) name_.assign(zelle(Spalte(kKern)));
+    if (!aktiv_ || name_ != probe_.roh) {
+      if (aktiv_) Abschliessen();
+      Beginnen(zeile.nummer);
+    }
+    Probe& probe = probe_;
+    const int nr = zeile.nummer;
+    ++probe.zeilen;
+
+    float perm = 0.0f;
+    const std::string_view permZelle = zelle(Spalte(kPerm));
+    if (ZahlAusZelle(permZelle, t_.dezimal, perm)) {
+      if (!(perm > 0.0f)) {
+        Notieren(probe.zeilenProbleme, kPermNichtPositiv, nr,
+                 [&] { return text::Format("Permeabilität %g ist nicht größer 0", perm); });
+      } else if (!probe.mitPerm) {
+        probe.perm = perm;
+        probe.mitPerm = true;
+      } else if (perm != probe.perm) {
+        Notieren(probe.zeilenProbleme, kPermAbweichend, nr, [&] {
+          return text::Format("Permeabilität %g weicht von %g der Probe %s ab; %g gilt", perm, probe.perm,
+                              Auszug(probe.kern), probe.perm);
+        });
+      }
+    } else if (!permZelle.empty()) {
+      Notieren(probe.zeilenProbleme, kPermKeineZahl, nr,
+               [&] { return text::Format("Permeabilität „%s“ ist keine Zahl", Auszug(permZelle)); });
+    }
+
+    float p = 0.0f;
+    float s = 0.0f;
+    double pGenau = 0.0;
+    double sGenau = 0.0;
+    const std::string_view pZelle = zelle(Spalte(kDruck));
+    const std::string_view sZelle = zelle(Spalte(kSaettigung));
+    const bool mitP = ZahlAusZelle(pZelle, t_.dezimal, p, &pGenau);
+    const bool mitS = ZahlAusZelle(sZelle, t_.dezimal, s, &sGenau);
+    if (!mitP || !mitS) {
+      const auto art = [](bool mit, std::string_view z) { return mit ? 0 : z.empty() ? 1 : 2; };
+      Notieren(probe.zeilenProbleme, kWertFehlt + 3 * art(mitP, pZelle) + art(mitS, sZelle), nr, [&] {
+        const auto grund = [](std::string_view z, const char* was) {
+          return z.empty() ? text::Format("%s fehlt", was) : text::Format("%s „%s“ ist keine Zahl", was, Auszug(z));
+        };
+        std::string text = !mitP ? grund(pZelle, "Druck") : grund(sZelle, "Sättigung");
+        if (!mitP && !mitS) text += ", " + grund(sZelle, "Sättigung");
+        return text;
+      });
+      return;
+    }
+    // In bar and as a fraction the value is read as the text import reads
+    // it; a conversion starts from all the digits of the cell.
+    const double barGenau = e_.druck == Druckeinheit::Bar ? p : InBar(pGenau, e_.druck);
+    const bool zuGross = !(std::fabs(barGenau) <= std::numeric_limits<float>::max());
+    const float bar = zuGross ? 0.0f : static_cast<float>(barGenau);
+    const float anteil = e_.saettigung == Saettigungseinheit::Prozent ? static_cast<float>(sGenau / 100.0) : s;
+    if (zuGross ? barGenau < 0.0 : bar < 0.0f) {
+      Notieren(probe.zeilenProbleme, kDruckNegativ, nr, [&] { return text::Format("Druck %g ist kleiner 0", p); });
+      return;
+    }
+    if (zuGross) {
+      Notieren(probe.zeilenProbleme, kDruckZuGross, nr,
+               [&] { return text::Format("Druck %g %s ist in bar zu groß", p, Einheitname(e_.druck)); });
+      return;
+    }
+    if (!(anteil >= 0.0f && anteil <= 1.0f)) {
+      Notieren(probe.zeilenProbleme, kSaettigungAusserhalb, nr,
+               [&] { return text::Format("Sättigung %g liegt nicht zwischen 0 und 1", anteil); });
+      return;
+    }
+    PunktAufnehmen(nr, bar, anteil);
+  }
+
+  // Finishes the last sample and closes the list of notes.
+  void Ende() {
+    if (aktiv_) Abschliessen();
+    std::stable_sort(e_.probleme.begin(), e_.probleme.end(),
+                     [](const Problem& a, const Problem& b) { return a.zeile < b.zeile; });
+    if (weitere_ > 0) {
+      e_.probleme.push_back({ersteWeitere_, text::Format("und %d weitere Hinweise ab dieser Zeile", weitere_)});
+    }
+  }
+
+ private:
+  int Spalte(int rolle) const { return e_.spalten[static_cast<std::size_t>(rolle)]; }
+
+  void Beginnen(int zeile) {
+    probe_ = Probe{};
+    aktiv_ = true;
+    Probe& probe = probe_;
+    probe.roh = name_;
+    probe.ersteZeile = zeile;
+    probe.kern = KernAlsWort(name_);
+    if (probe.kern != name_) {
+      probe.kennung.push_back(
+          {zeile, text::Format("Kern „%s“ heißt „%s“: die Kennung ist ein Wort", Auszug(name_), Auszug(probe.kern))});
+    }
+    const auto [it, neu] = vergeben_.try_emplace(probe.kern, Vergeben{zeile});
+    if (neu) return;
+    // Another sample holds the label: this one gets the next free "#n".
+    Vergeben& frueher = it->second;
+    std::string anders;
+    do {
+      anders = probe.kern + "#" + std::to_string(frueher.naechste++);
+    } while (!vergeben_.try_emplace(anders, Vergeben{zeile}).second);
+    probe.kennung.push_back(
+        {zeile, text::Format("Probe %s stand schon ab Zeile %d; diese Zeilen bleiben getrennt als Probe %s",
+                             Auszug(probe.kern), frueher.zeile, Auszug(anders))});
+    probe.kern = std::move(anders);
+  }
+
+  void PunktAufnehmen(int zeile, float p, float s) {
+    Probe& probe = probe_;
+    if (!probe.mitPunkt) {
+      probe.mitPunkt = true;
+      probe.ersteSaettigung = s;
+    }
+    // Used only when the zero point is to be added.
+    if (probe.werte.empty() && s != 0.0f) probe.werte.push_back({zeile, p, 0.0f});
+    if (!probe.werte.empty() && s < probe.werte.back().s) {
+      const Punkt vorher = probe.werte.back();
+      Notieren(probe.punktProbleme, kSaettigungFaellt, zeile,
+               [&] { return text::Format("Sättigung %g fällt unter %g der Zeile %d", s, vorher.s, vorher.zeile); });
+    } else if (static_cast<int>(probe.werte.size()) >= kMaxPunkte) {
+      Notieren(probe.punktProbleme, kZuVielePunkte, zeile,
+               [&] { return text::Format("mehr als %d Messpunkte der Probe %s", kMaxPunkte, Auszug(probe.kern)); });
+    } else {
+      probe.werte.push_back({zeile, p, s});
+    }
+  }
+
+  void Abschliessen() {
+    Probe& probe = probe_;
+    aktiv_ = false;
+    std::vector<Problem> pr = std::move(probe.kennung);
+    for (const Haeufung& h : probe.zeilenProbleme) pr.push_back(h.AlsProblem());
+    const auto auslassen = [&](const std::string& grund) {
+      pr.push_back({probe.ersteZeile,
+                    text::Format("Probe %s ausgelassen (%d Zeilen): %s", Auszug(probe.kern), probe.zeilen, grund)});
+    };
+    bool genommen = false;
+    if (!probe.mitPerm) {
+      auslassen("keine Permeabilität größer 0");
+    } else if (probe.mitPunkt && probe.ersteSaettigung != 0.0f && !v_.nullpunktEinfuegen) {
+      auslassen(text::Format("die 1. Sättigung ist %g, nicht 0 (Nullpunkt einfügen?)", probe.ersteSaettigung));
+    } else {
+      for (const Haeufung& h : probe.punktProbleme) pr.push_back(h.AlsProblem());
+      if (probe.werte.size() < 3) {
+        auslassen(text::Format("nur %d Messpunkte, mindestens 3 nötig", static_cast<int>(probe.werte.size())));
+      } else {
+        genommen = true;
+      }
+    }
+    std::stable_sort(pr.begin(), pr.end(), [](const Problem& a, const Problem& b) { return a.zeile < b.zeile; });
+    for (const Problem& p : pr) Melden(p);
+    if (!genommen) return;
+
+    e_.zeilen.push_back(text::Format("PERMEABILITAET: %g %s", probe.perm, probe.kern));
+    for (const Punkt& punkt : probe.werte) e_.zeilen.push_back(text::Format("%9.4f  %15.5f ", punkt.p, punkt.s));
+    e_.zeilen.push_back("ENDE");
+    e_.messungen.push_back(
+        {probe.kern, probe.perm, static_cast<int>(probe.werte.size()), probe.ersteZeile, std::move(pr)});
+  }
+
+  void Melden(const Problem& p) {
+    if (e_.probleme.size() < kMaxProbleme) {
+      e_.probleme.push_back(p);
+    } else {
+      ersteWeitere_ = weitere_ == 0 ? p.zeile : std::min(ersteWeitere_, p.zeile);
+      ++weitere_;
+    }
+  }
+
+  // A label given to a sample: the sample's first line, and the next "#n"
+  // to try for a sample that comes with the same label.
+  struct Vergeben {
+    int zeile = 0;
+    int naechste = 2;
+  };
+
+  const Rohtabelle& t_;
+  const Vorgaben& v_;
+  Ergebnis& e_;
+  std::string name_;  // the label of the current row
+  Probe probe_;
+  bool aktiv_ = false;
+  std::unordered_map<std::string, Vergeben> vergeben_;
+  long long weitere_ = 0;  // notes beyond kMaxProbleme
+  int ersteWeitere_ = 0;
+};
+
+}  // namespace
+
 bool TabelleAuswerten(const Rohtabelle& t, const Vorgaben& v, Ergebnis& e, std::string& fehler) {
   e = Ergebnis{};
-  e.tabelle = t;
   const int spaltenzahl = static_cast<int>(t.kopf.size());
   for (int rolle = 0; rolle < kRollen; ++rolle) {
     const int s = v.spalten[static_cast<std::size_t>(rolle)];
@@ -485,124 +830,14 @@ bool TabelleAuswerten(const Rohtabelle& t, const Vorgaben& v, Ergebnis& e, std::
     }
   }
 
-  // Rows to samples, in the order the samples first appear. A row without a
-  // label continues the sample above it, as exports often name it only once.
-  std::vector<Probe> proben;
-  std::map<std::string, std::size_t> index;
-  std::string name = v.standardKern.empty() ? "PROBE" : v.standardKern;
-  for (const auto& zeile : t.zeilen) {
-    const auto zelle = [&zeile](int s) -> std::string_view {
-      return s >= 0 && static_cast<std::size_t>(s) < zeile.zellen.size()
-                 ? std::string_view(zeile.zellen[static_cast<std::size_t>(s)])
-                 : std::string_view();
-    };
-    if (std::all_of(zeile.zellen.begin(), zeile.zellen.end(), [](const std::string& z) { return z.empty(); })) continue;
-    if (spalte(kKern) >= 0 && !Beschnitten(zelle(spalte(kKern))).empty()) {
-      name = std::string(Beschnitten(zelle(spalte(kKern))));
-    }
-    const std::string kern = KernAlsWort(name);
-    auto [it, neu] = index.emplace(kern, proben.size());
-    if (neu) {
-      proben.emplace_back();
-      proben.back().kern = kern;
-      proben.back().ersteZeile = zeile.nummer;
-      if (kern != name) {
-        proben.back().probleme.push_back(
-            {zeile.nummer, text::Format("Kern „%s“ heißt „%s“: die Kennung ist ein Wort", name, kern)});
-      }
-    }
-    Probe& probe = proben[it->second];
-    ++probe.zeilen;
-
-    float perm = 0.0f;
-    const std::string_view permZelle = zelle(spalte(kPerm));
-    if (ZahlAusZelle(permZelle, t.dezimal, perm)) {
-      if (!(perm > 0.0f)) {
-        probe.probleme.push_back({zeile.nummer, text::Format("Permeabilität %g ist nicht größer 0", perm)});
-      } else if (!probe.mitPerm) {
-        probe.perm = perm;
-        probe.mitPerm = true;
-      } else if (perm != probe.perm) {
-        probe.probleme.push_back({zeile.nummer, text::Format("Permeabilität %g weicht von %g der Probe %s ab; %g gilt",
-                                                             perm, probe.perm, probe.kern, probe.perm)});
-      }
-    } else if (!Beschnitten(permZelle).empty()) {
-      probe.probleme.push_back(
-          {zeile.nummer, text::Format("Permeabilität „%s“ ist keine Zahl", std::string(Beschnitten(permZelle)))});
-    }
-
-    float p = 0.0f;
-    float s = 0.0f;
-    double pGenau = 0.0;
-    double sGenau = 0.0;
-    const std::string_view pZelle = Beschnitten(zelle(spalte(kDruck)));
-    const std::string_view sZelle = Beschnitten(zelle(spalte(kSaettigung)));
-    const bool mitP = ZahlAusZelle(pZelle, t.dezimal, p, &pGenau);
-    const bool mitS = ZahlAusZelle(sZelle, t.dezimal, s, &sGenau);
-    if (!mitP || !mitS) {
-      const auto grund = [](std::string_view z, const char* was) {
-        return z.empty() ? text::Format("%s fehlt", was) : text::Format("%s „%s“ ist keine Zahl", was, std::string(z));
-      };
-      std::string text = !mitP ? grund(pZelle, "Druck") : grund(sZelle, "Sättigung");
-      if (!mitP && !mitS) text += ", " + grund(sZelle, "Sättigung");
-      probe.probleme.push_back({zeile.nummer, text});
-      continue;
-    }
-    // In bar and as a fraction the value is read as the text import reads it.
-    const float bar = e.druck == Druckeinheit::Bar ? p : static_cast<float>(InBar(pGenau, e.druck));
-    const float anteil = e.saettigung == Saettigungseinheit::Prozent ? static_cast<float>(sGenau / 100.0) : s;
-    if (bar < 0.0f) {
-      probe.probleme.push_back({zeile.nummer, text::Format("Druck %g ist kleiner 0", p)});
-      continue;
-    }
-    if (anteil < 0.0f || anteil > 1.0f) {
-      probe.probleme.push_back({zeile.nummer, text::Format("Sättigung %g liegt nicht zwischen 0 und 1", anteil)});
-      continue;
-    }
-    probe.punkte.push_back({zeile.nummer, bar, anteil});
+  Auswertung auswertung(t, v, e);
+  if (t.text) {
+    Satzleser leser(*t.text, t.trenner);
+    leser.Setzen(t.rumpf, t.rumpfZeile);
+    Rohtabelle::Zeile zeile;
+    while (leser.Naechster(zeile)) auswertung.Zeile(zeile);
   }
-
-  for (Probe& probe : proben) {
-    std::vector<Problem>& pr = probe.probleme;
-    const auto auslassen = [&](const std::string& grund) {
-      pr.push_back(
-          {probe.ersteZeile, text::Format("Probe %s ausgelassen (%d Zeilen): %s", probe.kern, probe.zeilen, grund)});
-    };
-    std::vector<Punkt> werte;
-    if (!probe.mitPerm) {
-      auslassen("keine Permeabilität größer 0");
-    } else if (!probe.punkte.empty() && probe.punkte.front().s != 0.0f && !v.nullpunktEinfuegen) {
-      auslassen(text::Format("die 1. Sättigung ist %g, nicht 0 (Nullpunkt einfügen?)", probe.punkte.front().s));
-    } else {
-      for (const Punkt& punkt : probe.punkte) {
-        if (werte.empty() && punkt.s != 0.0f) werte.push_back({punkt.zeile, punkt.p, 0.0f});
-        if (!werte.empty() && punkt.s < werte.back().s) {
-          pr.push_back({punkt.zeile, text::Format("Sättigung %g fällt unter %g der Zeile %d", punkt.s, werte.back().s,
-                                                  werte.back().zeile)});
-          continue;
-        }
-        if (static_cast<int>(werte.size()) >= kMaxPunkte) {
-          pr.push_back({punkt.zeile, text::Format("mehr als %d Messpunkte der Probe %s", kMaxPunkte, probe.kern)});
-          continue;
-        }
-        werte.push_back(punkt);
-      }
-      if (werte.size() < 3) {
-        auslassen(text::Format("nur %d Messpunkte, mindestens 3 nötig", static_cast<int>(werte.size())));
-        werte.clear();
-      }
-    }
-    std::stable_sort(pr.begin(), pr.end(), [](const Problem& a, const Problem& b) { return a.zeile < b.zeile; });
-    e.probleme.insert(e.probleme.end(), pr.begin(), pr.end());
-    if (werte.empty()) continue;
-
-    e.zeilen.push_back(text::Format("PERMEABILITAET: %g %s", probe.perm, probe.kern));
-    for (const Punkt& punkt : werte) e.zeilen.push_back(text::Format("%9.4f  %15.5f ", punkt.p, punkt.s));
-    e.zeilen.push_back("ENDE");
-    e.messungen.push_back({probe.kern, probe.perm, static_cast<int>(werte.size()), probe.ersteZeile, std::move(pr)});
-  }
-  std::stable_sort(e.probleme.begin(), e.probleme.end(),
-                   [](const Problem& a, const Problem& b) { return a.zeile < b.zeile; });
+  auswertung.Ende();
 
   if (e.zeilen.empty()) {
     fehler = "Die Tabelle ergibt keine vollständige Messung.";

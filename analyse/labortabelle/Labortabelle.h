@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <istream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,18 +26,34 @@ enum class Saettigungseinheit { Anteil, Prozent };
 // Files above this size are refused before they are read.
 constexpr std::uintmax_t kMaxBytes = 64u * 1024u * 1024u;
 
-// The cells of the table as read, before any mapping.
+// The table as read, before any mapping: the column names and the first
+// rows, which show how it is read. The rows are read again from the text when
+// the table is evaluated, so that a large table is held once, as its text.
 struct Rohtabelle {
+  // One row: the cells of one record; a quoted cell may span lines.
   struct Zeile {
-    int nummer = 0;  // line of the file, from 1
+    int nummer = 0;  // line of the file where the row starts, from 1
     std::vector<std::string> zellen;
+    bool offen = false;  // a quote opened in it is not closed before the end of the file
   };
   char trenner = ',';
   char dezimal = '.';
   int kopfZeile = 0;  // line of the file holding the column names
   std::vector<std::string> kopf;
-  std::vector<Zeile> zeilen;
+  std::vector<Zeile> ersteZeilen;  // the first kErsteZeilen rows after the column names
+  // The file as UTF-8 text, and where (byte, line) the rows after the column names start.
+  std::shared_ptr<const std::string> text;
+  std::size_t rumpf = 0;
+  int rumpfZeile = 0;
 };
+
+// Rows kept in Rohtabelle::ersteZeilen; they also tell the decimal mark.
+constexpr std::size_t kErsteZeilen = 50;
+
+// Columns a table may have. A row keeps at most one cell more, which stands
+// for all its cells from there on (it holds the first of them that is not
+// empty), so a line of separators costs no more than its length.
+constexpr std::size_t kMaxSpalten = 1000;
 
 // A role the user left without a column on purpose: not preset from the names.
 constexpr int kKeineSpalte = -2;
@@ -54,8 +71,8 @@ struct Vorgaben {
 
 // A row that did not become a value line, or a note on one.
 struct Problem {
-  int zeile = 0;  // line of the file, from 1
-  std::string grund;
+  int zeile = 0;      // line of the file where the row starts, from 1
+  std::string grund;  // one per sample and cause: the first row's, with the count when there are more
   bool operator==(const Problem&) const = default;
 };
 
@@ -69,14 +86,17 @@ struct Messung {
 };
 
 struct Ergebnis {
-  Rohtabelle tabelle;
   std::array<int, kRollen> spalten{-1, -1, -1, -1};
   Druckeinheit druck = Druckeinheit::Bar;
   Saettigungseinheit saettigung = Saettigungseinheit::Anteil;
   std::vector<Messung> messungen;
-  std::vector<Problem> probleme;  // of all samples, by line
-  Textliste zeilen;               // the input lines
+  // Of all samples, by line; after kMaxProbleme notes one more counts the rest.
+  std::vector<Problem> probleme;
+  Textliste zeilen;  // the input lines
 };
+
+// Notes kept in Ergebnis::probleme.
+constexpr std::size_t kMaxProbleme = 1000;
 
 // Reads at most `grenze` bytes; false when the stream holds more or fails.
 bool BegrenztLesen(std::istream& ein, std::uintmax_t grenze, std::string& bytes, bool& zuGross);
@@ -84,13 +104,15 @@ bool BegrenztLesen(std::istream& ein, std::uintmax_t grenze, std::string& bytes,
 // Reads a table file of at most kMaxBytes; false with the message otherwise.
 bool DateiLesen(const std::string& pfad, std::string& bytes, std::string& fehler);
 
-// Decodes the bytes as the text import does, finds separator and decimal
-// mark (unless given), the column names and the cells.
+// Decodes the bytes (TextAusBytes), finds separator and decimal mark (unless
+// given), the column names and the first rows, and keeps the text for
+// TabelleAuswerten.
 bool TabelleZerlegen(std::string_view bytes, char trenner, char dezimal, Rohtabelle& tabelle, std::string& fehler);
 
 // Maps the columns and builds the measurements, their input lines and the
-// list of problems. False with the message when the table gives no input
-// lines at all (the problems are filled in even then).
+// list of problems, reading the rows one by one from the table's text. False
+// with the message when the table gives no input lines at all (the problems
+// are filled in even then).
 bool TabelleAuswerten(const Rohtabelle& tabelle, const Vorgaben& vorgaben, Ergebnis& ergebnis, std::string& fehler);
 
 // Both steps in one.

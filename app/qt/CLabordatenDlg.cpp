@@ -230,11 +230,11 @@ void CLabordatenDlg::Zerlegen() {
   QStringList kopf;
   for (const auto& k : tabelle_.kopf) kopf << Utf8(k);
   vorschau_->setHorizontalHeaderLabels(kopf);
-  const int zeilen = std::min<int>(kVorschauzeilen, static_cast<int>(tabelle_.zeilen.size()));
+  const int zeilen = std::min<int>(kVorschauzeilen, static_cast<int>(tabelle_.ersteZeilen.size()));
   vorschau_->setRowCount(zeilen);
   QStringList nummern;
   for (int i = 0; i < zeilen; ++i) {
-    const auto& z = tabelle_.zeilen[static_cast<std::size_t>(i)];
+    const auto& z = tabelle_.ersteZeilen[static_cast<std::size_t>(i)];
     nummern << QString::number(z.nummer);
     for (std::size_t j = 0; j < z.zellen.size() && j < tabelle_.kopf.size(); ++j) {
       Zelle(vorschau_, i, static_cast<int>(j), Utf8(z.zellen[j]));
