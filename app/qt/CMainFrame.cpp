@@ -80,6 +80,8 @@ CMainFrame::CMainFrame(QWidget* parent)
   setAcceptDrops(true);
   doc_.OnNewDocument();
   text_->OnInitialUpdate();
+  // The keys (arrows, pages, Ctrl+Home/End) go to the view shown.
+  text_->setFocus();
   BefehleAktualisieren();
   TitelSetzen();
 }
