@@ -2,14 +2,16 @@
 
 #include "Archiv.h"
 #include "Befehlstexte.h"
+#include "Ansichtsbefehle.h"
 #include "CAboutDlg.h"
 #include "CAuswertungMenue.h"
 #include "CGrafik.h"
 #include "CHilfeFenster.h"
 #include "CKadrelView.h"
 #include "DruckAblauf.h"
-#include "Textdatei.h"
+#include "Kopierbefehl.h"
 #include "LagerstaettenAnsicht.h"
+#include "Textdatei.h"
 #include "Tabellenbefehle.h"
 #include "ThomeerAnsicht.h"
 
@@ -35,6 +37,8 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
+
+#include <memory>
 
 namespace {
 
@@ -72,6 +76,8 @@ CMainFrame::CMainFrame(QWidget* parent)
   ThomeerAnsichtEinrichten(*this);
   LagerstaettenAnsichtEinrichten(*this);
   TabellenbefehleEinrichten(*this);
+  AnsichtsbefehleEinrichten(*this);
+  KopierbefehlEinrichten(*this);
   createToolBar();
   createStatusBar();
   createAccelerators();
@@ -93,6 +99,13 @@ QWidget* CMainFrame::GetActiveView() const { return ansichten_->currentWidget();
 QAction* CMainFrame::Aktion(int id) const {
   const auto it = aktionen_.find(id);
   return it == aktionen_.end() ? nullptr : it->second;
+}
+
+QMenu* CMainFrame::Menue(const QString& titel) const {
+  for (QAction* a : menuBar()->actions()) {
+    if (a->menu() && a->text() == titel) return a->menu();
+  }
+  return nullptr;
 }
 
 QAction* CMainFrame::NeueAktion(int id, const QString& text, const QString& symbol) {
@@ -123,11 +136,11 @@ void CMainFrame::createActions() {
           &CMainFrame::OnDruckereinrichtung);
   connect(NeueAktion(befehl::kBeenden, QStringLiteral("&Beenden")), &QAction::triggered, this, &QWidget::close);
 
-  connect(NeueAktion(befehl::kDatenAendern, QStringLiteral("Daten Ändern"), QStringLiteral("daten")),
+  connect(NeueAktion(befehl::kDatenAendern, QStringLiteral("&Daten Ändern"), QStringLiteral("daten")),
           &QAction::triggered, this, &CMainFrame::OnDatenAendern);
-  connect(NeueAktion(befehl::kErgebnisseAusgeben, QStringLiteral("Ergebnisse ausgeben")), &QAction::triggered, this,
+  connect(NeueAktion(befehl::kErgebnisseAusgeben, QStringLiteral("Ergebnisse &ausgeben")), &QAction::triggered, this,
           &CMainFrame::OnErgebnisseAusgeben);
-  connect(NeueAktion(befehl::kErgebnisseEinlesen, QStringLiteral("Ergebnisse einlesen")), &QAction::triggered, this,
+  connect(NeueAktion(befehl::kErgebnisseEinlesen, QStringLiteral("Ergebnisse &einlesen")), &QAction::triggered, this,
           &CMainFrame::OnErgebnisseEinlesen);
 
   QAction* symbolleiste = NeueAktion(befehl::kSymbolleiste, QStringLiteral("&Symbolleiste"));
@@ -136,9 +149,9 @@ void CMainFrame::createActions() {
   QAction* statusleiste = NeueAktion(befehl::kStatusleiste, QStringLiteral("S&tatusleiste"));
   statusleiste->setCheckable(true);
   statusleiste->setChecked(true);
-  connect(NeueAktion(befehl::kGrafik, QStringLiteral("Grafik"), QStringLiteral("grafik")), &QAction::triggered, this,
+  connect(NeueAktion(befehl::kGrafik, QStringLiteral("&Grafik"), QStringLiteral("grafik")), &QAction::triggered, this,
           &CMainFrame::OnGrafik);
-  connect(NeueAktion(befehl::kText, QStringLiteral("Text"), QStringLiteral("text")), &QAction::triggered, this,
+  connect(NeueAktion(befehl::kText, QStringLiteral("T&ext"), QStringLiteral("text")), &QAction::triggered, this,
           &CMainFrame::OnText);
   QAction* lupe = NeueAktion(befehl::kGrafiklupe, QStringLiteral("Grafik Lupe"), QStringLiteral("lupe"));
   lupe->setCheckable(true);
@@ -146,9 +159,9 @@ void CMainFrame::createActions() {
 
   connect(NeueAktion(befehl::kInfo, QStringLiteral("Inf&o über Kadrel..."), QStringLiteral("info")),
           &QAction::triggered, this, &CMainFrame::OnAppAbout);
-  connect(NeueAktion(befehl::kHilfe, QStringLiteral("Hilfe")), &QAction::triggered, this, &CMainFrame::OnHilfe);
+  connect(NeueAktion(befehl::kHilfe, QStringLiteral("&Hilfe")), &QAction::triggered, this, &CMainFrame::OnHilfe);
 
-  zuletztPlatzhalter_ = NeueAktion(befehl::kLetzteDatei, QStringLiteral("Letzte Datei"));
+  zuletztPlatzhalter_ = NeueAktion(befehl::kLetzteDatei, QStringLiteral("Let&zte Datei"));
   zuletztPlatzhalter_->setEnabled(false);
   for (int i = 0; i < befehl::kLetzteDateien; ++i) {
     auto* aktion = new QAction(this);
@@ -377,6 +390,7 @@ void CMainFrame::BefehleAktualisieren() {
   QAction* lupe = Aktion(befehl::kGrafiklupe);
   lupe->setEnabled(!textAktiv);
   lupe->setChecked(!textAktiv && grafik_ && grafik_->Grafiklupe());
+  emit BefehleAktualisiert();
 }
 
 void CMainFrame::TitelSetzen() {
@@ -430,7 +444,7 @@ bool CMainFrame::NachSpeichernFragen() {
   box.setTextFormat(Qt::PlainText);
   QPushButton* ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
   QPushButton* nein = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-  QPushButton* abbrechen = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+  QPushButton* abbrechen = box.addButton(QStringLiteral("&Abbrechen"), QMessageBox::RejectRole);
   box.setDefaultButton(ja);
   box.setEscapeButton(abbrechen);
   box.exec();
@@ -616,28 +630,39 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
   }
 }
 
-void CMainFrame::contextMenuEvent(QContextMenuEvent* event) {
+QMenu* CMainFrame::Kontextmenue() {
   struct Eintrag {
     const char16_t* text;
     int id;
   };
   static const Eintrag eintraege[] = {
-      {u"Daten ändern", befehl::kDatenAendern},
-      {u"Datei neu", befehl::kDateiNeu},
-      {u"Datei Öffnen", befehl::kOeffnen},
-      {u"Datei speichern unter", befehl::kSpeichernUnter},
-      {u"Grafik", befehl::kGrafik},
-      {u"Text", befehl::kText},
+      {u"&Daten ändern", befehl::kDatenAendern},
+      {u"Datei &neu", befehl::kDateiNeu},
+      {u"Datei Ö&ffnen", befehl::kOeffnen},
+      {u"Datei speichern &unter", befehl::kSpeichernUnter},
+      {u"&Grafik", befehl::kGrafik},
+      {u"&Text", befehl::kText},
+      {nullptr, 0},
+      {u"&Kopieren", befehl::kKopieren},
   };
-  QMenu menue(QStringLiteral("Kontextmenü"), this);
+  auto* menue = new QMenu(QStringLiteral("Kontextmenü"), this);
   for (const Eintrag& e : eintraege) {
-    QAction* ziel = Aktion(e.id);
-    QAction* punkt = menue.addAction(QString::fromUtf16(e.text));
+    QAction* ziel = e.text ? Aktion(e.id) : nullptr;
+    if (!ziel) {
+      menue->addSeparator();
+      continue;
+    }
+    QAction* punkt = menue->addAction(QString::fromUtf16(e.text));
     punkt->setStatusTip(ziel->statusTip());
     punkt->setEnabled(ziel->isEnabled());
     connect(punkt, &QAction::triggered, ziel, &QAction::trigger);
   }
-  menue.exec(event->globalPos());
+  return menue;
+}
+
+void CMainFrame::contextMenuEvent(QContextMenuEvent* event) {
+  const std::unique_ptr<QMenu> menue(Kontextmenue());
+  menue->exec(event->globalPos());
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
