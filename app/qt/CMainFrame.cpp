@@ -11,6 +11,7 @@
 #include "DruckAblauf.h"
 #include "Kopierbefehl.h"
 #include "LagerstaettenAnsicht.h"
+#include "MessdatenOeffnen.h"
 #include "Textdatei.h"
 #include "Tabellenbefehle.h"
 #include "ThomeerAnsicht.h"
@@ -44,6 +45,7 @@ namespace {
 
 const QString kAnwendung = QStringLiteral("Kadrel");
 const QString kFilter = QStringLiteral("Dateityp Kadrel (*.kdr)");
+const QString kMessdatenFilter = QStringLiteral("Messdaten (*.txt)");
 const QString kHilfeName = QStringLiteral("kadrel-hilfe.html");
 
 QString Utf8(const std::string& s) { return QString::fromStdString(s); }
@@ -380,7 +382,7 @@ void CMainFrame::OnZuletzt(int nummer) {
   // A file that is gone is reported (and forgotten) without asking to save
   // a document that stays open anyway.
   if (QFileInfo::exists(pfad) && !maybeSave()) return;
-  DateiLaden(pfad);
+  Oeffnen(pfad);
 }
 
 void CMainFrame::BefehleAktualisieren() {
@@ -464,6 +466,7 @@ void CMainFrame::OnDateiNeu() {
   // that was open before.
   doc_.SetPathName("");
   doc_.SetModifiedFlag(false);
+  namensvorschlag_.clear();
   TitelSetzen();
   doc_.OnDateiNeu();
   AnsichtenAktualisieren();
@@ -471,10 +474,22 @@ void CMainFrame::OnDateiNeu() {
 
 void CMainFrame::OnOeffnen() {
   const QString start = doc_.GetPathName().empty() ? QString() : QFileInfo(Utf8(doc_.GetPathName())).absolutePath();
-  const QString pfad = QFileDialog::getOpenFileName(this, QStringLiteral("Öffnen"), start, kFilter);
+  QString filter;
+  const QString pfad = QFileDialog::getOpenFileName(this, QStringLiteral("Öffnen"), start,
+                                                    kFilter + QStringLiteral(";;") + kMessdatenFilter, &filter);
   // Only a chosen file gives the document up: a cancelled choice asks nothing.
   if (pfad.isEmpty() || !maybeSave()) return;
-  DateiLaden(pfad);
+  Oeffnen(pfad, filter == kMessdatenFilter);
+}
+
+bool CMainFrame::Oeffnen(const QString& pfad, bool alsMessdaten) {
+  // A file that is gone is reported and forgotten alike for both kinds.
+  const bool messdaten =
+      alsMessdaten || QFileInfo(pfad).suffix().compare(QStringLiteral("txt"), Qt::CaseInsensitive) == 0;
+  if (!messdaten || !QFile::exists(pfad)) return DateiLaden(pfad);
+  if (!MessdatenLaden(*this, pfad)) return false;
+  ZuletztMerken(pfad);
+  return true;
 }
 
 bool CMainFrame::OnSpeichern() {
@@ -487,7 +502,8 @@ bool CMainFrame::OnSpeichernUnter() {
   // An untitled document is offered beside the most recent file, or at home.
   const QString ordner =
       zuletzt_.Eintraege().empty() ? QDir::homePath() : QFileInfo(Utf8(zuletzt_.Eintraege().front())).absolutePath();
-  const QString vorschlag = bisher.empty() ? QDir(ordner).filePath(QStringLiteral("Unbenannt.kdr")) : Utf8(bisher);
+  QString vorschlag = bisher.empty() ? QDir(ordner).filePath(QStringLiteral("Unbenannt.kdr")) : Utf8(bisher);
+  if (bisher.empty() && !namensvorschlag_.isEmpty()) vorschlag = namensvorschlag_;
   QString pfad = QFileDialog::getSaveFileName(this, QStringLiteral("Speichern unter"), vorschlag, kFilter);
   if (pfad.isEmpty()) return false;
   if (QFileInfo(pfad).suffix().isEmpty()) pfad += QStringLiteral(".kdr");
@@ -522,6 +538,7 @@ bool CMainFrame::DateiLaden(const QString& pfad) {
     return false;
   }
   doc_.SetPathName(QFileInfo(pfad).absoluteFilePath().toStdString());
+  namensvorschlag_.clear();
   if (doc_.Eingabezeilen != gespeichert) doc_.SetModifiedFlag(true);
   ZuletztMerken(pfad);
   AnsichtenAktualisieren();
@@ -529,6 +546,14 @@ bool CMainFrame::DateiLaden(const QString& pfad) {
 }
 
 bool CMainFrame::DateiSpeichern(const QString& pfad) {
+  // A measurement text file is never replaced by a document.
+  if (QFileInfo(pfad).suffix().compare(QStringLiteral("txt"), Qt::CaseInsensitive) == 0) {
+    plattform_.Meldung(QStringLiteral("Die Datei %1 ist eine Textdatei (*.txt) und wird nicht durch ein "
+                                      "Kadrel-Dokument ersetzt; bitte einen Namen mit .kdr wählen.")
+                           .arg(pfad)
+                           .toStdString());
+    return false;
+  }
   std::string bytes;
   std::string fehler;
   if (!doc_.DokumentSpeichern(bytes, fehler)) {
@@ -547,6 +572,7 @@ bool CMainFrame::DateiSpeichern(const QString& pfad) {
   }
   doc_.SetPathName(QFileInfo(pfad).absoluteFilePath().toStdString());
   doc_.SetModifiedFlag(false);
+  namensvorschlag_.clear();
   ZuletztMerken(pfad);
   TitelSetzen();
   return true;
@@ -677,5 +703,5 @@ void CMainFrame::dropEvent(QDropEvent* event) {
   activateWindow();
   const QString pfad = urls.first().toLocalFile();
   if (QFileInfo::exists(pfad) && !maybeSave()) return;
-  DateiLaden(pfad);
+  Oeffnen(pfad);
 }

@@ -56,9 +56,17 @@ class CMainFrame : public QMainWindow {
   // The printer that printing, the preview and the printer setup share.
   QPrinter& Drucker() { return drucker_; }
 
+  // Opens a file the way its kind asks: measurement lines ("Messdaten",
+  // *.txt, or any file when `alsMessdaten`) as a new, unnamed document, any
+  // other file as a document. Both open the data dialog. Reports a failure,
+  // naming the file, and returns false.
+  bool Oeffnen(const QString& pfad, bool alsMessdaten = false);
   // Opens a document file; its loading opens the data dialog. Reports a
   // failure, naming the file, and returns false.
   bool DateiLaden(const QString& pfad);
+  // The name "Speichern unter" offers an unnamed document (a measurement
+  // file's name with .kdr); forgotten once the document has a file.
+  void SetNamensvorschlag(const QString& pfad) { namensvorschlag_ = pfad; }
   // Writes the document file in one piece: the old file stays intact until
   // the new one is complete. Reports a failure, naming the file.
   bool DateiSpeichern(const QString& pfad);
@@ -142,5 +150,6 @@ class CMainFrame : public QMainWindow {
   Dateiliste zuletzt_;
   QPrinter drucker_;
   QString hilfedatei_;
+  QString namensvorschlag_;
   QPointer<CHilfeFenster> hilfe_;
 };

@@ -5,6 +5,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QMap>
+#include <QMenu>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
