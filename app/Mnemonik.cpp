@@ -17,7 +17,8 @@ std::size_t Zeichenlaenge(unsigned char c) {
 
 // Lower case of one UTF-8 character: ASCII and the German capitals.
 std::string Klein(std::string_view zeichen) {
-  if (zeichen.size() == 1) return std::string(1, static_cast<char>(std::tolower(static_cast<unsigned char>(zeichen[0]))));
+  if (zeichen.size() == 1)
+    return std::string(1, static_cast<char>(std::tolower(static_cast<unsigned char>(zeichen[0]))));
   if (zeichen == "Ä") return "ä";
   if (zeichen == "Ö") return "ö";
   if (zeichen == "Ü") return "ü";

@@ -161,10 +161,8 @@ void DlgInput::SteuerelementeAnlegen() {
 
   modus_ = new QButtonGroup(this);
   radio(modus_, Dateneingabe::kAendern, QStringLiteral("Zeile ände&rn"), Pixel(143, 119, 55, 10), "zeileAendern");
-  radio(modus_, Dateneingabe::kAnhaengen, QStringLiteral("Zeile an&hängen"), Pixel(143, 130, 65, 10),
-        "zeileAnhaengen");
-  radio(modus_, Dateneingabe::kEinfuegen, QStringLiteral("Zeile ein&fügen"), Pixel(143, 140, 61, 10),
-        "zeileEinfuegen");
+  radio(modus_, Dateneingabe::kAnhaengen, QStringLiteral("Zeile an&hängen"), Pixel(143, 130, 65, 10), "zeileAnhaengen");
+  radio(modus_, Dateneingabe::kEinfuegen, QStringLiteral("Zeile ein&fügen"), Pixel(143, 140, 61, 10), "zeileEinfuegen");
   radio(modus_, Dateneingabe::kLoeschen, QStringLiteral("Zeile &löschen"), Pixel(143, 151, 58, 10), "zeileLoeschen");
 
   // The measurements of the lines, above the permeability field they fill.
@@ -197,8 +195,8 @@ void DlgInput::SteuerelementeAnlegen() {
 
   // Reading order: the top row of buttons from left to right, then the
   // columns from left to right, each from top to bottom.
-  std::vector<QWidget*> folge = {dateiEinlesen_, testdaten_, abbrechen_, ok_,      zeile_,
-                                 liste_,         messung_,   permeabilitaet_, einzelmessung_, polynom3_};
+  std::vector<QWidget*> folge = {dateiEinlesen_, testdaten_,      abbrechen_,     ok_,      zeile_, liste_,
+                                 messung_,       permeabilitaet_, einzelmessung_, polynom3_};
   for (QButtonGroup* gruppe : {modus_, grafik_, tabelle_}) {
     for (QAbstractButton* k : gruppe->buttons()) folge.push_back(k);
   }
@@ -318,7 +316,8 @@ bool DlgInput::eventFilter(QObject* objekt, QEvent* event) {
     if (gruppe && (grund == Qt::TabFocusReason || grund == Qt::BacktabFocusReason) && gruppe->checkedButton() &&
         gruppe->checkedButton() != knopf) {
       QAbstractButton* ziel = gruppe->checkedButton();
-      QMetaObject::invokeMethod(ziel, [ziel, grund] { ziel->setFocus(grund); }, Qt::QueuedConnection);
+      QMetaObject::invokeMethod(
+          ziel, [ziel, grund] { ziel->setFocus(grund); }, Qt::QueuedConnection);
     }
   }
   if (event->type() == QEvent::FocusOut && (objekt == zeile_ || objekt == permeabilitaet_)) {

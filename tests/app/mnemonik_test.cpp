@@ -54,10 +54,10 @@ INSTANTIATE_TEST_SUITE_P(
                       Ergaenzung{"NachBindestrich", "Thomeer-Parameter", {"t"}, "Thomeer-&Parameter"},
                       Ergaenzung{"DannImWort", "Petrophysik", {"p"}, "P&etrophysik"},
                       // Umlauts are left for letters every keyboard has.
-                      Ergaenzung{"UmlautUebersprungen", "Sättigungshöhenmodell...", {"s", "t"}, "Sätt&igungshöhenmodell..."},
+                      Ergaenzung{
+                          "UmlautUebersprungen", "Sättigungshöhenmodell...", {"s", "t"}, "Sätt&igungshöhenmodell..."},
                       Ergaenzung{"GrossKleinGleich", "Kapillardruckkurven", {"k", "a"}, "Ka&pillardruckkurven"},
-                      Ergaenzung{"Ziffer", "3D", {"d"}, "&3D"},
-                      Ergaenzung{"NichtsFrei", "ab", {"a", "b"}, "ab"},
+                      Ergaenzung{"Ziffer", "3D", {"d"}, "&3D"}, Ergaenzung{"NichtsFrei", "ab", {"a", "b"}, "ab"},
                       Ergaenzung{"KaufmannsUndBleibt", "A && B", {"a"}, "A && &B"}),
     [](const ::testing::TestParamInfo<Ergaenzung>& info) { return info.param.name; });
 

@@ -55,14 +55,14 @@ TEST_P(KopierTextTest, GewaehlteZeilenOderAlle) {
   EXPECT_EQ(KopierText(kListe, a), k.text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, KopierTextTest,
-    ::testing::Values(Kopie{"OhneAuswahlAlles", -1, -1, " KOPF\n 1.000 8.4000\n 2.000 9.1000\n ENDE\n"},
-                      Kopie{"EineZeile", 1, 1, " 1.000 8.4000\n"},
-                      Kopie{"RueckwaertsGezogen", 2, 1, " 1.000 8.4000\n 2.000 9.1000\n"},
-                      // A choice that outlived a shorter list gives what is left.
-                      Kopie{"UeberDasEnde", 3, 9, " ENDE\n"}, Kopie{"GanzDahinter", 7, 9, ""}),
-    [](const ::testing::TestParamInfo<Kopie>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Faelle, KopierTextTest,
+                         ::testing::Values(Kopie{"OhneAuswahlAlles", -1, -1,
+                                                 " KOPF\n 1.000 8.4000\n 2.000 9.1000\n ENDE\n"},
+                                           Kopie{"EineZeile", 1, 1, " 1.000 8.4000\n"},
+                                           Kopie{"RueckwaertsGezogen", 2, 1, " 1.000 8.4000\n 2.000 9.1000\n"},
+                                           // A choice that outlived a shorter list gives what is left.
+                                           Kopie{"UeberDasEnde", 3, 9, " ENDE\n"}, Kopie{"GanzDahinter", 7, 9, ""}),
+                         [](const ::testing::TestParamInfo<Kopie>& info) { return info.param.name; });
 
 TEST(Listenkennung, UnterscheidetInhaltUndZeilengrenzen) {
   EXPECT_EQ(Listenkennung(kListe), Listenkennung(Textliste(kListe)));

@@ -137,10 +137,10 @@ TEST_F(MainFrameTest, SymbolleisteMitNeunKnoepfenUndTooltips) {
 // Cut, paste, undo and the pane keys exist but nothing handles them; the
 // copy keys copy.
 TEST_F(MainFrameTest, UnbehandelteTastenBleibenGesperrt) {
-  const QList<QKeySequence> gesperrt = {QKeySequence(Qt::CTRL | Qt::Key_X),   QKeySequence(Qt::SHIFT | Qt::Key_Delete),
-                                        QKeySequence(Qt::CTRL | Qt::Key_V),   QKeySequence(Qt::SHIFT | Qt::Key_Insert),
-                                        QKeySequence(Qt::CTRL | Qt::Key_Z),   QKeySequence(Qt::ALT | Qt::Key_Backspace),
-                                        QKeySequence(Qt::Key_F6),             QKeySequence(Qt::SHIFT | Qt::Key_F6)};
+  const QList<QKeySequence> gesperrt = {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete),
+                                        QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert),
+                                        QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace),
+                                        QKeySequence(Qt::Key_F6),           QKeySequence(Qt::SHIFT | Qt::Key_F6)};
   const QList<QKeySequence> kopieren = {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)};
   int gefunden = 0;
   for (const QAction* a : frame->actions()) {
@@ -471,10 +471,10 @@ TEST_F(MainFrameTest, KontextmenueDatenAendernOeffnetDenDatendialog) {
   QContextMenuEvent rechts(QContextMenuEvent::Mouse, QPoint(20, 20), flaeche->mapToGlobal(QPoint(20, 20)));
   QApplication::sendEvent(flaeche, &rechts);
   EXPECT_EQ(titel, QStringLiteral("Kontextmenü"));
-  EXPECT_EQ(punkte, (QStringList{QStringLiteral("&Daten ändern"), QStringLiteral("Datei &neu"),
-                                 QStringLiteral("Datei Ö&ffnen"), QStringLiteral("Datei speichern &unter"),
-                                 QStringLiteral("&Grafik"), QStringLiteral("&Text"), QString(),
-                                 QStringLiteral("&Kopieren")}));
+  EXPECT_EQ(punkte,
+            (QStringList{QStringLiteral("&Daten ändern"), QStringLiteral("Datei &neu"), QStringLiteral("Datei Ö&ffnen"),
+                         QStringLiteral("Datei speichern &unter"), QStringLiteral("&Grafik"), QStringLiteral("&Text"),
+                         QString(), QStringLiteral("&Kopieren")}));
   EXPECT_EQ(skript.fenster, QStringList{QStringLiteral("DlgInput")});
 }
 

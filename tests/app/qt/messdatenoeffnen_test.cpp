@@ -89,7 +89,8 @@ TEST_F(MessdatenTest, BeispielUeberOeffnenMitDemFilterMessdaten) {
   FakePlattform stumm;
   Textliste eingelesen;
   int neu = 0;
-  ZeilenImportieren(dateizeilen, stumm, [&](const std::string& z) { eingelesen.push_back(z); }, neu);
+  ZeilenImportieren(
+      dateizeilen, stumm, [&](const std::string& z) { eingelesen.push_back(z); }, neu);
   ASSERT_FALSE(stumm.protokoll.empty());
   EXPECT_EQ(stumm.protokoll.back().text, "ABBRUCH!!Die Saettigungswerte steigen nicht an!");
   EXPECT_LT(eingelesen.size(), dateizeilen.size());
@@ -133,7 +134,8 @@ TEST_F(MessdatenTest, SpeichernFragtNachEinemKdrNamen) {
   EXPECT_TRUE(frame->OnSpeichern());
   EXPECT_EQ(angeboten, ordner.filePath(QStringLiteral("beispiel.kdr")));
   EXPECT_EQ(Inhalt(beispiel), vorher);
-  EXPECT_EQ(QString::fromStdString(frame->GetDocument().GetPathName()), ordner.filePath(QStringLiteral("beispiel.kdr")));
+  EXPECT_EQ(QString::fromStdString(frame->GetDocument().GetPathName()),
+            ordner.filePath(QStringLiteral("beispiel.kdr")));
   EXPECT_EQ(frame->windowTitle(), QStringLiteral("beispiel.kdr[*] - Kadrel"));
   // The document holds the lines: opened again, they come back.
   Textliste wieder;
@@ -187,7 +189,8 @@ TEST_F(MessdatenTest, ZeichensatzWieBeimEinlesen) {
 // document stays as it was.
 TEST_F(MessdatenTest, NichtSpeicherbaresZeichenWirdAbgewiesen) {
   const QString pfad = ordner.filePath(QStringLiteral("pfeil.txt"));
-  Schreiben(pfad, QByteArray("PERMEABILITAET: 1 K\xE2\x86\x92" "A\n0 0\nENDE\n"));
+  Schreiben(pfad, QByteArray("PERMEABILITAET: 1 K\xE2\x86\x92"
+                             "A\n0 0\nENDE\n"));
   frame->GetDocument().Eingabezeilen = {"bleibt"};
   ModalSkript skript({ModalSkript::Abbrechen()});
   EXPECT_FALSE(frame->Oeffnen(pfad));

@@ -87,8 +87,8 @@ TEST_F(MnemonikenTest, PruefungFindetDoppelteUndFehlende) {
   menue.addAction(QStringLiteral("&Auswertung"));
   menue.addAction(QStringLiteral("Ohne"));
   menue.addSeparator();
-  EXPECT_EQ(mnemoniken::MenuePruefen(&menue),
-            (QStringList{QStringLiteral("Alt+A doppelt: &Ansicht / &Auswertung"), QStringLiteral("ohne Mnemonik: Ohne")}));
+  EXPECT_EQ(mnemoniken::MenuePruefen(&menue), (QStringList{QStringLiteral("Alt+A doppelt: &Ansicht / &Auswertung"),
+                                                           QStringLiteral("ohne Mnemonik: Ohne")}));
 }
 
 // The about box: its OK has a letter, is the default button and Return

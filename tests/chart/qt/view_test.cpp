@@ -237,7 +237,7 @@ TEST_F(Ansicht, UmrissUmfasstDieZeichnung) {
   // Page units: the page's corner is chart point (-400, 300), y down.
   EXPECT_LE(umriss.left(), 400 - 2);
   EXPECT_GE(umriss.right(), 400 + 1300 + 2);
-  EXPECT_LE(umriss.top(), 300 - 230);               // the title's top
+  EXPECT_LE(umriss.top(), 300 - 230);                // the title's top
   EXPECT_GE(umriss.bottom(), 300 + 750 + 250 + 40);  // the document line's cell
   EXPECT_GE(umriss.left(), 0);
   EXPECT_LE(umriss.right(), 2500);

@@ -249,12 +249,19 @@ TEST_F(DlgInputTest, TabulatorInLeserichtung) {
   dlg.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
 
-  const std::vector<QString> leserichtung = {
-      QStringLiteral("dateiEinlesen"), QStringLiteral("testdaten"),        QStringLiteral("abbrechen"),
-      QStringLiteral("ok"),            QStringLiteral("zeile"),            QStringLiteral("liste"),
-      QStringLiteral("messung"),       QStringLiteral("permeabilitaet"),   QStringLiteral("einzelmessung"),
-      QStringLiteral("polynom3"),      QStringLiteral("zeileAendern"),     QStringLiteral("grafikSperrdruck"),
-      QStringLiteral("tabelleNormierung")};
+  const std::vector<QString> leserichtung = {QStringLiteral("dateiEinlesen"),
+                                             QStringLiteral("testdaten"),
+                                             QStringLiteral("abbrechen"),
+                                             QStringLiteral("ok"),
+                                             QStringLiteral("zeile"),
+                                             QStringLiteral("liste"),
+                                             QStringLiteral("messung"),
+                                             QStringLiteral("permeabilitaet"),
+                                             QStringLiteral("einzelmessung"),
+                                             QStringLiteral("polynom3"),
+                                             QStringLiteral("zeileAendern"),
+                                             QStringLiteral("grafikSperrdruck"),
+                                             QStringLiteral("tabelleNormierung")};
   Kind<QPushButton>("dateiEinlesen")->setFocus(Qt::OtherFocusReason);
   std::vector<QString> vor;
   for (std::size_t i = 0; i <= leserichtung.size(); ++i) {

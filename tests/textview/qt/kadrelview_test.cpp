@@ -239,18 +239,18 @@ TEST_P(KadrelViewTastenTest, TasteRolltDieListe) {
   EXPECT_EQ(h->value(), soll(h, hMitte, t.waagrecht));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, KadrelViewTastenTest,
-    ::testing::Values(Taste{"StrgPos1", Qt::Key_Home, Qt::ControlModifier, -1, -1},
-                      Taste{"StrgEnde", Qt::Key_End, Qt::ControlModifier, 1, 0},
-                      Taste{"Pos1", Qt::Key_Home, Qt::NoModifier, 0, -1},
-                      Taste{"Ende", Qt::Key_End, Qt::NoModifier, 0, 1},
-                      Taste{"BildAb", Qt::Key_PageDown, Qt::NoModifier, 3, 0},
-                      Taste{"BildAuf", Qt::Key_PageUp, Qt::NoModifier, -3, 0},
-                      Taste{"Ab", Qt::Key_Down, Qt::NoModifier, 2, 0}, Taste{"Auf", Qt::Key_Up, Qt::NoModifier, -2, 0},
-                      Taste{"Rechts", Qt::Key_Right, Qt::NoModifier, 0, 2},
-                      Taste{"Links", Qt::Key_Left, Qt::NoModifier, 0, -2}),
-    [](const ::testing::TestParamInfo<Taste>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Faelle, KadrelViewTastenTest,
+                         ::testing::Values(Taste{"StrgPos1", Qt::Key_Home, Qt::ControlModifier, -1, -1},
+                                           Taste{"StrgEnde", Qt::Key_End, Qt::ControlModifier, 1, 0},
+                                           Taste{"Pos1", Qt::Key_Home, Qt::NoModifier, 0, -1},
+                                           Taste{"Ende", Qt::Key_End, Qt::NoModifier, 0, 1},
+                                           Taste{"BildAb", Qt::Key_PageDown, Qt::NoModifier, 3, 0},
+                                           Taste{"BildAuf", Qt::Key_PageUp, Qt::NoModifier, -3, 0},
+                                           Taste{"Ab", Qt::Key_Down, Qt::NoModifier, 2, 0},
+                                           Taste{"Auf", Qt::Key_Up, Qt::NoModifier, -2, 0},
+                                           Taste{"Rechts", Qt::Key_Right, Qt::NoModifier, 0, 2},
+                                           Taste{"Links", Qt::Key_Left, Qt::NoModifier, 0, -2}),
+                         [](const ::testing::TestParamInfo<Taste>& info) { return info.param.name; });
 
 // A click chooses a line, a shift-click extends the choice, Ctrl+A takes
 // all, Esc drops it; the copy text follows the choice.
