@@ -19,6 +19,11 @@ std::string Zeichenkette(int id) {
       return "Ergebnisse einlesen";
     case kGrafiklupe:
       return "Grafik Lupe\nGrafik Lupe";
+    case kAnFensterAnpassen:
+      return "Zeigt die Grafik so groß, wie das Fenster sie fasst.\nAn Fenster anpassen";
+    case kKopieren:
+      return "Kopiert die gezeigte Liste (oder ihre markierten Zeilen) oder die Grafik in die "
+             "Zwischenablage.\nKopieren";
     case kDateiNeu:
       return "Erstellt ein neues Dokument.\nNeu";
     case kOeffnen:

@@ -14,6 +14,7 @@ enum Id : int {
   kErgebnisseAusgeben = 32781,
   kErgebnisseEinlesen = 32782,
   kGrafiklupe = 32783,
+  kAnFensterAnpassen = 32784,
   kDateiNeu = 57600,
   kOeffnen = 57601,
   kSpeichern = 57603,

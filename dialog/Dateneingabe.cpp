@@ -532,6 +532,13 @@ void Dateneingabe::FileOpen() {
   UpdateData(false);
 }
 
+void Dateneingabe::OnMessungGewaehlt(int index) {
+  const std::vector<Messungseintrag> messungen = Messungen();
+  if (index < 0 || index >= static_cast<int>(messungen.size())) return;
+  PermAuswahl = messungen[static_cast<std::size_t>(index)].perm;
+  UpdateData(false);
+}
+
 void Dateneingabe::ListeAnhaengen(const std::string& zeile) { ListeEinfuegen(static_cast<int>(Liste.size()), zeile); }
 
 void Dateneingabe::ListeEinfuegen(int index, const std::string& zeile) {

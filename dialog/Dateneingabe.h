@@ -1,8 +1,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "EingabeDaten.h"
+#include "Messungsauswahl.h"
 #include "Textliste.h"
 #include "ZaehlendePlattform.h"
 
@@ -81,6 +83,12 @@ class Dateneingabe {
   void OnTestdaten();
   // "Datei einlesen": replaces the working lines by an imported file.
   void FileOpen();
+  // The measurements the drop-down beside the permeability field offers:
+  // those of the list box's lines.
+  std::vector<Messungseintrag> Messungen() const { return MessungenAuflisten(Liste); }
+  // An entry of that drop-down chosen: its permeability goes into the
+  // field, whose checks then apply as to a typed value.
+  void OnMessungGewaehlt(int index);
 
   // Number of message boxes and questions shown so far.
   int BoxenGezeigt() const { return plattform_.Boxen(); }

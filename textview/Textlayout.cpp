@@ -29,12 +29,11 @@ int Textlayout::InhaltBreite() const {
     for (const auto& zeile : *liste_) laengste = std::max(laengste, text::Zeichenzahl(zeile));
   }
   // One character width of margin on either side of the widest line.
-  return std::max(Pixel(kGesamtBreite), Begrenzt(std::ceil((static_cast<double>(laengste) + 2.0) * zeichenbreite_)));
+  if (laengste == 0) return 0;
+  return Begrenzt(std::ceil((static_cast<double>(laengste) + 2.0) * zeichenbreite_));
 }
 
-int Textlayout::InhaltHoehe() const {
-  return std::max(Pixel(kGesamtHoehe), Begrenzt(std::ceil((zeilen_ + 1.0) * zeilenhoehe_)));
-}
+int Textlayout::InhaltHoehe() const { return Begrenzt(std::ceil(zeilen_ * zeilenhoehe_)); }
 
 int Textlayout::Zeilenschritt() const { return std::max(1, Begrenzt(std::round(zeilenhoehe_))); }
 

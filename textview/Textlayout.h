@@ -4,14 +4,13 @@
 
 // Where the text view puts the lines of its list on the screen, in device
 // pixels: line i with its top at i line heights and its left edge one
-// character width in. The scroll area keeps its familiar size of 20 x 1000
-// inches and grows where a long list needs more, so that every line can be
-// scrolled into view; painting asks only for the lines in the visible band.
+// character width in. The scroll area fits the list: as tall as its lines
+// and as wide as its widest line with a character width of margin on either
+// side, so that every line can be scrolled into view and no scrolling shows
+// an empty page; painting asks only for the lines in the visible band.
 class Textlayout {
  public:
-  // Scroll area and steps in 0.01 inch, and the screen font's line height.
-  static constexpr int kGesamtBreite = 2000;
-  static constexpr int kGesamtHoehe = 100000;
+  // The horizontal scroll step in 0.01 inch, and the screen font's line height.
   static constexpr int kSpaltenschritt = 40;
   static constexpr int kSchrifthoehe = 22;
 

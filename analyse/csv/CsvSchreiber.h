@@ -12,7 +12,9 @@
 namespace csv {
 
 // A cell: a float or double is printed as the shortest text that reads back
-// as the same value; a text as it is.
+// as the same value; a text as it is. A single-precision value goes in as a
+// float: widened to double it would be printed with the digits of its double
+// value (0.009460000321269035 for 0.00946f).
 using Wert = std::variant<float, double, std::string>;
 
 struct Tabelle {
@@ -32,6 +34,7 @@ struct Format {
 
 // The cell of a value that may not exist: empty when it does not.
 inline Wert Optional(const std::optional<double>& w) { return w ? Wert(*w) : Wert(std::string()); }
+inline Wert Optional(const std::optional<float>& w) { return w ? Wert(*w) : Wert(std::string()); }
 
 // Appends a table that has rows; a table without rows is left out.
 inline void Anhaengen(std::vector<Tabelle>& tabellen, Tabelle t) {

@@ -48,8 +48,11 @@ csv::Tabelle Parametertabelle(const Textliste& liste, const std::vector<Messkurv
     while (k < kurven.size() && !gedruckt(kurven[k])) ++k;
     if (k < kurven.size()) {
       const Messkurve& m = kurven[k];
-      t.zeilen.push_back(
-          Zeile(m.Perm, m.Alfa, m.Beta, m.PcSperrdruck, 1.0 - static_cast<double>(m.ShgMax), m.Ymax, m.Fehler, kern));
+      // Min.Sw = 1 - ShgMax is exact in single precision: written as a float
+      // it keeps the digits of the measured saturation (0.20137 for 0.79863),
+      // not those of its double value (0.2013700008392334).
+      const float minSw = static_cast<float>(1.0 - static_cast<double>(m.ShgMax));
+      t.zeilen.push_back(Zeile(m.Perm, m.Alfa, m.Beta, m.PcSperrdruck, minSw, m.Ymax, m.Fehler, kern));
       naechste = k + 1;
     } else {
       t.zeilen.push_back(Zeile(w[0], w[1], w[2], w[3], w[4], w[5], w[6], kern));

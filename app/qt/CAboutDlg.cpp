@@ -14,7 +14,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   symbol->setAlignment(Qt::AlignTop);
   auto* text = new QLabel(QStringLiteral("Kadrel, Version 2.0"), this);
   text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+  ok->setObjectName(QStringLiteral("ok"));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

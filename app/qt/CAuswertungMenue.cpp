@@ -1,6 +1,7 @@
 #include "CAuswertungMenue.h"
 
 #include "CKadrelView.h"
+#include "Mnemoniken.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -16,7 +17,7 @@ CAuswertungMenue::CAuswertungMenue(QMenuBar* leiste, QAction* vor, CKadrelView* 
       vor_(vor),
       text_(text),
       aktualisieren_(std::move(aktualisieren)),
-      menue_(new QMenu(QStringLiteral("&Auswertung"), leiste)),
+      menue_(new QMenu(QStringLiteral("A&uswertung"), leiste)),
       trenner_(menue_->addSeparator()),
       gruppe_(new QActionGroup(this)) {
   trenner_->setVisible(false);
@@ -35,6 +36,7 @@ void CAuswertungMenue::Einfuegen() {
 QAction* CAuswertungMenue::BefehlHinzufuegen(const QString& text) {
   auto* aktion = new QAction(text, menue_);
   menue_->insertAction(trenner_, aktion);
+  MnemonikErgaenzen(menue_, aktion);
   befehle_ = true;
   Einfuegen();
   return aktion;
@@ -45,6 +47,7 @@ QAction* CAuswertungMenue::AnsichtHinzufuegen(const QString& text, Auswertungsan
   aktion->setCheckable(true);
   gruppe_->addAction(aktion);
   menue_->addAction(aktion);
+  MnemonikErgaenzen(menue_, aktion);
   ansichten_.push_back({aktion, std::move(ansicht)});
   Einfuegen();
   return aktion;

@@ -16,7 +16,7 @@ class QActionGroup;
 class QMenu;
 class QMenuBar;
 
-// What an analysis shows while its item of the menu "&Auswertung" is checked.
+// What an analysis shows while its item of the menu "A&uswertung" is checked.
 struct Auswertungsansicht {
   std::function<const Textliste*()> liste;         // list the text view shows while checked
   std::function<const Datendiagramm*()> diagramm;  // chart the chart view shows while checked
@@ -24,12 +24,14 @@ struct Auswertungsansicht {
   std::string ausgabeMeldung;                      // message after "Ergebnisse ausgeben" wrote it
 };
 
-// The menu "&Auswertung" of the analyses beside the evaluation: plain
-// commands first, then the check items of the analyses' views, of which at
-// most one is checked (clicking the checked one unchecks it). While one is
-// checked the text view shows its list and the chart view its chart;
-// unchecking returns to the list and chart of the display options. The menu
-// joins the menu bar with its first item, so an empty one is never shown.
+// The menu "A&uswertung" (Alt+U: Alt+A opens "&Ansicht") of the analyses
+// beside the evaluation: plain commands first, then the check items of the
+// analyses' views, of which at most one is checked (clicking the checked one
+// unchecks it). While one is checked the text view shows its list and the
+// chart view its chart; unchecking returns to the list and chart of the
+// display options. The menu joins the menu bar with its first item, so an
+// empty one is never shown. An item whose text has no mnemonic gets the
+// first free one (MnemonikErgaenzen).
 class CAuswertungMenue : public QObject {
   Q_OBJECT
 

@@ -21,13 +21,13 @@ void CKadrelApp::BefehlszeileEinrichten(QCommandLineParser& parser) {
   parser.addHelpOption();
   parser.addVersionOption();
   parser.addPositionalArgument(QStringLiteral("datei"),
-                               QStringLiteral("Kadrel-Dokument (*.kdr), das beim Start geöffnet wird."),
+                               QStringLiteral("Kadrel-Dokument (*.kdr) oder Messdaten (*.txt), beim Start geöffnet."),
                                QStringLiteral("[datei]"));
 }
 
 bool CKadrelApp::InitInstance(const QStringList& dateien) {
   frame_ = std::make_unique<CMainFrame>();
-  if (!dateien.isEmpty() && !frame_->DateiLaden(dateien.first())) return false;
+  if (!dateien.isEmpty() && !frame_->Oeffnen(dateien.first())) return false;
   frame_->show();
   return true;
 }

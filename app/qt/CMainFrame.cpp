@@ -2,14 +2,17 @@
 
 #include "Archiv.h"
 #include "Befehlstexte.h"
+#include "Ansichtsbefehle.h"
 #include "CAboutDlg.h"
 #include "CAuswertungMenue.h"
 #include "CGrafik.h"
 #include "CHilfeFenster.h"
 #include "CKadrelView.h"
 #include "DruckAblauf.h"
-#include "Textdatei.h"
+#include "Kopierbefehl.h"
 #include "LagerstaettenAnsicht.h"
+#include "MessdatenOeffnen.h"
+#include "Textdatei.h"
 #include "Tabellenbefehle.h"
 #include "ThomeerAnsicht.h"
 
@@ -36,10 +39,13 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <memory>
+
 namespace {
 
 const QString kAnwendung = QStringLiteral("Kadrel");
 const QString kFilter = QStringLiteral("Dateityp Kadrel (*.kdr)");
+const QString kMessdatenFilter = QStringLiteral("Messdaten (*.txt)");
 const QString kHilfeName = QStringLiteral("kadrel-hilfe.html");
 
 QString Utf8(const std::string& s) { return QString::fromStdString(s); }
@@ -72,6 +78,8 @@ CMainFrame::CMainFrame(QWidget* parent)
   ThomeerAnsichtEinrichten(*this);
   LagerstaettenAnsichtEinrichten(*this);
   TabellenbefehleEinrichten(*this);
+  AnsichtsbefehleEinrichten(*this);
+  KopierbefehlEinrichten(*this);
   createToolBar();
   createStatusBar();
   createAccelerators();
@@ -80,6 +88,8 @@ CMainFrame::CMainFrame(QWidget* parent)
   setAcceptDrops(true);
   doc_.OnNewDocument();
   text_->OnInitialUpdate();
+  // The keys (arrows, pages, Ctrl+Home/End) go to the view shown.
+  text_->setFocus();
   BefehleAktualisieren();
   TitelSetzen();
 }
@@ -91,6 +101,13 @@ QWidget* CMainFrame::GetActiveView() const { return ansichten_->currentWidget();
 QAction* CMainFrame::Aktion(int id) const {
   const auto it = aktionen_.find(id);
   return it == aktionen_.end() ? nullptr : it->second;
+}
+
+QMenu* CMainFrame::Menue(const QString& titel) const {
+  for (QAction* a : menuBar()->actions()) {
+    if (a->menu() && a->text() == titel) return a->menu();
+  }
+  return nullptr;
 }
 
 QAction* CMainFrame::NeueAktion(int id, const QString& text, const QString& symbol) {
@@ -121,11 +138,11 @@ void CMainFrame::createActions() {
           &CMainFrame::OnDruckereinrichtung);
   connect(NeueAktion(befehl::kBeenden, QStringLiteral("&Beenden")), &QAction::triggered, this, &QWidget::close);
 
-  connect(NeueAktion(befehl::kDatenAendern, QStringLiteral("Daten Ändern"), QStringLiteral("daten")),
+  connect(NeueAktion(befehl::kDatenAendern, QStringLiteral("&Daten Ändern"), QStringLiteral("daten")),
           &QAction::triggered, this, &CMainFrame::OnDatenAendern);
-  connect(NeueAktion(befehl::kErgebnisseAusgeben, QStringLiteral("Ergebnisse ausgeben")), &QAction::triggered, this,
+  connect(NeueAktion(befehl::kErgebnisseAusgeben, QStringLiteral("Ergebnisse &ausgeben")), &QAction::triggered, this,
           &CMainFrame::OnErgebnisseAusgeben);
-  connect(NeueAktion(befehl::kErgebnisseEinlesen, QStringLiteral("Ergebnisse einlesen")), &QAction::triggered, this,
+  connect(NeueAktion(befehl::kErgebnisseEinlesen, QStringLiteral("Ergebnisse &einlesen")), &QAction::triggered, this,
           &CMainFrame::OnErgebnisseEinlesen);
 
   QAction* symbolleiste = NeueAktion(befehl::kSymbolleiste, QStringLiteral("&Symbolleiste"));
@@ -134,9 +151,9 @@ void CMainFrame::createActions() {
   QAction* statusleiste = NeueAktion(befehl::kStatusleiste, QStringLiteral("S&tatusleiste"));
   statusleiste->setCheckable(true);
   statusleiste->setChecked(true);
-  connect(NeueAktion(befehl::kGrafik, QStringLiteral("Grafik"), QStringLiteral("grafik")), &QAction::triggered, this,
+  connect(NeueAktion(befehl::kGrafik, QStringLiteral("&Grafik"), QStringLiteral("grafik")), &QAction::triggered, this,
           &CMainFrame::OnGrafik);
-  connect(NeueAktion(befehl::kText, QStringLiteral("Text"), QStringLiteral("text")), &QAction::triggered, this,
+  connect(NeueAktion(befehl::kText, QStringLiteral("T&ext"), QStringLiteral("text")), &QAction::triggered, this,
           &CMainFrame::OnText);
   QAction* lupe = NeueAktion(befehl::kGrafiklupe, QStringLiteral("Grafik Lupe"), QStringLiteral("lupe"));
   lupe->setCheckable(true);
@@ -144,9 +161,9 @@ void CMainFrame::createActions() {
 
   connect(NeueAktion(befehl::kInfo, QStringLiteral("Inf&o über Kadrel..."), QStringLiteral("info")),
           &QAction::triggered, this, &CMainFrame::OnAppAbout);
-  connect(NeueAktion(befehl::kHilfe, QStringLiteral("Hilfe")), &QAction::triggered, this, &CMainFrame::OnHilfe);
+  connect(NeueAktion(befehl::kHilfe, QStringLiteral("&Hilfe")), &QAction::triggered, this, &CMainFrame::OnHilfe);
 
-  zuletztPlatzhalter_ = NeueAktion(befehl::kLetzteDatei, QStringLiteral("Letzte Datei"));
+  zuletztPlatzhalter_ = NeueAktion(befehl::kLetzteDatei, QStringLiteral("Let&zte Datei"));
   zuletztPlatzhalter_->setEnabled(false);
   for (int i = 0; i < befehl::kLetzteDateien; ++i) {
     auto* aktion = new QAction(this);
@@ -365,7 +382,7 @@ void CMainFrame::OnZuletzt(int nummer) {
   // A file that is gone is reported (and forgotten) without asking to save
   // a document that stays open anyway.
   if (QFileInfo::exists(pfad) && !maybeSave()) return;
-  DateiLaden(pfad);
+  Oeffnen(pfad);
 }
 
 void CMainFrame::BefehleAktualisieren() {
@@ -375,6 +392,7 @@ void CMainFrame::BefehleAktualisieren() {
   QAction* lupe = Aktion(befehl::kGrafiklupe);
   lupe->setEnabled(!textAktiv);
   lupe->setChecked(!textAktiv && grafik_ && grafik_->Grafiklupe());
+  emit BefehleAktualisiert();
 }
 
 void CMainFrame::TitelSetzen() {
@@ -428,7 +446,7 @@ bool CMainFrame::NachSpeichernFragen() {
   box.setTextFormat(Qt::PlainText);
   QPushButton* ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
   QPushButton* nein = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-  QPushButton* abbrechen = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+  QPushButton* abbrechen = box.addButton(QStringLiteral("&Abbrechen"), QMessageBox::RejectRole);
   box.setDefaultButton(ja);
   box.setEscapeButton(abbrechen);
   box.exec();
@@ -448,6 +466,7 @@ void CMainFrame::OnDateiNeu() {
   // that was open before.
   doc_.SetPathName("");
   doc_.SetModifiedFlag(false);
+  namensvorschlag_.clear();
   TitelSetzen();
   doc_.OnDateiNeu();
   AnsichtenAktualisieren();
@@ -455,10 +474,22 @@ void CMainFrame::OnDateiNeu() {
 
 void CMainFrame::OnOeffnen() {
   const QString start = doc_.GetPathName().empty() ? QString() : QFileInfo(Utf8(doc_.GetPathName())).absolutePath();
-  const QString pfad = QFileDialog::getOpenFileName(this, QStringLiteral("Öffnen"), start, kFilter);
+  QString filter;
+  const QString pfad = QFileDialog::getOpenFileName(this, QStringLiteral("Öffnen"), start,
+                                                    kFilter + QStringLiteral(";;") + kMessdatenFilter, &filter);
   // Only a chosen file gives the document up: a cancelled choice asks nothing.
   if (pfad.isEmpty() || !maybeSave()) return;
-  DateiLaden(pfad);
+  Oeffnen(pfad, filter == kMessdatenFilter);
+}
+
+bool CMainFrame::Oeffnen(const QString& pfad, bool alsMessdaten) {
+  // A file that is gone is reported and forgotten alike for both kinds.
+  const bool messdaten =
+      alsMessdaten || QFileInfo(pfad).suffix().compare(QStringLiteral("txt"), Qt::CaseInsensitive) == 0;
+  if (!messdaten || !QFile::exists(pfad)) return DateiLaden(pfad);
+  if (!MessdatenLaden(*this, pfad)) return false;
+  ZuletztMerken(pfad);
+  return true;
 }
 
 bool CMainFrame::OnSpeichern() {
@@ -471,7 +502,8 @@ bool CMainFrame::OnSpeichernUnter() {
   // An untitled document is offered beside the most recent file, or at home.
   const QString ordner =
       zuletzt_.Eintraege().empty() ? QDir::homePath() : QFileInfo(Utf8(zuletzt_.Eintraege().front())).absolutePath();
-  const QString vorschlag = bisher.empty() ? QDir(ordner).filePath(QStringLiteral("Unbenannt.kdr")) : Utf8(bisher);
+  QString vorschlag = bisher.empty() ? QDir(ordner).filePath(QStringLiteral("Unbenannt.kdr")) : Utf8(bisher);
+  if (bisher.empty() && !namensvorschlag_.isEmpty()) vorschlag = namensvorschlag_;
   QString pfad = QFileDialog::getSaveFileName(this, QStringLiteral("Speichern unter"), vorschlag, kFilter);
   if (pfad.isEmpty()) return false;
   if (QFileInfo(pfad).suffix().isEmpty()) pfad += QStringLiteral(".kdr");
@@ -506,6 +538,7 @@ bool CMainFrame::DateiLaden(const QString& pfad) {
     return false;
   }
   doc_.SetPathName(QFileInfo(pfad).absoluteFilePath().toStdString());
+  namensvorschlag_.clear();
   if (doc_.Eingabezeilen != gespeichert) doc_.SetModifiedFlag(true);
   ZuletztMerken(pfad);
   AnsichtenAktualisieren();
@@ -513,6 +546,14 @@ bool CMainFrame::DateiLaden(const QString& pfad) {
 }
 
 bool CMainFrame::DateiSpeichern(const QString& pfad) {
+  // A measurement text file is never replaced by a document.
+  if (QFileInfo(pfad).suffix().compare(QStringLiteral("txt"), Qt::CaseInsensitive) == 0) {
+    plattform_.Meldung(QStringLiteral("Die Datei %1 ist eine Textdatei (*.txt) und wird nicht durch ein "
+                                      "Kadrel-Dokument ersetzt; bitte einen Namen mit .kdr wählen.")
+                           .arg(pfad)
+                           .toStdString());
+    return false;
+  }
   std::string bytes;
   std::string fehler;
   if (!doc_.DokumentSpeichern(bytes, fehler)) {
@@ -531,6 +572,7 @@ bool CMainFrame::DateiSpeichern(const QString& pfad) {
   }
   doc_.SetPathName(QFileInfo(pfad).absoluteFilePath().toStdString());
   doc_.SetModifiedFlag(false);
+  namensvorschlag_.clear();
   ZuletztMerken(pfad);
   TitelSetzen();
   return true;
@@ -614,28 +656,39 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
   }
 }
 
-void CMainFrame::contextMenuEvent(QContextMenuEvent* event) {
+QMenu* CMainFrame::Kontextmenue() {
   struct Eintrag {
     const char16_t* text;
     int id;
   };
   static const Eintrag eintraege[] = {
-      {u"Daten ändern", befehl::kDatenAendern},
-      {u"Datei neu", befehl::kDateiNeu},
-      {u"Datei Öffnen", befehl::kOeffnen},
-      {u"Datei speichern unter", befehl::kSpeichernUnter},
-      {u"Grafik", befehl::kGrafik},
-      {u"Text", befehl::kText},
+      {u"&Daten ändern", befehl::kDatenAendern},
+      {u"Datei &neu", befehl::kDateiNeu},
+      {u"Datei Ö&ffnen", befehl::kOeffnen},
+      {u"Datei speichern &unter", befehl::kSpeichernUnter},
+      {u"&Grafik", befehl::kGrafik},
+      {u"&Text", befehl::kText},
+      {nullptr, 0},
+      {u"&Kopieren", befehl::kKopieren},
   };
-  QMenu menue(QStringLiteral("Kontextmenü"), this);
+  auto* menue = new QMenu(QStringLiteral("Kontextmenü"), this);
   for (const Eintrag& e : eintraege) {
-    QAction* ziel = Aktion(e.id);
-    QAction* punkt = menue.addAction(QString::fromUtf16(e.text));
+    QAction* ziel = e.text ? Aktion(e.id) : nullptr;
+    if (!ziel) {
+      menue->addSeparator();
+      continue;
+    }
+    QAction* punkt = menue->addAction(QString::fromUtf16(e.text));
     punkt->setStatusTip(ziel->statusTip());
     punkt->setEnabled(ziel->isEnabled());
     connect(punkt, &QAction::triggered, ziel, &QAction::trigger);
   }
-  menue.exec(event->globalPos());
+  return menue;
+}
+
+void CMainFrame::contextMenuEvent(QContextMenuEvent* event) {
+  const std::unique_ptr<QMenu> menue(Kontextmenue());
+  menue->exec(event->globalPos());
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
@@ -650,5 +703,5 @@ void CMainFrame::dropEvent(QDropEvent* event) {
   activateWindow();
   const QString pfad = urls.first().toLocalFile();
   if (QFileInfo::exists(pfad) && !maybeSave()) return;
-  DateiLaden(pfad);
+  Oeffnen(pfad);
 }

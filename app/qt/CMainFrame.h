@@ -42,17 +42,31 @@ class CMainFrame : public QMainWindow {
   QWidget* GetActiveView() const;
   CKadrelView* TextAnsicht() const { return text_; }
   CGrafik* GrafikAnsicht() const { return grafik_; }
-  // The menu "&Auswertung", where the analyses register their commands and views.
+  // The menu "A&uswertung", where the analyses register their commands and views.
   CAuswertungMenue* Auswertung() const { return auswertung_; }
   // The action of a command id of the menus, toolbar and accelerators.
   QAction* Aktion(int id) const;
+  // Creates the action of a command id with its text, the prompt and tooltip
+  // of the string table and an icon of the resources, for the menus, toolbar
+  // and accelerators.
+  QAction* NeueAktion(int id, const QString& text, const QString& symbol = QString());
+  // The menu of the menu bar with this title (as written, with its '&'), or null.
+  QMenu* Menue(const QString& titel) const;
   QStringList ZuletztGeoeffnet() const;
   // The printer that printing, the preview and the printer setup share.
   QPrinter& Drucker() { return drucker_; }
 
+  // Opens a file the way its kind asks: measurement lines ("Messdaten",
+  // *.txt, or any file when `alsMessdaten`) as a new, unnamed document, any
+  // other file as a document. Both open the data dialog. Reports a failure,
+  // naming the file, and returns false.
+  bool Oeffnen(const QString& pfad, bool alsMessdaten = false);
   // Opens a document file; its loading opens the data dialog. Reports a
   // failure, naming the file, and returns false.
   bool DateiLaden(const QString& pfad);
+  // The name "Speichern unter" offers an unnamed document (a measurement
+  // file's name with .kdr); forgotten once the document has a file.
+  void SetNamensvorschlag(const QString& pfad) { namensvorschlag_ = pfad; }
   // Writes the document file in one piece: the old file stays intact until
   // the new one is complete. Reports a failure, naming the file.
   bool DateiSpeichern(const QString& pfad);
@@ -64,6 +78,10 @@ class CMainFrame : public QMainWindow {
   void AnsichtWechseln(int id);
   // Redraws both views and the title after the document changed.
   void AnsichtenAktualisieren();
+
+  // The context menu of the views, with the frame as its parent; the caller
+  // deletes it.
+  QMenu* Kontextmenue();
 
   // The help page shown by "Hilfe"; by default the one installed with the
   // program.
@@ -87,6 +105,12 @@ class CMainFrame : public QMainWindow {
   void OnHilfe();
   void OnAppAbout();
 
+ signals:
+  // The commands' enabled and checked states were brought up to date (after
+  // a view switch or a change of the document); commands set up outside the
+  // frame update theirs here.
+  void BefehleAktualisiert();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
@@ -102,7 +126,6 @@ class CMainFrame : public QMainWindow {
   void readSettings();
   void writeSettings() const;
 
-  QAction* NeueAktion(int id, const QString& text, const QString& symbol = QString());
   void BefehleAktualisieren();
   void TitelSetzen();
   void ZuletztMerken(const QString& pfad);
@@ -127,5 +150,6 @@ class CMainFrame : public QMainWindow {
   Dateiliste zuletzt_;
   QPrinter drucker_;
   QString hilfedatei_;
+  QString namensvorschlag_;
   QPointer<CHilfeFenster> hilfe_;
 };

@@ -40,6 +40,8 @@ void CPlattformQt::Meldung(const std::string& text) {
   const PfeilWaehrendBox pfeil(warteTiefe_ > 0);
   QMessageBox box(QMessageBox::Warning, kTitel, QString::fromStdString(text), QMessageBox::Ok, fenster_);
   box.setTextFormat(Qt::PlainText);
+  box.button(QMessageBox::Ok)->setText(QStringLiteral("&OK"));
+  box.setDefaultButton(QMessageBox::Ok);
   box.exec();
 }
 

@@ -4,7 +4,7 @@
 
 class CMainFrame;
 
-// Registers the reservoir analyses in the menu "&Auswertung": the command
+// Registers the reservoir analyses in the menu "A&uswertung": the command
 // "Lagerstättenbedingungen..." and the views "Sättigungshöhe" and
 // "Porenradien", computed lazily for the frame's document.
 void LagerstaettenAnsichtEinrichten(CMainFrame& frame);

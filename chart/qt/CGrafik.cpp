@@ -1,16 +1,23 @@
 #include "CGrafik.h"
 
 #include "GrafikMalen.h"
+#include "GrafikUmriss.h"
 #include "KadrelDoc.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QSvgGenerator>
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -21,6 +28,10 @@ constexpr int kGesamtBreite = 2500;
 constexpr int kGesamtHoehe = 2200;
 
 constexpr double kEinheitenProZoll = 254.0;
+// Margin around the drawing when it is fitted to the window or copied, in
+// chart units.
+constexpr double kRand = 50.0;
+constexpr int kBildDpi = 300;
 
 }  // namespace
 
@@ -38,8 +49,93 @@ void CGrafik::OnGrafiklupe() {
   // The magnifier rescales at once: with the chart shown now, not the one of
   // the last paint, which its source may have replaced since.
   DatenAbfragen();
-  m_diagramm.OnGrafiklupe();
+  if (anpassen_) {
+    anpassen_ = false;
+    ScrollbereichSetzen();
+    if (m_diagramm.m_bGrafiklupe == 0) m_diagramm.OnGrafiklupe();
+  } else {
+    m_diagramm.OnGrafiklupe();
+  }
   viewport()->update();
+}
+
+void CGrafik::SetAnFensterAnpassen(bool an) {
+  if (an == anpassen_) return;
+  anpassen_ = an;
+  // The fitted drawing is that of the normal size.
+  if (anpassen_ && m_diagramm.m_bGrafiklupe == 1) {
+    DatenAbfragen();
+    m_diagramm.OnGrafiklupe();
+  }
+  ScrollbereichSetzen();
+  viewport()->update();
+}
+
+CGrafik::Darstellung CGrafik::Bildschirmdarstellung() {
+  DatenAbfragen();
+  const QRectF umriss = GrafikUmriss(m_diagramm);
+  Darstellung d;
+  if (!anpassen_) {
+    d.pixelProEinheitX = PixelProEinheitX();
+    d.pixelProEinheitY = PixelProEinheitY();
+    d.seitenursprung = QPointF(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+  } else if (!umriss.isEmpty()) {
+    const QRectF mitRand = umriss.adjusted(-kRand, -kRand, kRand, kRand);
+    const QSizeF sicht = viewport()->size();
+    const double s = std::max(0.0, std::min(sicht.width() / mitRand.width(), sicht.height() / mitRand.height()));
+    d.pixelProEinheitX = s;
+    d.pixelProEinheitY = s;
+    // Centred: the drawing with its margin fills one direction exactly.
+    const QPointF linksOben((sicht.width() - mitRand.width() * s) / 2, (sicht.height() - mitRand.height() * s) / 2);
+    d.seitenursprung = linksOben - mitRand.topLeft() * s;
+  }
+  d.umriss = QRectF(d.seitenursprung + QPointF(umriss.left() * d.pixelProEinheitX, umriss.top() * d.pixelProEinheitY),
+                    QSizeF(umriss.width() * d.pixelProEinheitX, umriss.height() * d.pixelProEinheitY));
+  return d;
+}
+
+QMimeData* CGrafik::Zwischenablage() {
+  DatenAbfragen();
+  const QRectF umriss = GrafikUmriss(m_diagramm).adjusted(-kRand, -kRand, kRand, kRand);
+  auto* daten = new QMimeData;
+  if (umriss.isEmpty()) return daten;
+
+  // The image: 300 dpi, white, the drawing's extent with its margin.
+  const double s = kBildDpi / kEinheitenProZoll;
+  QImage bild(static_cast<int>(std::ceil(umriss.width() * s)), static_cast<int>(std::ceil(umriss.height() * s)),
+              QImage::Format_RGB32);
+  bild.setDotsPerMeterX(qRound(kBildDpi / 0.0254));
+  bild.setDotsPerMeterY(qRound(kBildDpi / 0.0254));
+  bild.fill(Qt::white);
+  {
+    QPainter painter(&bild);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.translate(-umriss.topLeft() * s);
+    GrafikMalen(m_diagramm, painter, s, s);
+  }
+  daten->setImageData(bild);
+
+  // The SVG: one unit is 0.1 mm, the view box the same extent.
+  QBuffer puffer;
+  puffer.open(QIODevice::WriteOnly);
+  QSvgGenerator svg;
+  svg.setOutputDevice(&puffer);
+  svg.setResolution(static_cast<int>(kEinheitenProZoll));
+  const QRect box = umriss.toAlignedRect();
+  svg.setSize(box.size());
+  svg.setViewBox(QRect(QPoint(0, 0), box.size()));
+  const Datendiagramm* quelle = m_diagramm.GetDatendiagramm();
+  svg.setTitle(QString::fromUtf8(quelle ? quelle->titel : m_diagramm.GetDocument().Titel));
+  QPainter painter;
+  if (painter.begin(&svg)) {
+    painter.fillRect(QRect(QPoint(0, 0), box.size()), Qt::white);
+    painter.translate(-box.topLeft());
+    GrafikMalen(m_diagramm, painter, 1.0, 1.0);
+    painter.end();
+    daten->setData(QStringLiteral("image/svg+xml"), puffer.data());
+  }
+  return daten;
 }
 
 void CGrafik::SetDatenquelle(std::function<const Datendiagramm*()> quelle) {
@@ -67,6 +163,12 @@ void CGrafik::ScrollbereichSetzen() {
   const QSize sicht = viewport()->size();
   QScrollBar* h = horizontalScrollBar();
   QScrollBar* v = verticalScrollBar();
+  if (anpassen_) {
+    // The fitted chart fills the window: nothing to scroll.
+    h->setRange(0, 0);
+    v->setRange(0, 0);
+    return;
+  }
   h->setRange(0, qMax(0, qRound(kGesamtBreite * sx) - sicht.width()));
   v->setRange(0, qMax(0, qRound(kGesamtHoehe * sy) - sicht.height()));
   h->setPageStep(qRound(kGesamtBreite / 2 * sx));
@@ -78,6 +180,8 @@ void CGrafik::ScrollbereichSetzen() {
 void CGrafik::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
   ScrollbereichSetzen();
+  // A fitted chart follows the window's size.
+  if (anpassen_) viewport()->update();
 }
 
 void CGrafik::paintEvent(QPaintEvent*) {
@@ -85,9 +189,10 @@ void CGrafik::paintEvent(QPaintEvent*) {
   painter.fillRect(viewport()->rect(), Qt::white);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
-  painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
-  DatenAbfragen();
-  GrafikMalen(m_diagramm, painter, PixelProEinheitX(), PixelProEinheitY());
+  const Darstellung d = Bildschirmdarstellung();
+  if (d.pixelProEinheitX <= 0.0 || d.pixelProEinheitY <= 0.0) return;
+  painter.translate(d.seitenursprung);
+  GrafikMalen(m_diagramm, painter, d.pixelProEinheitX, d.pixelProEinheitY);
 }
 
 bool CGrafik::SeiteDrucken(QPrinter& printer) {

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFocusEvent>
 #include <QFontMetrics>
@@ -22,7 +23,7 @@
 #include <QStringListModel>
 
 #include <algorithm>
-#include <initializer_list>
+#include <vector>
 
 namespace {
 
@@ -93,6 +94,8 @@ void DlgInput::SteuerelementeAnlegen() {
   const auto knopf = [this](const QString& text, QRect r, const char* name) {
     auto* k = new QPushButton(text, this);
     k->setGeometry(r);
+    // No button is the default, so that Return closes nothing; keyPressEvent
+    // lets it press the button that has the focus.
     k->setAutoDefault(false);
     k->setDefault(false);
     k->setObjectName(QLatin1String(name));
@@ -106,8 +109,9 @@ void DlgInput::SteuerelementeAnlegen() {
     return k;
   };
 
-  // Controls in template order, which is also the tab order.
-  einzelmessung_ = new QCheckBox(QStringLiteral("Einzelmessung auswählen"), this);
+  // Controls in template order; the tab order follows the reading order
+  // below.
+  einzelmessung_ = new QCheckBox(QStringLiteral("&Einzelmessung auswählen"), this);
   einzelmessung_->setGeometry(Pixel(137, 73, 97, 10));
   einzelmessung_->setObjectName(QStringLiteral("einzelmessung"));
 
@@ -138,36 +142,44 @@ void DlgInput::SteuerelementeAnlegen() {
   zeile_->setValidator(pruefer_);
   connect(zeile_, &QLineEdit::textChanged, pruefer_, &ZeichensatzPruefer::Merken);
 
-  ok_ = knopf(QStringLiteral("OK"), Pixel(304, 7, 50, 14), "ok");
-  abbrechen_ = knopf(QStringLiteral("Abbrechen"), Pixel(254, 7, 50, 14), "abbrechen");
-  testdaten_ = knopf(QStringLiteral("Testdaten"), Pixel(203, 7, 50, 14), "testdaten");
-  dateiEinlesen_ = knopf(QStringLiteral("Datei einlesen"), Pixel(149, 7, 54, 14), "dateiEinlesen");
+  ok_ = knopf(QStringLiteral("&OK"), Pixel(304, 7, 50, 14), "ok");
+  abbrechen_ = knopf(QStringLiteral("&Abbrechen"), Pixel(254, 7, 50, 14), "abbrechen");
+  testdaten_ = knopf(QStringLiteral("&Testdaten"), Pixel(203, 7, 50, 14), "testdaten");
+  dateiEinlesen_ = knopf(QStringLiteral("&Datei einlesen"), Pixel(149, 7, 54, 14), "dateiEinlesen");
 
   grafik_ = new QButtonGroup(this);
-  radio(grafik_, 0, QStringLiteral("Alfa-Werten"), Pixel(283, 44, 65, 10), "grafikAlfa");
-  radio(grafik_, 1, QStringLiteral("Beta-Werten"), Pixel(283, 54, 56, 10), "grafikBeta");
-  radio(grafik_, 2, QStringLiteral("Sperrdruck"), Pixel(283, 64, 51, 10), "grafikSperrdruck");
-  radio(grafik_, 3, QStringLiteral("Min.Sättigung"), Pixel(283, 74, 59, 10), "grafikMinSaettigung");
-  radio(grafik_, 4, QStringLiteral("Gesamtgrafik"), Pixel(283, 84, 57, 10), "grafikGesamt");
+  radio(grafik_, 0, QStringLiteral("Alfa-&Werten"), Pixel(283, 44, 65, 10), "grafikAlfa");
+  radio(grafik_, 1, QStringLiteral("&Beta-Werten"), Pixel(283, 54, 56, 10), "grafikBeta");
+  radio(grafik_, 2, QStringLiteral("&Sperrdruck"), Pixel(283, 64, 51, 10), "grafikSperrdruck");
+  radio(grafik_, 3, QStringLiteral("&Min.Sättigung"), Pixel(283, 74, 59, 10), "grafikMinSaettigung");
+  radio(grafik_, 4, QStringLiteral("&Gesamtgrafik"), Pixel(283, 84, 57, 10), "grafikGesamt");
 
   tabelle_ = new QButtonGroup(this);
-  radio(tabelle_, 0, QStringLiteral("Kapillardrücke Detail"), Pixel(261, 118, 85, 10), "tabelleDetail");
-  radio(tabelle_, 1, QStringLiteral("Normierungsparameter"), Pixel(261, 129, 86, 10), "tabelleNormierung");
-  radio(tabelle_, 2, QStringLiteral("Parameterfunktion"), Pixel(262, 140, 86, 10), "tabelleFunktion");
+  radio(tabelle_, 0, QStringLiteral("&Kapillardrücke Detail"), Pixel(261, 118, 85, 10), "tabelleDetail");
+  radio(tabelle_, 1, QStringLiteral("&Normierungsparameter"), Pixel(261, 129, 86, 10), "tabelleNormierung");
+  radio(tabelle_, 2, QStringLiteral("&Parameterfunktion"), Pixel(262, 140, 86, 10), "tabelleFunktion");
 
   modus_ = new QButtonGroup(this);
-  radio(modus_, Dateneingabe::kAendern, QStringLiteral("Zeile ändern"), Pixel(143, 119, 55, 10), "zeileAendern");
-  radio(modus_, Dateneingabe::kAnhaengen, QStringLiteral("Zeile anhängen"), Pixel(143, 130, 65, 10), "zeileAnhaengen");
-  radio(modus_, Dateneingabe::kEinfuegen, QStringLiteral("Zeile einfügen"), Pixel(143, 140, 61, 10), "zeileEinfuegen");
-  radio(modus_, Dateneingabe::kLoeschen, QStringLiteral("Zeile löschen"), Pixel(143, 151, 58, 10), "zeileLoeschen");
+  radio(modus_, Dateneingabe::kAendern, QStringLiteral("Zeile ände&rn"), Pixel(143, 119, 55, 10), "zeileAendern");
+  radio(modus_, Dateneingabe::kAnhaengen, QStringLiteral("Zeile an&hängen"), Pixel(143, 130, 65, 10), "zeileAnhaengen");
+  radio(modus_, Dateneingabe::kEinfuegen, QStringLiteral("Zeile ein&fügen"), Pixel(143, 140, 61, 10), "zeileEinfuegen");
+  radio(modus_, Dateneingabe::kLoeschen, QStringLiteral("Zeile &löschen"), Pixel(143, 151, 58, 10), "zeileLoeschen");
 
-  beschriftung(QStringLiteral("Permeabilitaet in mD"), Pixel(139, 47, 70, 8));
+  // The measurements of the lines, above the permeability field they fill.
+  messung_ = new QComboBox(this);
+  messung_->setGeometry(Pixel(137, 31, 130, 13));
+  messung_->setObjectName(QStringLiteral("messung"));
+  messung_->setPlaceholderText(QStringLiteral("Messung wählen"));
+  messung_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  beschriftung(QStringLiteral("Mess&ung"), Pixel(139, 22, 70, 8))->setBuddy(messung_);
+
+  beschriftung(QStringLiteral("Permeab&ilitaet in mD"), Pixel(139, 47, 70, 8))->setBuddy(permeabilitaet_);
   beschriftung(QStringLiteral("Kapillardruck       Hg-Sättigung"), Pixel(7, 18, 112, 8));
   hinweis_ = beschriftung(QString(), Pixel(7, 7, 140, 8));
   hinweis_->setObjectName(QStringLiteral("hinweis"));
   beschriftung(QStringLiteral("Grafik anzeigen mit"), Pixel(281, 31, 61, 8));
 
-  polynom3_ = new QCheckBox(QStringLiteral("Polynomgrad für Alfawerte auf 3"), this);
+  polynom3_ = new QCheckBox(QStringLiteral("Polynomgrad für Alfawerte auf &3"), this);
   polynom3_->setGeometry(Pixel(137, 87, 116, 10));
   polynom3_->setObjectName(QStringLiteral("polynom3"));
 
@@ -181,22 +193,21 @@ void DlgInput::SteuerelementeAnlegen() {
     w->resize(std::max(w->width(), w->sizeHint().width()), w->height());
   }
 
-  QWidget* vorher = einzelmessung_;
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{permeabilitaet_, liste_, zeile_, ok_, abbrechen_, testdaten_, dateiEinlesen_}) {
-    setTabOrder(vorher, w);
-    vorher = w;
+  // Reading order: the top row of buttons from left to right, then the
+  // columns from left to right, each from top to bottom.
+  std::vector<QWidget*> folge = {dateiEinlesen_, testdaten_,      abbrechen_,     ok_,      zeile_, liste_,
+                                 messung_,       permeabilitaet_, einzelmessung_, polynom3_};
+  for (QButtonGroup* gruppe : {modus_, grafik_, tabelle_}) {
+    for (QAbstractButton* k : gruppe->buttons()) folge.push_back(k);
   }
-  for (QButtonGroup* gruppe : {grafik_, tabelle_, modus_}) {
-    for (QAbstractButton* k : gruppe->buttons()) {
-      setTabOrder(vorher, k);
-      vorher = k;
-    }
-  }
-  setTabOrder(vorher, polynom3_);
+  for (std::size_t i = 1; i < folge.size(); ++i) setTabOrder(folge[i - 1], folge[i]);
 
   zeile_->installEventFilter(this);
   permeabilitaet_->installEventFilter(this);
+  liste_->installEventFilter(this);
+  for (QButtonGroup* gruppe : {modus_, grafik_, tabelle_}) {
+    for (QAbstractButton* k : gruppe->buttons()) k->installEventFilter(this);
+  }
 }
 
 void DlgInput::SignaleVerbinden() {
@@ -219,6 +230,17 @@ void DlgInput::SignaleVerbinden() {
     });
   });
   connect(einzelmessung_, &QCheckBox::clicked, this, [this] { Bedienen([this] { logik_.OnEinzelmessung(); }); });
+  connect(messung_, &QComboBox::activated, this,
+          [this](int index) { Bedienen([this, index] { logik_.OnMessungGewaehlt(index); }); });
+  connect(permeabilitaet_, &QLineEdit::textChanged, this, &DlgInput::MessungAbgleichen);
+  for (const auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved}) {
+    connect(modell_, signal, this, &DlgInput::MessungenVormerken);
+  }
+  connect(modell_, &QAbstractItemModel::dataChanged, this, &DlgInput::MessungenVormerken);
+  connect(modell_, &QAbstractItemModel::modelReset, this, &DlgInput::MessungenVormerken);
+  // A field typed in again is no longer the one Return committed.
+  connect(zeile_, &QLineEdit::textEdited, this, [this] { zeileBestaetigt_.reset(); });
+  connect(permeabilitaet_, &QLineEdit::textEdited, this, [this] { permBestaetigt_.reset(); });
   connect(polynom3_, &QCheckBox::clicked, this, [this] { Bedienen([this] { logik_.OnPolynom3(); }); });
   connect(grafik_, &QButtonGroup::idClicked, this, [this](int) { Bedienen([this] { logik_.OnGrafik(); }); });
   connect(tabelle_, &QButtonGroup::idClicked, this, [this](int id) {
@@ -242,32 +264,83 @@ void DlgInput::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) {
     beendet_ = false;
     anstehend_.clear();
+    zeileBestaetigt_.reset();
+    permBestaetigt_.reset();
     logik_.OnInitDialog();
+    MessungenFuellen();
+    // The lines are what the dialog is about: the keys start in the list.
+    liste_->setFocus(Qt::OtherFocusReason);
   }
   QDialog::showEvent(event);
 }
 
+namespace {
+
+bool IstReturn(const QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  const auto* taste = static_cast<const QKeyEvent*>(event);
+  return (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter) &&
+         (taste->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+}  // namespace
+
 void DlgInput::keyPressEvent(QKeyEvent* event) {
-  // Enter closes nothing: only the OK button ends the dialog with OK.
+  // Enter closes nothing: only the OK button ends the dialog with OK. A
+  // button that has the focus is pressed, as Space presses it.
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     event->accept();
+    if (auto* knopf = qobject_cast<QPushButton*>(focusWidget()); knopf && knopf->isEnabled()) knopf->click();
     return;
   }
   QDialog::keyPressEvent(event);
 }
 
 bool DlgInput::eventFilter(QObject* objekt, QEvent* event) {
+  if (IstReturn(event) && (objekt == zeile_ || objekt == permeabilitaet_)) {
+    // Return commits the field as leaving it does; the dialog stays.
+    if (!imHandler_ && !beendet_) Festschreiben(objekt == zeile_ ? Feld::Zeile : Feld::Permeabilitaet, true);
+    return true;
+  }
+  if (IstReturn(event) && objekt == liste_) {
+    // Return on a line takes it into the edit, as a double-click does.
+    Bedienen([this] { logik_.OnDblclkListe(); });
+    return true;
+  }
+  if (event->type() == QEvent::FocusIn) {
+    // Tab into a group of radios lands on its checked one, as the arrows
+    // then move from there.
+    const auto grund = static_cast<QFocusEvent*>(event)->reason();
+    auto* knopf = qobject_cast<QAbstractButton*>(objekt);
+    QButtonGroup* gruppe = knopf ? knopf->group() : nullptr;
+    if (gruppe && (grund == Qt::TabFocusReason || grund == Qt::BacktabFocusReason) && gruppe->checkedButton() &&
+        gruppe->checkedButton() != knopf) {
+      QAbstractButton* ziel = gruppe->checkedButton();
+      QMetaObject::invokeMethod(
+          ziel, [ziel, grund] { ziel->setFocus(grund); }, Qt::QueuedConnection);
+    }
+  }
   if (event->type() == QEvent::FocusOut && (objekt == zeile_ || objekt == permeabilitaet_)) {
     const auto grund = static_cast<QFocusEvent*>(event)->reason();
     // A box of our own, another window or the edit's own context menu
     // take the focus without leaving the field; changes of the focus that
     // a handler makes itself commit nothing either.
     if (grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason && !imHandler_ && !beendet_) {
-      anstehend_.push_back({objekt == zeile_ ? Feld::Zeile : Feld::Permeabilitaet, FelderJetzt()});
-      QMetaObject::invokeMethod(this, &DlgInput::AnstehendeAusfuehren, Qt::QueuedConnection);
+      const Feld feld = objekt == zeile_ ? Feld::Zeile : Feld::Permeabilitaet;
+      std::optional<QString>& bestaetigt = feld == Feld::Zeile ? zeileBestaetigt_ : permBestaetigt_;
+      const QString jetzt = static_cast<QLineEdit*>(objekt)->text();
+      // What Return committed just now is not committed again.
+      const bool schonFest = bestaetigt && *bestaetigt == jetzt;
+      bestaetigt.reset();
+      if (!schonFest) Festschreiben(feld, false);
     }
   }
   return QDialog::eventFilter(objekt, event);
+}
+
+void DlgInput::Festschreiben(Feld feld, bool perReturn) {
+  anstehend_.push_back({feld, FelderJetzt(), perReturn});
+  QMetaObject::invokeMethod(this, &DlgInput::AnstehendeAusfuehren, Qt::QueuedConnection);
 }
 
 void DlgInput::AnstehendeAusfuehren() {
@@ -283,7 +356,45 @@ void DlgInput::AnstehendeAusfuehren() {
     }
     schnappschuss_.reset();
     imHandler_ = false;
+    if (verlassen.perReturn && !beendet_) {
+      if (verlassen.feld == Feld::Zeile) {
+        zeileBestaetigt_ = zeile_->text();
+      } else {
+        permBestaetigt_ = permeabilitaet_->text();
+      }
+    }
   }
+}
+
+void DlgInput::MessungenVormerken() {
+  if (messungenVorgemerkt_) return;
+  messungenVorgemerkt_ = true;
+  QMetaObject::invokeMethod(this, &DlgInput::MessungenFuellen, Qt::QueuedConnection);
+}
+
+void DlgInput::MessungenFuellen() {
+  messungenVorgemerkt_ = false;
+  QStringList texte;
+  for (const Messungseintrag& m : logik_.Messungen()) texte << Q(m.text);
+  QStringList bisher;
+  for (int i = 0; i < messung_->count(); ++i) bisher << messung_->itemText(i);
+  if (texte != bisher) {
+    messung_->clear();
+    messung_->addItems(texte);
+  }
+  MessungAbgleichen();
+}
+
+void DlgInput::MessungAbgleichen() {
+  // The entry of the permeability the field holds, none for another value.
+  float wert = 0.0f;
+  std::string meldung;
+  int index = -1;
+  if (Dateneingabe::PermeabilitaetLesen(S(permeabilitaet_->text()), wert, meldung)) {
+    index = MessungFinden(logik_.Messungen(), wert);
+  }
+  if (index >= messung_->count()) index = -1;  // the lines changed; the refill comes
+  messung_->setCurrentIndex(index);
 }
 
 template <typename Handler>
@@ -394,7 +505,14 @@ int DlgInput::ListenAuswahl() {
   return gewaehlt.isEmpty() ? -1 : gewaehlt.first().row();
 }
 
-void DlgInput::FokusWeiter() { focusNextChild(); }
+void DlgInput::FokusWeiter() {
+  // The edit follows the list: from there the line taken goes into it.
+  if (focusWidget() == liste_) {
+    zeile_->setFocus(Qt::TabFocusReason);
+    return;
+  }
+  focusNextChild();
+}
 
 void DlgInput::FokusAufPermeabilitaet() {
   permeabilitaet_->setFocus(Qt::OtherFocusReason);

@@ -15,6 +15,7 @@
 class Plattform;
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -25,7 +26,15 @@ class ZeichensatzPruefer;
 // The data dialog ("Dialogfeld zur Dateneingabe und Datenänderung"), laid
 // out from its template in dialog units. It only shows and collects: every
 // rule lives in Dateneingabe. The line edit commits each time it loses the
-// focus; the commit runs queued, after the focus change, and never nested.
+// focus and when Return is pressed in it (leaving it afterwards, unchanged,
+// commits nothing more); the commit runs queued, after the focus change, and
+// never nested. Return closes nothing: in the permeability field it checks
+// the value as leaving does, in the list it takes the line into the edit as
+// a double-click does, on a button it presses that button. Tab walks every
+// control in reading order: the buttons of the top row, then the columns
+// from left to right, each from top to bottom. Beside the permeability field
+// a drop-down offers the measurements of the lines (label and permeability)
+// and fills the field.
 class DlgInput : public QDialog, private EingabeFenster {
   Q_OBJECT
 
@@ -46,10 +55,12 @@ class DlgInput : public QDialog, private EingabeFenster {
 
  private:
   enum class Feld { Zeile, Permeabilitaet };
-  // A field the focus left, with the controls as they were at that moment.
+  // A field the focus left (or Return committed), with the controls as they
+  // were at that moment.
   struct Verlassen {
     Feld feld;
     DialogFelder felder;
+    bool perReturn = false;
   };
 
   // EingabeFenster.
@@ -77,6 +88,14 @@ class DlgInput : public QDialog, private EingabeFenster {
   // a commit has shown a box is dropped, as the box took the press.
   template <typename Handler>
   void Bedienen(Handler handler);
+  // Queues the commit of a field; `perReturn` when Return asked for it.
+  void Festschreiben(Feld feld, bool perReturn);
+  // The drop-down of the measurements: refilled from the lines (once per
+  // round of events, however many lines changed), and showing the entry of
+  // the field's permeability.
+  void MessungenVormerken();
+  void MessungenFuellen();
+  void MessungAbgleichen();
 
   Dateneingabe logik_;
   std::deque<Verlassen> anstehend_;
@@ -85,11 +104,17 @@ class DlgInput : public QDialog, private EingabeFenster {
   std::optional<QStringList> sammlung_;
   bool imHandler_ = false;
   bool beendet_ = false;
+  bool messungenVorgemerkt_ = false;
+  // The text a field held after Return committed it: leaving it unchanged
+  // commits it no second time.
+  std::optional<QString> zeileBestaetigt_;
+  std::optional<QString> permBestaetigt_;
   int basisX_ = 0;
   int basisY_ = 0;
 
   QCheckBox* einzelmessung_ = nullptr;
   QLineEdit* permeabilitaet_ = nullptr;
+  QComboBox* messung_ = nullptr;
   QListView* liste_ = nullptr;
   QStringListModel* modell_ = nullptr;
   QLineEdit* zeile_ = nullptr;

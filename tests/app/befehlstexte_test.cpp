@@ -34,6 +34,10 @@ INSTANTIATE_TEST_SUITE_P(
         Text{57665, "Verläßt die Anwendung; fragt, ob Dokumente gespeichert werden sollen.", "Beenden"},
         Text{59392, "Blendet die Symbolleiste ein oder aus.", "Symbolleiste ein-/ausschalten"},
         Text{59393, "Blendet die Statusleiste ein oder aus.", "Statusleiste ein-/ausschalten"},
-        Text{61445, "Beendet die Seitenansicht.", "Seitenansicht beenden"}, Text{57620, "", ""}, Text{57634, "", ""}));
+        Text{61445, "Beendet die Seitenansicht.", "Seitenansicht beenden"}, Text{57620, "", ""}, Text{57635, "", ""},
+        // The commands added to the classic set: copy and the fitted chart.
+        Text{57634, "Kopiert die gezeigte Liste (oder ihre markierten Zeilen) oder die Grafik in die Zwischenablage.",
+             "Kopieren"},
+        Text{32784, "Zeigt die Grafik so groß, wie das Fenster sie fasst.", "An Fenster anpassen"}));
 
 }  // namespace

@@ -10,29 +10,47 @@ constexpr double kDpi = 96.0;
 
 Textliste Zeilen(int n, const std::string& zeile = "x") { return Textliste(static_cast<std::size_t>(n), zeile); }
 
-// 100000 units of 0.01 inch are 96000 pixels at 96 dpi.
-TEST(Textlayout, KurzeListeBehaeltDieGewohnteRollflaeche) {
-  const Textliste liste = Zeilen(40);
-  const Textlayout l(&liste, 10.0, 20.0, kDpi);
-  EXPECT_EQ(l.InhaltHoehe(), 96000);
-  EXPECT_EQ(l.InhaltBreite(), 1920);
+// The scroll area fits the list: its lines tall, its widest line and a
+// character width on either side wide; nothing beyond, so no scrolling shows
+// an empty page.
+struct Flaeche {
+  const char* name;
+  int zeilen;
+  int zeichen;  // of every line
+  double zeilenhoehe;
+  int hoehe;
+  int breite;
+};
+
+class TextlayoutFlaecheTest : public ::testing::TestWithParam<Flaeche> {};
+
+TEST_P(TextlayoutFlaecheTest, PasstZurListe) {
+  const Flaeche& f = GetParam();
+  const Textliste liste = Zeilen(f.zeilen, std::string(static_cast<std::size_t>(f.zeichen), 'x'));
+  const Textlayout l(&liste, 10.0, f.zeilenhoehe, kDpi);
+  EXPECT_EQ(l.InhaltHoehe(), f.hoehe);
+  EXPECT_EQ(l.InhaltBreite(), f.breite);
+  if (f.zeilen > 0) {
+    EXPECT_GE(l.InhaltHoehe(), l.ZeileOben(f.zeilen - 1) + f.zeilenhoehe);
+  }
 }
 
-TEST(Textlayout, OhneListeNurDieGewohnteRollflaeche) {
+INSTANTIATE_TEST_SUITE_P(Faelle, TextlayoutFlaecheTest,
+                         ::testing::Values(Flaeche{"VierzigZeilen", 40, 1, 20.0, 800, 30},
+                                           Flaeche{"Tabellenbreite", 12, 78, 20.0, 240, 800},
+                                           Flaeche{"Bruchteilhoehe", 3, 5, 21.4, 65, 70},
+                                           Flaeche{"LeereZeilen", 4, 0, 20.0, 80, 0},
+                                           // Far beyond the old 1000 inches: the last line lies inside.
+                                           Flaeche{"HunderttausendZeilen", 100000, 1, 21.0, 2100000, 30}),
+                         [](const ::testing::TestParamInfo<Flaeche>& info) { return info.param.name; });
+
+TEST(Textlayout, OhneListeKeineRollflaeche) {
   const Textlayout l(nullptr, 10.0, 20.0, kDpi);
   EXPECT_EQ(l.Zeilen(), 0);
-  EXPECT_EQ(l.InhaltHoehe(), 96000);
+  EXPECT_EQ(l.InhaltHoehe(), 0);
+  EXPECT_EQ(l.InhaltBreite(), 0);
   EXPECT_EQ(l.ErsteSichtbare(0), 0);
   EXPECT_EQ(l.EndeSichtbare(0, 500), 0);
-}
-
-// A list far longer than 1000 inches: the area grows so that the last line
-// lies inside it.
-TEST(Textlayout, LangeListeBleibtBisZurLetztenZeileErreichbar) {
-  const Textliste liste = Zeilen(100000);
-  const Textlayout l(&liste, 13.0, 21.0, kDpi);
-  EXPECT_GE(l.InhaltHoehe(), l.ZeileOben(99999) + 21.0);
-  EXPECT_EQ(l.InhaltHoehe(), 100001 * 21);
 }
 
 TEST(Textlayout, BreiteZeileVerbreitertDieFlaeche) {

@@ -6,6 +6,7 @@
 #include "Textlayout.h"
 
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -64,7 +65,87 @@ void CKadrelView::OnInitialUpdate() {
 }
 
 void CKadrelView::OnUpdate() {
-  OnInitialUpdate();
+  const Textliste* liste = Liste();
+  const std::uint64_t kennung = liste ? Listenkennung(*liste) : 0;
+  if (liste != gezeigt_ || kennung != kennung_) {
+    gezeigt_ = liste;
+    kennung_ = kennung;
+    auswahl_.Aufheben();
+    OnInitialUpdate();
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+  } else {
+    OnInitialUpdate();
+  }
+  viewport()->update();
+}
+
+void CKadrelView::SetAuswahl(const Zeilenauswahl& auswahl) {
+  auswahl_ = auswahl;
+  viewport()->update();
+}
+
+QString CKadrelView::KopierText() const {
+  const Textliste* liste = Liste();
+  return liste ? Zeile(::KopierText(*liste, auswahl_)) : QString();
+}
+
+int CKadrelView::ZeileBei(double y, bool begrenzen) const {
+  const Textlayout layout = Layout();
+  if (layout.Zeilen() == 0) return -1;
+  const double oben = verticalScrollBar()->value() + y;
+  if (!begrenzen && (oben < 0.0 || oben >= layout.ZeileOben(layout.Zeilen()))) return -1;
+  return std::clamp(layout.ErsteSichtbare(static_cast<int>(std::max(oben, 0.0))), 0, layout.Zeilen() - 1);
+}
+
+void CKadrelView::keyPressEvent(QKeyEvent* event) {
+  QScrollBar* senkrecht = verticalScrollBar();
+  QScrollBar* waagrecht = horizontalScrollBar();
+  const bool strg = (event->modifiers() & Qt::ControlModifier) != 0;
+  if (event->matches(QKeySequence::SelectAll)) {
+    const Textliste* liste = Liste();
+    auswahl_.Alle(liste ? static_cast<int>(std::min<std::size_t>(liste->size(), 0x7FFFFFFF)) : 0);
+    viewport()->update();
+  } else if (event->key() == Qt::Key_Home) {
+    if (strg) senkrecht->triggerAction(QAbstractSlider::SliderToMinimum);
+    waagrecht->triggerAction(QAbstractSlider::SliderToMinimum);
+  } else if (event->key() == Qt::Key_End) {
+    if (strg) {
+      senkrecht->triggerAction(QAbstractSlider::SliderToMaximum);
+    } else {
+      waagrecht->triggerAction(QAbstractSlider::SliderToMaximum);
+    }
+  } else if (event->key() == Qt::Key_Escape && !auswahl_.Leer()) {
+    auswahl_.Aufheben();
+    viewport()->update();
+  } else {
+    // Arrows and Page Up/Down scroll by a line, a column step or a page.
+    QAbstractScrollArea::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+}
+
+void CKadrelView::mousePressEvent(QMouseEvent* event) {
+  QAbstractScrollArea::mousePressEvent(event);
+  if (event->button() != Qt::LeftButton) return;
+  const int zeile = ZeileBei(event->position().y(), false);
+  if (zeile >= 0 && (event->modifiers() & Qt::ShiftModifier) != 0) {
+    auswahl_.Erweitern(zeile);
+  } else {
+    auswahl_.Setzen(zeile);
+  }
+  viewport()->update();
+}
+
+void CKadrelView::mouseMoveEvent(QMouseEvent* event) {
+  QAbstractScrollArea::mouseMoveEvent(event);
+  if ((event->buttons() & Qt::LeftButton) == 0 || auswahl_.Leer()) return;
+  // Dragging past the top or the bottom edge scrolls on.
+  const double y = event->position().y();
+  if (y < 0) verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+  if (y > viewport()->height()) verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  auswahl_.Erweitern(ZeileBei(y, true));
   viewport()->update();
 }
 
@@ -96,9 +177,17 @@ void CKadrelView::paintEvent(QPaintEvent* event) {
   const int dy = verticalScrollBar()->value();
   const QRect band = event->rect();
   const int ende = layout.EndeSichtbare(dy + band.top(), band.height());
+  const QPen schriftfarbe = maler.pen();
   for (int i = layout.ErsteSichtbare(dy + band.top()); i < ende; ++i) {
+    const bool gewaehlt = auswahl_.Enthaelt(i);
+    if (gewaehlt) {
+      const double hoehe = layout.ZeileOben(i + 1) - layout.ZeileOben(i);
+      maler.fillRect(QRectF(0, layout.ZeileOben(i) - dy, viewport()->width(), hoehe), palette().highlight());
+      maler.setPen(palette().color(QPalette::HighlightedText));
+    }
     const QPointF grundlinie(layout.ZeileLinks() - dx, layout.ZeileOben(i) - dy + masse.ascent());
     maler.drawText(grundlinie, Zeile((*liste)[static_cast<std::size_t>(i)]));
+    if (gewaehlt) maler.setPen(schriftfarbe);
   }
 }
 

@@ -5,6 +5,7 @@
 #include <cfloat>
 #include <charconv>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -118,6 +119,15 @@ TEST(CsvSchreiber, ZahlenLesenSichGenauZurueck) {
     EXPECT_EQ(AlsFloat(csv::Zahl(w, ','), ','), w) << csv::Zahl(w, ',');
   }
   EXPECT_EQ(csv::Zahl(0.1f), "0.1");
+  // A float keeps its own digits; widened to double it would not.
+  EXPECT_EQ(csv::Zahl(0.00946f), "0.00946");
+  EXPECT_EQ(csv::Zahl(static_cast<double>(0.00946f)), "0.009460000321269035");
+  EXPECT_EQ(csv::Zahl(0.79863f), "0.79863");
+  // An optional float cell keeps its digits too; a missing one is empty.
+  const std::string tabelle = csv::Schreiben(
+      {{"T", {"a", "b"}, {{csv::Optional(std::optional<float>(0.00946f)), csv::Optional(std::optional<float>())}}}},
+      {});
+  EXPECT_EQ(tabelle, "T\r\na,b\r\n0.00946,\r\n");
   EXPECT_EQ(csv::Zahl(0.1f, ','), "0,1");
   EXPECT_EQ(csv::Zahl(0.001), "0.001");
   const double drittel = 1.0 / 3.0;
@@ -166,7 +176,8 @@ TEST_F(CsvExport, JedeZahlGleichDerDesDokuments) {
       EXPECT_EQ(AlsDouble(param[i][1], d), m.Alfa);
       EXPECT_EQ(AlsDouble(param[i][2], d), m.Beta);
       EXPECT_EQ(AlsFloat(param[i][3], d), m.PcSperrdruck);
-      EXPECT_EQ(AlsDouble(param[i][4], d), 1.0 - m.ShgMax);
+      // 1 - ShgMax is a float value: written as a float, read back exactly.
+      EXPECT_EQ(AlsFloat(param[i][4], d), 1.0 - m.ShgMax);
       EXPECT_EQ(AlsFloat(param[i][5], d), m.Ymax);
       EXPECT_EQ(AlsDouble(param[i][6], d), m.Fehler);
       EXPECT_EQ(param[i][7], m.Kern);
@@ -174,6 +185,11 @@ TEST_F(CsvExport, JedeZahlGleichDerDesDokuments) {
     // The first row as the list shows it and as the file holds it.
     EXPECT_EQ(doc.Parameterliste[3].substr(0, 21), "   0.009      12.2359");
     EXPECT_EQ(param[2][0], d == ',' ? "0,00946" : "0.00946");  // "PERMEABILITAET: 0.00946 AD-258"
+    // Its highest saturation 0.68779 leaves Min.Sw = 1 - 0.68779f, whose
+    // shortest float is 0.31221002 (the double of it is 0.3122100234031677).
+    EXPECT_EQ(param[2][4], d == ',' ? "0,31221002" : "0.31221002");
+    EXPECT_EQ(param[2][3], d == ',' ? "14,2087" : "14.2087");
+    EXPECT_EQ(param[2][5], d == ',' ? "1818,7156" : "1818.7156");
     EXPECT_EQ(param[2][7], "AD-258");
 
     // Coefficients and the mean errors as the function report prints them.

@@ -24,10 +24,11 @@ class FrameFixture : public ::testing::Test {
     frame = std::make_unique<CMainFrame>();
   }
 
-  // The item of the menu "&Auswertung" with this text, or null.
+  // The item of the menu "A&uswertung" with this text (its mnemonic
+  // aside), or null.
   QAction* Punkt(const QString& text) const {
     for (QAction* a : frame->Auswertung()->Menue()->actions()) {
-      if (a->text() == text) return a;
+      if (QString(a->text()).remove(QLatin1Char('&')) == text) return a;
     }
     return nullptr;
   }

@@ -1,4 +1,4 @@
-// The menu "&Auswertung" in the main window: its place, the switching of the
+// The menu "A&uswertung" in the main window: its place, the switching of the
 // views' list and chart, at most one checked view, the double-click and
 // "Ergebnisse ausgeben" of the shown list.
 #include "CAuswertungMenue.h"
@@ -74,18 +74,19 @@ TEST_F(Auswertung, MenueNachAnsichtVorHilfe) {
   QStringList titel;
   for (const QAction* a : frame->menuBar()->actions()) titel << a->text();
   EXPECT_EQ(titel, (QStringList{QStringLiteral("&Datei"), QStringLiteral("&Bearbeiten"), QStringLiteral("&Ansicht"),
-                                QStringLiteral("&Auswertung"), QStringLiteral("&?")}));
+                                QStringLiteral("A&uswertung"), QStringLiteral("&?")}));
   QStringList punkte;
   for (const QAction* a : frame->menuBar()->actions()[3]->menu()->actions()) {
     punkte << (a->isSeparator() ? QStringLiteral("-") : a->text());
   }
   // The frame's own analyses come first; the test's items join the commands
-  // before the separator and the views after it.
-  EXPECT_EQ(
-      punkte,
-      (QStringList{QStringLiteral("Lagerstättenbedingungen..."), QStringLiteral("Lagerstättenbedingungen..."),
-                   QStringLiteral("-"), QStringLiteral("Thomeer-Parameter"), QStringLiteral("Sättigungshöhe"),
-                   QStringLiteral("Porenradien"), QStringLiteral("Thomeer-Parameter"), QStringLiteral("Porenradien")}));
+  // before the separator and the views after it. Each gets the first free
+  // mnemonic of its menu, a word's initial where one is free.
+  EXPECT_EQ(punkte,
+            (QStringList{QStringLiteral("&Lagerstättenbedingungen..."), QStringLiteral("L&agerstättenbedingungen..."),
+                         QStringLiteral("-"), QStringLiteral("&Thomeer-Parameter"), QStringLiteral("&Sättigungshöhe"),
+                         QStringLiteral("&Porenradien"), QStringLiteral("T&homeer-Parameter"),
+                         QStringLiteral("P&orenradien")}));
   EXPECT_FALSE(befehl_->isCheckable());
   EXPECT_TRUE(a_->isCheckable());
   EXPECT_FALSE(a_->isChecked());

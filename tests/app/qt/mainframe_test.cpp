@@ -22,6 +22,7 @@
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -34,6 +35,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -92,8 +94,10 @@ TEST_F(MainFrameTest, StartZustand) {
 TEST_F(MainFrameTest, MenuesMitIhrenTexten) {
   QStringList titel;
   for (const QAction* a : frame->menuBar()->actions()) titel << a->text();
+  // The classic texts, each with a mnemonic of its own ("A&uswertung": Alt+A
+  // opens "&Ansicht"); "Kopieren" and "An Fenster anpassen" are added.
   EXPECT_EQ(titel, (QStringList{QStringLiteral("&Datei"), QStringLiteral("&Bearbeiten"), QStringLiteral("&Ansicht"),
-                                QStringLiteral("&Auswertung"), QStringLiteral("&?")}));
+                                QStringLiteral("A&uswertung"), QStringLiteral("&?")}));
   const auto menues = frame->menuBar()->actions();
   EXPECT_EQ(
       Menuetexte(menues[0]->menu()),
@@ -101,20 +105,21 @@ TEST_F(MainFrameTest, MenuesMitIhrenTexten) {
                    QStringLiteral("&Labordaten importieren..."), QStringLiteral("S&peichern\tStrg+S"),
                    QStringLiteral("Speichern &unter..."), QStringLiteral("-"), QStringLiteral("&Drucken...\tStrg+P"),
                    QStringLiteral("Sei&tenansicht"), QStringLiteral("Drucker&einrichtung..."), QStringLiteral("-"),
-                   QStringLiteral("Letzte Datei"), QStringLiteral("-"), QStringLiteral("&Beenden")}));
+                   QStringLiteral("Let&zte Datei"), QStringLiteral("-"), QStringLiteral("&Beenden")}));
   EXPECT_FALSE(Aktion(Id::kLetzteDatei)->isEnabled());
   EXPECT_EQ(Menuetexte(menues[1]->menu()),
-            (QStringList{QStringLiteral("Daten Ändern"), QStringLiteral("Ergebnisse ausgeben"),
-                         QStringLiteral("Ergebnisse einlesen"), QStringLiteral("Ergebnisse als &CSV...")}));
+            (QStringList{QStringLiteral("&Kopieren\tStrg+C"), QStringLiteral("-"), QStringLiteral("&Daten Ändern"),
+                         QStringLiteral("Ergebnisse &ausgeben"), QStringLiteral("Ergebnisse &einlesen"),
+                         QStringLiteral("Ergebnisse als &CSV...")}));
   EXPECT_EQ(Menuetexte(menues[2]->menu()),
-            (QStringList{QStringLiteral("&Symbolleiste"), QStringLiteral("S&tatusleiste"), QStringLiteral("Grafik"),
-                         QStringLiteral("Text")}));
+            (QStringList{QStringLiteral("&Symbolleiste"), QStringLiteral("S&tatusleiste"), QStringLiteral("&Grafik"),
+                         QStringLiteral("T&ext"), QStringLiteral("-"), QStringLiteral("An &Fenster anpassen")}));
   EXPECT_EQ(Menuetexte(menues[3]->menu()),
-            (QStringList{QStringLiteral("Lagerstättenbedingungen..."), QStringLiteral("-"),
-                         QStringLiteral("Thomeer-Parameter"), QStringLiteral("Sättigungshöhe"),
-                         QStringLiteral("Porenradien")}));
+            (QStringList{QStringLiteral("&Lagerstättenbedingungen..."), QStringLiteral("-"),
+                         QStringLiteral("&Thomeer-Parameter"), QStringLiteral("&Sättigungshöhe"),
+                         QStringLiteral("&Porenradien")}));
   EXPECT_EQ(Menuetexte(menues[4]->menu()),
-            (QStringList{QStringLiteral("Inf&o über Kadrel..."), QStringLiteral("Hilfe")}));
+            (QStringList{QStringLiteral("Inf&o über Kadrel..."), QStringLiteral("&Hilfe")}));
 }
 
 TEST_F(MainFrameTest, SymbolleisteMitNeunKnoepfenUndTooltips) {
@@ -129,21 +134,26 @@ TEST_F(MainFrameTest, SymbolleisteMitNeunKnoepfenUndTooltips) {
   for (const QAction* a : leiste->actions()) EXPECT_FALSE(a->icon().isNull()) << a->data().toInt();
 }
 
-// Copy, cut, paste, undo and the pane keys exist but nothing handles them.
+// Cut, paste, undo and the pane keys exist but nothing handles them; the
+// copy keys copy.
 TEST_F(MainFrameTest, UnbehandelteTastenBleibenGesperrt) {
-  const QList<QKeySequence> gesperrt = {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert),
-                                        QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete),
+  const QList<QKeySequence> gesperrt = {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete),
                                         QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert),
                                         QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace),
                                         QKeySequence(Qt::Key_F6),           QKeySequence(Qt::SHIFT | Qt::Key_F6)};
+  const QList<QKeySequence> kopieren = {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)};
   int gefunden = 0;
   for (const QAction* a : frame->actions()) {
     if (gesperrt.contains(a->shortcut())) {
       ++gefunden;
       EXPECT_FALSE(a->isEnabled()) << a->shortcut().toString().toStdString();
     }
+    if (kopieren.contains(a->shortcut())) {
+      ++gefunden;
+      EXPECT_TRUE(a->isEnabled()) << a->shortcut().toString().toStdString();
+    }
   }
-  EXPECT_EQ(gefunden, gesperrt.size());
+  EXPECT_EQ(gefunden, gesperrt.size() + kopieren.size());
 }
 
 TEST_F(MainFrameTest, F3UndF4WechselnDieAnsichtMitEinerGrafik) {
@@ -168,6 +178,27 @@ TEST_F(MainFrameTest, F3UndF4WechselnDieAnsichtMitEinerGrafik) {
   EXPECT_EQ(frame->GrafikAnsicht(), grafik);
   EXPECT_EQ(frame->findChildren<CGrafik*>().size(), 1);
   EXPECT_EQ(frame->GetActiveView(), grafik);
+}
+
+// The shown view has the keyboard: Page Down and Ctrl+End scroll the list
+// from the start, and again after a switch to the chart and back.
+TEST_F(MainFrameTest, TastenRollenDieGezeigteListe) {
+  Textliste zeilen;
+  for (int i = 0; i < 400; ++i) zeilen.push_back(" Zeile " + std::to_string(i + 1));
+  Doc().Detailergebnisse = zeilen;
+  frame->TextAnsicht()->OnUpdate();
+  Zeigen();
+  EXPECT_EQ(QApplication::focusWidget(), frame->TextAnsicht());
+  QScrollBar* senkrecht = frame->TextAnsicht()->verticalScrollBar();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+  EXPECT_EQ(senkrecht->value(), senkrecht->pageStep());
+  QTest::keyClick(frame.get(), Qt::Key_F3);
+  QTest::keyClick(frame.get(), Qt::Key_F4);
+  EXPECT_EQ(QApplication::focusWidget(), frame->TextAnsicht());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_End, Qt::ControlModifier);
+  EXPECT_EQ(senkrecht->value(), senkrecht->maximum());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home, Qt::ControlModifier);
+  EXPECT_EQ(senkrecht->value(), 0);
 }
 
 TEST_F(MainFrameTest, GrafiklupeSchaltetUndZeigtHaken) {
@@ -214,7 +245,7 @@ TEST_F(MainFrameTest, ZuletztGeoeffneteDateienVierStueckInDenEinstellungen) {
   EXPECT_EQ(zweites.ZuletztGeoeffnet(), erwartet);
   const QStringList texte = Menuetexte(zweites.menuBar()->actions()[0]->menu());
   EXPECT_TRUE(texte.contains(QStringLiteral("&1 ") + Pfad("e.kdr")));
-  EXPECT_FALSE(texte.contains(QStringLiteral("Letzte Datei")));
+  EXPECT_FALSE(texte.contains(QStringLiteral("Let&zte Datei")));
 }
 
 TEST_F(MainFrameTest, FehlendeZuletztDateiWirdGemeldetUndVergessen) {
@@ -441,8 +472,9 @@ TEST_F(MainFrameTest, KontextmenueDatenAendernOeffnetDenDatendialog) {
   QApplication::sendEvent(flaeche, &rechts);
   EXPECT_EQ(titel, QStringLiteral("Kontextmenü"));
   EXPECT_EQ(punkte,
-            (QStringList{QStringLiteral("Daten ändern"), QStringLiteral("Datei neu"), QStringLiteral("Datei Öffnen"),
-                         QStringLiteral("Datei speichern unter"), QStringLiteral("Grafik"), QStringLiteral("Text")}));
+            (QStringList{QStringLiteral("&Daten ändern"), QStringLiteral("Datei &neu"), QStringLiteral("Datei Ö&ffnen"),
+                         QStringLiteral("Datei speichern &unter"), QStringLiteral("&Grafik"), QStringLiteral("&Text"),
+                         QString(), QStringLiteral("&Kopieren")}));
   EXPECT_EQ(skript.fenster, QStringList{QStringLiteral("DlgInput")});
 }
 

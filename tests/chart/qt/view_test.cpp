@@ -3,6 +3,7 @@
 
 #include "EingabeDaten.h"
 #include "FakePlattform.h"
+#include "GrafikUmriss.h"
 #include "KadrelDoc.h"
 #include "Testdaten.h"
 
@@ -11,18 +12,23 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <QMimeData>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -219,6 +225,124 @@ TEST_F(Ansicht, DatenquelleBeimMalenUndDrucken) {
   antwort = nullptr;
   grafik.viewport()->grab();
   EXPECT_EQ(grafik.GetDiagramm().Art(), Diagrammart::Kurve);
+}
+
+// The extent of the drawing on its page: the frame (with half its pen), the
+// title above it and the document line below it lie inside, and the whole
+// stays on the 250 x 220 mm page.
+TEST_F(Ansicht, UmrissUmfasstDieZeichnung) {
+  Diagramm d(doc);
+  d.OnInitialUpdate();
+  const QRectF umriss = GrafikUmriss(d);
+  // Page units: the page's corner is chart point (-400, 300), y down.
+  EXPECT_LE(umriss.left(), 400 - 2);
+  EXPECT_GE(umriss.right(), 400 + 1300 + 2);
+  EXPECT_LE(umriss.top(), 300 - 230);                // the title's top
+  EXPECT_GE(umriss.bottom(), 300 + 750 + 250 + 40);  // the document line's cell
+  EXPECT_GE(umriss.left(), 0);
+  EXPECT_LE(umriss.right(), 2500);
+  EXPECT_LE(umriss.bottom(), 2200);
+}
+
+// "An Fenster anpassen": one scale for the whole drawing (frame, texts, pens
+// and stars), the drawing with its 5 mm margin filling the window in one
+// direction and centred in the other, after every resize; nothing to scroll.
+TEST_F(Ansicht, AnFensterAnpassenFolgtDerFenstergroesse) {
+  grafik.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&grafik));
+  const CGrafik::Darstellung normal = grafik.Bildschirmdarstellung();
+  grafik.SetAnFensterAnpassen(true);
+  EXPECT_TRUE(grafik.AnFensterAnpassen());
+  double vorher = 0.0;
+  for (const QSize groesse : {QSize(600, 400), QSize(1400, 500), QSize(500, 1300), QSize(1800, 1100)}) {
+    grafik.resize(groesse);
+    QApplication::processEvents();
+    const QSizeF sicht = grafik.viewport()->size();
+    const CGrafik::Darstellung d = grafik.Bildschirmdarstellung();
+    const double s = d.pixelProEinheitX;
+    ASSERT_GT(s, 0.0);
+    EXPECT_EQ(d.pixelProEinheitY, s);
+    const QRectF mitRand = d.umriss.adjusted(-50 * s, -50 * s, 50 * s, 50 * s);
+    EXPECT_NEAR(mitRand.center().x(), sicht.width() / 2, 1e-6);
+    EXPECT_NEAR(mitRand.center().y(), sicht.height() / 2, 1e-6);
+    EXPECT_LE(mitRand.width(), sicht.width() + 1e-6);
+    EXPECT_LE(mitRand.height(), sicht.height() + 1e-6);
+    EXPECT_TRUE(std::abs(mitRand.width() - sicht.width()) < 1e-6 || std::abs(mitRand.height() - sicht.height()) < 1e-6)
+        << groesse.width() << " x " << groesse.height();
+    // The same drawing at another scale: its extent in chart units stays.
+    const QSizeF einheiten = d.umriss.size() / s;
+    EXPECT_NEAR(einheiten.width(), normal.umriss.width() / normal.pixelProEinheitX, 1e-6);
+    EXPECT_NEAR(einheiten.height(), normal.umriss.height() / normal.pixelProEinheitY, 1e-6);
+    EXPECT_NE(s, vorher);
+    vorher = s;
+    EXPECT_EQ(grafik.horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(grafik.verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(grafik.GetDiagramm().breite, 1300);
+    EXPECT_EQ(grafik.GetDiagramm().hoehe, 750);
+  }
+  // A maximised window shows the chart far larger than its real size.
+  EXPECT_GT(vorher, 2.0 * normal.pixelProEinheitX);
+
+  grafik.SetAnFensterAnpassen(false);
+  grafik.resize(600, 400);
+  QApplication::processEvents();
+  EXPECT_EQ(grafik.Bildschirmdarstellung().pixelProEinheitX, normal.pixelProEinheitX);
+  EXPECT_GT(grafik.horizontalScrollBar()->maximum() + grafik.verticalScrollBar()->maximum(), 0);
+}
+
+// The fitted drawing is that of the normal size: fitting ends the
+// magnifier, the magnifier ends the fitting.
+TEST_F(Ansicht, AnpassenUndLupeSchliessenEinanderAus) {
+  grafik.OnGrafiklupe();
+  ASSERT_TRUE(grafik.Grafiklupe());
+  grafik.SetAnFensterAnpassen(true);
+  EXPECT_FALSE(grafik.Grafiklupe());
+  EXPECT_EQ(grafik.GetDiagramm().breite, 1300);
+  grafik.OnGrafiklupe();
+  EXPECT_FALSE(grafik.AnFensterAnpassen());
+  EXPECT_TRUE(grafik.Grafiklupe());
+  EXPECT_EQ(grafik.GetDiagramm().breite, 1950);
+}
+
+// Printing a fitted chart prints the page layout and leaves the fitting on.
+TEST_F(Ansicht, DruckenBeimAnpassenWieSonst) {
+  grafik.SetAnFensterAnpassen(true);
+  const QString pfad = ordner.filePath(QStringLiteral("angepasst.pdf"));
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(pfad);
+  grafik.Drucken(printer);
+  EXPECT_EQ(PdfSeiten(pfad), 1);
+  EXPECT_TRUE(grafik.AnFensterAnpassen());
+  EXPECT_EQ(grafik.GetDiagramm().m_bPrint, 0);
+  EXPECT_EQ(grafik.GetDiagramm().breite, 1300);
+  EXPECT_EQ(grafik.GetDiagramm().hoehe, 750);
+}
+
+// The chart for the clipboard: an image of the drawing at 300 dpi and the
+// same drawing as SVG, in one piece of mime data.
+TEST_F(Ansicht, ZwischenablageBildUndSvg) {
+  for (const bool lupe : {false, true}) {
+    if (lupe) grafik.OnGrafiklupe();
+    Diagramm d(doc);
+    d.OnInitialUpdate();
+    if (lupe) d.OnGrafiklupe();
+    const QRectF umriss = GrafikUmriss(d).adjusted(-50, -50, 50, 50);
+    std::unique_ptr<QMimeData> daten(grafik.Zwischenablage());
+    ASSERT_TRUE(daten->hasImage());
+    const QImage bild = qvariant_cast<QImage>(daten->imageData());
+    EXPECT_EQ(bild.width(), static_cast<int>(std::ceil(umriss.width() * 300 / 254.0)));
+    EXPECT_EQ(bild.height(), static_cast<int>(std::ceil(umriss.height() * 300 / 254.0)));
+    EXPECT_EQ(bild.dotsPerMeterX(), qRound(300 / 0.0254));
+    ASSERT_TRUE(daten->hasFormat(QStringLiteral("image/svg+xml")));
+    const QByteArray svg = daten->data(QStringLiteral("image/svg+xml"));
+    QSvgRenderer leser(svg);
+    EXPECT_TRUE(leser.isValid());
+    EXPECT_EQ(leser.viewBox().size(), umriss.toAlignedRect().size());
+    const QString text = QString::fromUtf8(svg);
+    EXPECT_TRUE(text.contains(QStringLiteral("<title>%1</title>").arg(QString::fromStdString(doc.Titel))));
+    EXPECT_TRUE(text.contains(QString::fromStdString(doc.Legende2)));
+  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QKeyEvent>
@@ -28,6 +29,7 @@
 
 #include "DlgInput.h"
 #include "EingabeDaten.h"
+#include "MnemonikPruefung.h"
 #include "Plattform.h"
 
 namespace {
@@ -73,6 +75,15 @@ class BoxPlattform : public Plattform {
 };
 
 void PrintTo(const BoxPlattform::Eintrag& e, std::ostream* os) { *os << e.art << ": \"" << e.text << '"'; }
+
+}  // namespace
+
+// Readable failure messages for the controls' names and texts.
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+QT_END_NAMESPACE
+
+namespace {
 
 BoxPlattform::Eintrag Ok(const std::string& t) { return {"ok", t}; }
 BoxPlattform::Eintrag Frage(const std::string& t) { return {"yesno", t}; }
@@ -198,7 +209,7 @@ class DlgInputTest : public ::testing::Test {
   DlgInput dlg{plattform};
 };
 
-TEST_F(DlgInputTest, VorlageUndTabulatorfolge) {
+TEST_F(DlgInputTest, VorlageUndMnemoniken) {
   Oeffnen(kMessung);
   EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Dialogfeld zur Dateneingabe und Datenänderung"));
   EXPECT_EQ(Zeilen(), kMessung);
@@ -211,186 +222,225 @@ TEST_F(DlgInputTest, VorlageUndTabulatorfolge) {
   EXPECT_LT(Kind<QPushButton>("abbrechen")->geometry().right(), Kind<QPushButton>("ok")->geometry().left());
   EXPECT_LT(Kind<QPushButton>("dateiEinlesen")->geometry().right(), Kind<QPushButton>("testdaten")->geometry().left());
 
-  // The tab order: the focus chain from the check box, controls that take
-  // the focus by tab only.
-  std::vector<QString> folge;
-  QWidget* w = Kind<QCheckBox>("einzelmessung");
-  do {
-    if ((w->focusPolicy() & Qt::TabFocus) != 0 && w->window() == &dlg && w != &dlg) folge.push_back(w->objectName());
-    w = w->nextInFocusChain();
-  } while (w != Kind<QCheckBox>("einzelmessung") && folge.size() < 40);
-  EXPECT_EQ(folge, (std::vector<QString>{QStringLiteral("einzelmessung"),
-                                         QStringLiteral("permeabilitaet"),
-                                         QStringLiteral("liste"),
-                                         QStringLiteral("zeile"),
-                                         QStringLiteral("ok"),
-                                         QStringLiteral("abbrechen"),
-                                         QStringLiteral("testdaten"),
-                                         QStringLiteral("dateiEinlesen"),
-                                         QStringLiteral("grafikAlfa"),
-                                         QStringLiteral("grafikBeta"),
-                                         QStringLiteral("grafikSperrdruck"),
-                                         QStringLiteral("grafikMinSaettigung"),
-                                         QStringLiteral("grafikGesamt"),
-                                         QStringLiteral("tabelleDetail"),
-                                         QStringLiteral("tabelleNormierung"),
-                                         QStringLiteral("tabelleFunktion"),
-                                         QStringLiteral("zeileAendern"),
-                                         QStringLiteral("zeileAnhaengen"),
-                                         QStringLiteral("zeileEinfuegen"),
-                                         QStringLiteral("zeileLoeschen"),
-                                         QStringLiteral("polynom3")}));
+  // Every button has a letter of its own; the two field captions lead to
+  // their fields.
+  const QStringList probleme = mnemoniken::DialogPruefen(&dlg);
+  EXPECT_TRUE(probleme.isEmpty()) << probleme.join(QStringLiteral("; ")).toStdString();
+  EXPECT_EQ(Kind<QPushButton>("ok")->text(), QStringLiteral("&OK"));
+  EXPECT_EQ(Kind<QRadioButton>("zeileAendern")->text(), QStringLiteral("Zeile ände&rn"));
 
-  // Tab through the list into the edit and on: leaving the edit without a
-  // selection commits nothing and says so.
-  Liste()->setFocus(Qt::MouseFocusReason);
-  QTest::keyClick(Liste(), Qt::Key_Tab);
-  ASSERT_EQ(QApplication::focusWidget(), Zeile());
-  QTest::keyClick(Zeile(), Qt::Key_Tab);
+  // The keys start in the list.
+  EXPECT_EQ(QApplication::focusWidget(), Liste());
+}
+
+// Tab walks every control in reading order: the buttons of the top row from
+// left to right, then the columns from left to right, each from top to
+// bottom. A group of radios is one stop, at its checked radio; the arrows
+// move within it. Shift+Tab walks back.
+TEST_F(DlgInputTest, TabulatorInLeserichtung) {
+  EingabeDaten daten;
+  daten.Eingabezeilen = kMessung;
+  daten.iGrafik = 2;
+  daten.iTabelle = 1;
+  daten.PermAuswahl = 12.5f;  // leaving 0 would ask each time
+  dlg.SetDaten(daten);
+  dlg.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+  dlg.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+
+  const std::vector<QString> leserichtung = {QStringLiteral("dateiEinlesen"),
+                                             QStringLiteral("testdaten"),
+                                             QStringLiteral("abbrechen"),
+                                             QStringLiteral("ok"),
+                                             QStringLiteral("zeile"),
+                                             QStringLiteral("liste"),
+                                             QStringLiteral("messung"),
+                                             QStringLiteral("permeabilitaet"),
+                                             QStringLiteral("einzelmessung"),
+                                             QStringLiteral("polynom3"),
+                                             QStringLiteral("zeileAendern"),
+                                             QStringLiteral("grafikSperrdruck"),
+                                             QStringLiteral("tabelleNormierung")};
+  Kind<QPushButton>("dateiEinlesen")->setFocus(Qt::OtherFocusReason);
+  std::vector<QString> vor;
+  for (std::size_t i = 0; i <= leserichtung.size(); ++i) {
+    vor.push_back(QApplication::focusWidget()->objectName());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    Ruhe();
+  }
+  std::vector<QString> soll = leserichtung;
+  soll.push_back(QStringLiteral("dateiEinlesen"));  // round again
+  EXPECT_EQ(vor, soll);
+
+  std::vector<QString> zurueck;
+  for (int i = 0; i < 4; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    Ruhe();
+    zurueck.push_back(QApplication::focusWidget()->objectName());
+  }
+  EXPECT_EQ(zurueck, (std::vector<QString>{QStringLiteral("dateiEinlesen"), QStringLiteral("tabelleNormierung"),
+                                           QStringLiteral("grafikSperrdruck"), QStringLiteral("zeileAendern")}));
+  // Within a group the arrows move and choose.
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
   Ruhe();
-  EXPECT_EQ(QApplication::focusWidget(), Kind<QPushButton>("ok"));
+  EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("zeileAnhaengen"));
+  EXPECT_TRUE(Kind<QRadioButton>("zeileAnhaengen")->isChecked());
+  // Leaving the edit without a selection committed nothing and said so.
   EXPECT_TRUE(plattform.protokoll.empty());
   EXPECT_EQ(Hinweis(), QStringLiteral("Bitte Zeile durch Doppelklick ausgewählen!"));
 }
 
-TEST_F(DlgInputTest, ZeileAendernMitFrage) {
+// Return in the line edit commits the line as leaving it does, and closes
+// nothing; leaving it afterwards, unchanged, asks no second time.
+TEST_F(DlgInputTest, ReturnInDerZeileBestaetigtSie) {
   Oeffnen(kMessung);
   Doppelklick(4);
   ASSERT_TRUE(Warten([&] { return QApplication::focusWidget() == Zeile(); }));
-  EXPECT_EQ(Zeile()->text(), QStringLiteral("0.80 0.3"));
-  EXPECT_EQ(Hinweis(), QStringLiteral("4.Zeile ausgewählt"));
-
-  Tippen(QStringLiteral("1.5 0.3"));
+  Tippen(QStringLiteral("0.9 0.35"));
   antworter.antworten = {true};
-  QTest::keyClick(Zeile(), Qt::Key_Tab);
+  QTest::keyClick(Zeile(), Qt::Key_Return);
   ASSERT_TRUE(Warten([&] { return Hinweis() == QStringLiteral("4.Zeile wurde geändert"); }));
   Ruhe();
-  // One question only: the box's own focus changes commit nothing.
-  EXPECT_EQ(plattform.protokoll, (std::vector{Frage("Soll diese Zeile geändert werden?\n      1.5        0.3")}));
-  auto erwartet = kMessung;
-  erwartet[3] = "      1.5        0.3";
-  EXPECT_EQ(Zeilen(), erwartet);
-  EXPECT_EQ(Zeile()->text(), QStringLiteral("      1.5        0.3"));
   EXPECT_TRUE(dlg.isVisible());
+  EXPECT_EQ(QApplication::focusWidget(), Zeile());
+  EXPECT_EQ(plattform.protokoll, (std::vector{Frage("Soll diese Zeile geändert werden?\n      0.9       0.35")}));
+  EXPECT_EQ(Zeilen()[3], "      0.9       0.35");
 
-  // Back into the edit and out again by a mouse click on the list: the
-  // same line is committed once more, and No refuses it.
-  Zeile()->setFocus(Qt::MouseFocusReason);
-  antworter.antworten = {false};
-  QTest::mouseClick(Liste()->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
-  ASSERT_TRUE(Warten([&] { return plattform.protokoll.size() == 2; }));
-  Ruhe();
-  EXPECT_EQ(plattform.protokoll.size(), 2u);
-  EXPECT_EQ(Hinweis(), QStringLiteral("Bitte Zeile durch Doppelklick ausgewählen!"));
-  EXPECT_EQ(Zeilen(), erwartet);
-
-  dlg.reject();
-}
-
-TEST_F(DlgInputTest, FalscheZeileWirdGemeldet) {
-  Oeffnen(kMessung);
-  Doppelklick(4);
-  ASSERT_TRUE(Warten([&] { return QApplication::focusWidget() == Zeile(); }));
-  Tippen(QStringLiteral("2,5 0,3"));
-  QTest::keyClick(Zeile(), Qt::Key_Tab);
-  ASSERT_TRUE(Warten([&] { return !plattform.protokoll.empty(); }));
-  Ruhe();
-  EXPECT_EQ(plattform.protokoll, (std::vector{Ok("Falsche Daten")}));
-  EXPECT_EQ(Zeilen(), kMessung);
-  EXPECT_EQ(Hinweis(), QStringLiteral("Bitte Zeile durch Doppelklick ausgewählen!"));
-}
-
-TEST_F(DlgInputTest, LoeschenUndDanachNichtsMehr) {
-  Oeffnen(kMessung);
-  Klick(Kind<QRadioButton>("zeileLoeschen"));
-  EXPECT_TRUE(Kind<QRadioButton>("zeileLoeschen")->isChecked());
-  Doppelklick(3);
-  ASSERT_TRUE(Warten([&] { return QApplication::focusWidget() == Zeile(); }));
-  QTest::keyClick(Zeile(), Qt::Key_Tab);
-  ASSERT_TRUE(Warten([&] { return Hinweis() == QStringLiteral("3.Zeile gelöscht"); }));
-  EXPECT_EQ(plattform.protokoll, (std::vector{Frage("Soll diese Zeile wirklich gelöscht werden?\n0.30 0.2")}));
-  auto erwartet = kMessung;
-  erwartet.erase(erwartet.begin() + 2);
-  EXPECT_EQ(Zeilen(), erwartet);
-  EXPECT_EQ(Zeile()->text(), QString());
-
-  // Into the edit and out again: nothing is asked and nothing deleted.
-  QTest::mouseClick(Zeile(), Qt::LeftButton);
   QTest::keyClick(Zeile(), Qt::Key_Tab);
   Ruhe();
   EXPECT_EQ(plattform.protokoll.size(), 1u);
-  EXPECT_EQ(Zeilen(), erwartet);
-  EXPECT_EQ(Hinweis(), QStringLiteral("Bitte Zeile durch Doppelklick ausgewählen!"));
-}
 
-TEST_F(DlgInputTest, AnhaengenUeberDenRadio) {
-  Oeffnen({"PERMEABILITAET: 1 A", "0 0", "1 0.5", "2 0.8"});
-  Klick(Kind<QRadioButton>("zeileAnhaengen"));
-  EXPECT_EQ(Liste()->selectionModel()->selectedIndexes().value(0).row(), 3);
+  // Typed again, Return again: committed again; Enter of the keypad alike.
   QTest::mouseClick(Zeile(), Qt::LeftButton);
-  Tippen(QStringLiteral("ENDE"));
-  QTest::keyClick(Zeile(), Qt::Key_Tab);
-  ASSERT_TRUE(Warten([&] { return Hinweis() == QStringLiteral("5.Zeile ausgewählt"); }));
-  EXPECT_EQ(plattform.protokoll, (std::vector{Frage("Soll diese Zeile angehängt werden?\nENDE")}));
-  EXPECT_EQ(Zeilen().back(), "ENDE");
-  EXPECT_EQ(Zeilen().size(), 5u);
-}
-
-TEST_F(DlgInputTest, KlickAufOkBegleichtErstDieOffeneZeile) {
-  Oeffnen(kMessung);
-  Doppelklick(4);
-  ASSERT_TRUE(Warten([&] { return QApplication::focusWidget() == Zeile(); }));
-  Tippen(QStringLiteral("1.5 0.3"));
-  antworter.antworten = {true};
-  // The press moves the focus and the commit asks; the box takes the press,
-  // so this click does not close the dialog.
-  Klick(Kind<QPushButton>("ok"));
-  EXPECT_EQ(plattform.protokoll, (std::vector{Frage("Soll diese Zeile geändert werden?\n      1.5        0.3")}));
-  EXPECT_TRUE(dlg.isVisible());
-  Klick(Kind<QPushButton>("ok"));
-  EXPECT_FALSE(dlg.isVisible());
-  EXPECT_EQ(dlg.result(), QDialog::Accepted);
-  EXPECT_EQ(dlg.Daten().Eingabezeilen[3], "      1.5        0.3");
-  EXPECT_EQ(dlg.Daten().bNeuRechnen, 1);
-}
-
-TEST_F(DlgInputTest, SchnellerKlickAufAbbrechenBegleichtErstDieOffeneZeile) {
-  Oeffnen(kMessung);
-  Doppelklick(4);
-  ASSERT_TRUE(Warten([&] { return QApplication::focusWidget() == Zeile(); }));
-  Tippen(QStringLiteral("1.5 0.3"));
+  Tippen(QStringLiteral("0.9 0.36"));
   antworter.antworten = {false};
-  // Press and release at once: the commit still comes first, in the mode
-  // and with the fields of the moment the focus left the edit.
-  QTest::mouseClick(Kind<QPushButton>("abbrechen"), Qt::LeftButton);
-  Ruhe();
-  EXPECT_EQ(plattform.protokoll, (std::vector{Frage("Soll diese Zeile geändert werden?\n      1.5        0.3")}));
+  QTest::keyClick(Zeile(), Qt::Key_Enter, Qt::KeypadModifier);
+  ASSERT_TRUE(Warten([&] { return plattform.protokoll.size() == 2; }));
+  EXPECT_EQ(plattform.protokoll[1], Frage("Soll diese Zeile geändert werden?\n      0.9       0.36"));
+  EXPECT_EQ(Hinweis(), QStringLiteral("Bitte Zeile durch Doppelklick ausgewählen!"));
   EXPECT_TRUE(dlg.isVisible());
-  QTest::mouseClick(Kind<QPushButton>("abbrechen"), Qt::LeftButton);
-  EXPECT_FALSE(dlg.isVisible());
-  EXPECT_EQ(dlg.result(), QDialog::Rejected);
 }
 
-TEST_F(DlgInputTest, EnterSchliesstNichtEscBricht) {
+// Return in the permeability field checks it as leaving does, once.
+TEST_F(DlgInputTest, ReturnImPermeabilitaetsfeld) {
+  Oeffnen(kMessung);
+  auto* perm = Kind<QLineEdit>("permeabilitaet");
+  perm->setFocus(Qt::MouseFocusReason);
+  QTest::keyClick(perm, Qt::Key_Return);
+  ASSERT_TRUE(Warten([&] { return plattform.protokoll.size() == 1; }));
+  EXPECT_EQ(plattform.protokoll, (std::vector{Ok("Permeabilität muß größer als Null sein!")}));
+  QTest::keyClick(perm, Qt::Key_Tab);
+  Ruhe();
+  EXPECT_EQ(plattform.protokoll.size(), 1u);
+  EXPECT_TRUE(dlg.isVisible());
+
+  perm->setFocus(Qt::MouseFocusReason);
+  perm->selectAll();
+  QTest::keyClicks(perm, QStringLiteral("125.3"));
+  QTest::keyClick(perm, Qt::Key_Return);
+  Ruhe();
+  EXPECT_EQ(plattform.protokoll.size(), 1u);
+  EXPECT_EQ(dlg.Daten().PermAuswahl, 125.3f);
+  EXPECT_TRUE(dlg.isVisible());
+}
+
+// Return on a line of the list takes it into the edit, as a double-click.
+TEST_F(DlgInputTest, ReturnInDerListeWaehltDieZeile) {
+  Oeffnen(kMessung);
+  ASSERT_EQ(QApplication::focusWidget(), Liste());
+  QTest::keyClick(Liste(), Qt::Key_Home);
+  QTest::keyClick(Liste(), Qt::Key_Down);
+  QTest::keyClick(Liste(), Qt::Key_Down);
+  QTest::keyClick(Liste(), Qt::Key_Return);
+  ASSERT_TRUE(Warten([&] { return QApplication::focusWidget() == Zeile(); }));
+  EXPECT_EQ(Hinweis(), QStringLiteral("3.Zeile ausgewählt"));
+  EXPECT_EQ(Zeile()->text(), QStringLiteral("0.30 0.2"));
+  EXPECT_TRUE(plattform.protokoll.empty());
+}
+
+// Return presses the button that has the focus and no other; Esc cancels.
+TEST_F(DlgInputTest, ReturnDruecktDenKnopfMitFokus) {
   Oeffnen(kMessung);
   Doppelklick(2);
   ASSERT_TRUE(Warten([&] { return QApplication::focusWidget() == Zeile(); }));
-  QTest::keyClick(Zeile(), Qt::Key_Return);
-  QTest::keyClick(Zeile(), Qt::Key_Enter);
-  Kind<QPushButton>("ok")->setFocus(Qt::OtherFocusReason);
+  // Return on a check box or a radio closes nothing.
+  for (const char* name : {"einzelmessung", "grafikBeta"}) {
+    QWidget* w = Kind<QWidget>(name);
+    w->setFocus(Qt::TabFocusReason);
+    Ruhe();
+    QTest::keyClick(w, Qt::Key_Return);
+    Ruhe();
+    EXPECT_TRUE(dlg.isVisible()) << name;
+  }
+  EXPECT_FALSE(Kind<QPushButton>("ok")->isDefault());
+  Kind<QPushButton>("testdaten")->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(Kind<QPushButton>("testdaten"), Qt::Key_Return);
   Ruhe();
-  antworter.antworten = {false};
-  QTest::keyClick(Kind<QPushButton>("ok"), Qt::Key_Return);
-  Ruhe();
+  EXPECT_EQ(Zeilen().size(), 22u);
   EXPECT_TRUE(dlg.isVisible());
-  // Leaving the edit for the button committed the line once (answered No).
-  EXPECT_EQ(plattform.protokoll.size(), 1u);
 
   QTest::keyClick(&dlg, Qt::Key_Escape);
   EXPECT_FALSE(dlg.isVisible());
   EXPECT_EQ(dlg.result(), QDialog::Rejected);
+}
+
+TEST_F(DlgInputTest, ReturnAufOkSchliesstMitOk) {
+  Oeffnen(kMessung);
+  Kind<QPushButton>("ok")->setFocus(Qt::TabFocusReason);
   Ruhe();
-  EXPECT_EQ(plattform.protokoll.size(), 1u);
+  QTest::keyClick(Kind<QPushButton>("ok"), Qt::Key_Return);
+  ASSERT_TRUE(Warten([&] { return !dlg.isVisible(); }));
+  EXPECT_EQ(dlg.result(), QDialog::Accepted);
+}
+
+// The drop-down of the measurements: label and permeability of every header;
+// choosing one fills the field with the header's value, the field's value
+// shows its entry, and the list follows the lines.
+TEST_F(DlgInputTest, MessungAusDerAuswahlFuelltDasFeld) {
+  Oeffnen({"PERMEABILITAET: 0.00946 AD-258", "0.1110 0.0", "28.4174 0.05911", "ENDE", "PERMEABILITAET: 3108.61 AD-205",
+           "0.1110 0.0", "0.2220 0.30", "ENDE"});
+  auto* auswahl = Kind<QComboBox>("messung");
+  auto* perm = Kind<QLineEdit>("permeabilitaet");
+  ASSERT_EQ(auswahl->count(), 2);
+  EXPECT_EQ(auswahl->itemText(0), QStringLiteral("AD-258: 0.00946 mD"));
+  EXPECT_EQ(auswahl->itemText(1), QStringLiteral("AD-205: 3108.61 mD"));
+  EXPECT_EQ(auswahl->currentIndex(), -1);  // the field holds 0
+
+  auswahl->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(auswahl, Qt::Key_Down);
+  QTest::keyClick(auswahl, Qt::Key_Down);
+  Ruhe();
+  EXPECT_EQ(perm->text(), QStringLiteral("3108.61"));
+  EXPECT_EQ(auswahl->currentIndex(), 1);
+  EXPECT_EQ(dlg.Daten().PermAuswahl, 3108.61f);
+
+  // The typed field stays: another value shows no entry, the value of a
+  // header shows its entry.
+  perm->setFocus(Qt::MouseFocusReason);
+  perm->selectAll();
+  QTest::keyClicks(perm, QStringLiteral("7"));
+  EXPECT_EQ(auswahl->currentIndex(), -1);
+  perm->selectAll();
+  QTest::keyClicks(perm, QStringLiteral("0.00946"));
+  EXPECT_EQ(auswahl->currentIndex(), 0);
+
+  // The single measurement with the chosen entry: OK finds its header.
+  Klick(Kind<QCheckBox>("einzelmessung"));
+  Klick(Kind<QPushButton>("ok"));
+  EXPECT_FALSE(dlg.isVisible());
+  EXPECT_EQ(dlg.Daten().bEinzelmessung, 1);
+  EXPECT_EQ(dlg.Daten().PermAuswahl, 0.00946f);
+  EXPECT_TRUE(plattform.protokoll.empty());
+}
+
+TEST_F(DlgInputTest, MessungsauswahlFolgtDenZeilen) {
+  Oeffnen({});
+  auto* auswahl = Kind<QComboBox>("messung");
+  EXPECT_EQ(auswahl->count(), 0);
+  Klick(Kind<QPushButton>("testdaten"));
+  ASSERT_TRUE(Warten([&] { return auswahl->count() == 1; }));
+  EXPECT_EQ(auswahl->itemText(0), QStringLiteral("TEST: 1 mD"));
 }
 
 TEST_F(DlgInputTest, PermeabilitaetWirdGeprueft) {
