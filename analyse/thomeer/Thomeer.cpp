@@ -335,7 +335,7 @@ std::vector<Zweitstart> ZweiStarts(const Verlauf& v, const Formen& erste, double
   for (std::size_t j = 1; j + 2 <= m; ++j) {
     const double breite = v.lg[j] - v.lg[j - 1];
     if (v.lg[j - 1] < lgErst || !(breite > 0.0) || !std::isfinite(breite)) continue;
-    const int plaetze = std::clamp(static_cast<int>(std::ceil(breite / kPlatzAbstand)), 1, 3);
+    const int plaetze = static_cast<int>(std::clamp(std::ceil(breite / kPlatzAbstand), 1.0, 3.0));
     zweite.Leeren();
     for (int k = 0; k < plaetze; ++k) zweite.Hinzu(v.lg[j - 1] + breite * (k + 0.5) / plaetze);
     // The first shapes in the order of their bound, starting with the one

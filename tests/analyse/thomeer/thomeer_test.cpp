@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <string>
 #include <vector>
@@ -209,6 +210,49 @@ TEST(ThomeerOhneLeser, ACurveTheSolverCannotEvaluateDidNotConverge) {
   const ThomeerErgebnis e = ThomeerAnpassen(k);
   EXPECT_EQ(e.Grund, "Die Anpassung konvergiert nicht!");
   EXPECT_TRUE(e.Systeme.empty());
+}
+
+// Values at the edges of float, as a curve handed over may hold them: every
+// fit reported has finite parameters above 0 and a finite error.
+TEST(ThomeerOhneLeser, ValuesAtTheEdgesOfFloatGiveFiniteFits) {
+  constexpr float kMax = std::numeric_limits<float>::max();
+  constexpr float kWinzig = std::numeric_limits<float>::denorm_min();
+  struct Fall {
+    const char* name;
+    std::vector<float> pc;
+    std::vector<float> shg;
+  };
+  const std::vector<float> verdopplung{1, 2, 4, 8, 16, 32, 64};
+  const std::vector<float> anstieg{0.0f, 0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 0.6f};
+  const Fall faelle[] = {
+      {"groesste_saettigung", verdopplung, {0, kMax, kMax, kMax, kMax, kMax, kMax}},
+      {"negative_saettigung", verdopplung, {0, 0.1f, -kMax, 0.3f, 0.4f, 0.5f, 0.6f}},
+      {"saettigung_in_prozent", verdopplung, {0, 10, 30, 50, 60, 70, 75}},
+      {"kleinste_saettigung", verdopplung, {0, kWinzig, kWinzig, kWinzig, kWinzig, kWinzig, kWinzig}},
+      {"kleinste_druecke",
+       {kWinzig, 2 * kWinzig, 4 * kWinzig, 8 * kWinzig, 16 * kWinzig, 32 * kWinzig, 64 * kWinzig},
+       anstieg},
+      {"groesste_druecke", {1e37f, 2e37f, 4e37f, 8e37f, 1.6e38f, 3.2e38f, kMax}, anstieg},
+      {"alle_dekaden", {kWinzig, 1e-30f, 1e-10f, 1, 1e10f, 1e30f, kMax}, anstieg},
+      {"gleiche_druecke", {5, 5, 5, 5, 5, 5, 5}, anstieg},
+      {"negative_druecke", {-5, -4, 1, 2, 3, 4, 5}, {0, 0.5f, 0.1f, 0.2f, 0.3f, 0.4f, 0.5f}},
+  };
+  for (const auto& f : faelle) {
+    SCOPED_TRACE(f.name);
+    Messkurve k;
+    k.Pc = f.pc;
+    k.Shg = f.shg;
+    const ThomeerErgebnis e = ThomeerAnpassen(k);
+    ASSERT_EQ(e.Grund, "");
+    ASSERT_FALSE(e.Systeme.empty());
+    for (const auto& s : e.Systeme) {
+      EXPECT_TRUE(std::isfinite(s.Pd) && s.Pd > 0.0);
+      EXPECT_TRUE(std::isfinite(s.G) && s.G > 0.0);
+      EXPECT_TRUE(std::isfinite(s.Sinf) && s.Sinf > 0.0);
+    }
+    EXPECT_TRUE(std::isfinite(e.RMS));
+    EXPECT_TRUE(std::isfinite(e.R2));
+  }
 }
 
 // The real curves: every one that has three wetted points is fitted, the
