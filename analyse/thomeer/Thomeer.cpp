@@ -26,17 +26,17 @@ constexpr double kMinVerhaeltnisPd = 2.0;
 // log10(Pd2 / Pd1) at least: keeps Pd2 above Pd1.
 constexpr double kAbstandMin = 1e-4;
 
-// The grid the starts are screened on. G doubles from step to step, so that
-// each step's saturations are the squares of the step before; the grid
-// keeps off the bounds of G, where the solver would stick. The first entry
-// lies this many decades below the first wetted point, densest just below
-// it where the entry of most curves lies. A second entry is placed about
-// every kPlatzAbstand decades (at most 3 times) within each gap between
-// neighbouring points.
-constexpr std::array<double, 21> kGStufen{0.015,  0.0212, 0.03,   0.0424, 0.06,   0.0849, 0.12,
-                                          0.1697, 0.24,   0.3394, 0.48,   0.6788, 0.96,   1.3576,
-                                          1.92,   2.7153, 3.84,   5.4306, 7.68,   10.861, 15.36};
-constexpr std::size_t kGTeilung = 2;  // steps of the grid per doubling of G
+// The grid the starts are screened on. G grows by a factor 2^(1/kGTeilung)
+// from step to step, from kGErst over kGStufen steps: every kGTeilung-th
+// step doubles it, so that its saturations are the squares of those of that
+// step before. The grid keeps off the bounds of G, where the solver would
+// stick. The first entry lies this many decades below the first wetted
+// point, densest just below it where the entry of most curves lies. A
+// second entry is placed about every kPlatzAbstand decades (at most 3
+// times) within each gap between neighbouring points.
+constexpr double kGErst = 0.015;
+constexpr std::size_t kGStufen = 21;  // up to 15.36
+constexpr std::size_t kGTeilung = 2;
 constexpr std::array<double, 15> kErstAbstaende{0.002, 0.01, 0.03, 0.06, 0.1, 0.15, 0.22, 0.3,
                                                 0.45,  0.65, 1.0,  1.5,  2.2, 3.2,  4.5};
 constexpr double kPlatzAbstand = 0.1;
@@ -179,7 +179,9 @@ class Formen {
  public:
   // With `fein`, every G of the grid; else every kGTeilung-th (G doubling).
   Formen(const Verlauf& v, bool fein) : v_(v), m_(v.lg.size()), ketten_(fein ? kGTeilung : 1) {
-    for (std::size_t k = 0; k < kGStufen.size(); k += kGTeilung / ketten_) gStufen_.push_back(kGStufen[k]);
+    for (std::size_t k = 0; k < kGStufen; k += kGTeilung / ketten_) {
+      gStufen_.push_back(kGErst * std::exp2(static_cast<double>(k) / kGTeilung));
+    }
   }
 
   // Adds the shapes of the entry lgPd with every G of the grid.
