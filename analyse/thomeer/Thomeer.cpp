@@ -6,6 +6,7 @@
 #include <limits>
 
 #include <ceres/ceres.h>
+#include <ceres/tiny_solver.h>
 
 namespace {
 
@@ -16,19 +17,41 @@ constexpr double kSinfMax = 1.5;
 // Pd1 may lie this many decades below the first wetted point; lower would
 // only be reached by curves no system describes.
 constexpr double kDekadenUnten = 6.0;
-// log10(Pd2 / Pd1) at least: keeps Pd2 above Pd1.
-constexpr double kAbstandMin = 1e-4;
 // Saturations are read to about this accuracy; residuals below it carry no
 // information about a second system.
 constexpr double kRauschen = 1e-3;
 // A second system counts only when it is a system of its own: its entry at
 // least one doubling step of the lab's pressures above the first one.
 constexpr double kMinVerhaeltnisPd = 2.0;
-// Starts of the two-system fit at most (a curve of the usual 15 or 16
-// points has fewer places for the second entry).
-constexpr std::size_t kZweiStarts = 16;
-// Iterations of a start, and of the run to convergence.
-constexpr int kVorlaufSchritte = 10;
+// log10(Pd2 / Pd1) at least: keeps Pd2 above Pd1.
+constexpr double kAbstandMin = 1e-4;
+
+// The grid the starts are screened on. G grows by a factor 2^(1/kGTeilung)
+// from step to step, from kGErst over kGStufen steps: every kGTeilung-th
+// step doubles it, so that its saturations are the squares of those of that
+// step before. The grid keeps off the bounds of G, where the solver would
+// stick. The first entry lies this many decades below the first wetted
+// point, densest just below it where the entry of most curves lies. A
+// second entry is placed about every kPlatzAbstand decades (at most 3
+// times) within each gap between neighbouring points.
+constexpr double kGErst = 0.015;
+constexpr std::size_t kGStufen = 21;  // up to 15.36
+constexpr std::size_t kGTeilung = 2;
+constexpr std::array<double, 15> kErstAbstaende{0.002, 0.01, 0.03, 0.06, 0.1, 0.15, 0.22, 0.3,
+                                                0.45,  0.65, 1.0,  1.5,  2.2, 3.2,  4.5};
+constexpr double kPlatzAbstand = 0.1;
+// Saturations of the screening below this are 0 (spares squaring subnormal
+// numbers).
+constexpr double kWinzig = 1e-150;
+// Quick runs: of one system from the best entries of the grid, of two from
+// each gap; their iterations at most.
+constexpr std::size_t kEinSchnell = 4;
+constexpr int kSchnellSchritte = 30;
+// Of the quick runs' ends, this many are run to convergence (one system:
+// more when the fit ends at the bound of Pd1); their iterations at most.
+constexpr std::size_t kEinStarts = 1;
+constexpr std::size_t kEinStartsAmRand = 4;
+constexpr std::size_t kZweiStarts = 2;
 constexpr int kSchritte = 200;
 
 // One system's saturation at lp = log10(Pc / Pd). Far below exp's range the
@@ -82,129 +105,372 @@ double Quadratsumme(const Punkte& p, const std::vector<ThomeerSystem>& systeme) 
   return q;
 }
 
-// G of the linearised model ln(S / Sinf) = -G / log10(Pc / Pd), fitted
-// through the origin over the points up to lgBis; `abzug` is
-// the saturation of systems below, taken off first.
-double GLinear(const Punkte& p, double lgPd, double sinf, double lgBis, const std::vector<double>& abzug) {
-  double zaehler = 0.0;
-  double nenner = 0.0;
-  for (std::size_t i = 0; i < p.s.size(); ++i) {
-    const double s = p.s[i] - (abzug.empty() ? 0.0 : abzug[i]);
-    const double lp = p.lg[i] - lgPd;
-    if (lp <= 0.0 || p.lg[i] > lgBis || !(s > 0.0) || s >= sinf) continue;
-    // Weighted by s^2, as ln(s) scatters like 1/s: a trace of mercury at
-    // the first point would otherwise set G alone.
-    const double u = 1.0 / lp;
-    const double w = s * s;
-    zaehler -= w * u * std::log(s / sinf);
-    nenner += w * u * u;
-  }
-  const double g = nenner > 0.0 ? zaehler / nenner : 0.1;
-  return std::clamp(g, kGMin, kGMax);
-}
-
-// The points in ascending pressure, without those no system reaches.
+// The points with a pressure above 0 in ascending pressure, the sums of
+// their squared saturations below each index, and that sum over all points.
 struct Verlauf {
   std::vector<double> lg;
   std::vector<double> s;
+  std::vector<double> ssVor;
+  double ss = 0.0;
 };
 
 Verlauf NachDruck(const Punkte& p) {
   std::vector<std::size_t> folge;
+  Verlauf v;
   for (std::size_t i = 0; i < p.s.size(); ++i) {
     if (std::isfinite(p.lg[i])) folge.push_back(i);
+    v.ss += p.s[i] * p.s[i];
   }
   std::stable_sort(folge.begin(), folge.end(), [&](std::size_t a, std::size_t b) { return p.lg[a] < p.lg[b]; });
-  Verlauf v;
+  v.ssVor.push_back(0.0);
   for (const std::size_t i : folge) {
     v.lg.push_back(p.lg[i]);
     v.s.push_back(p.s[i]);
+    v.ssVor.push_back(v.ssVor.back() + p.s[i] * p.s[i]);
   }
   return v;
 }
 
-// Where a second system may begin: indices j of the points in pressure order
-// such that it enters between points j-1 and j, at least one doubling above
-// the first entry and with two points above it. When there are more places
-// than starts: first the knees, where the rise of the saturation per decade
-// grows again after falling; then the steepest rise when points were wetted
-// before it (a trace ahead of the main system); then places spread over the
-// rest.
-std::vector<std::size_t> ZweitEinstiege(const Verlauf& v, double lgPd1) {
-  const std::size_t m = v.s.size();
-  std::vector<std::size_t> gueltig;
-  std::vector<double> anstieg(m, 0.0);
-  for (std::size_t j = 1; j < m; ++j) {
-    const double dl = v.lg[j] - v.lg[j - 1];
-    anstieg[j] = dl > 0.0 ? (v.s[j] - v.s[j - 1]) / dl : 0.0;
-    if (j + 2 <= m && 0.5 * (v.lg[j - 1] + v.lg[j]) >= lgPd1 + std::log10(kMinVerhaeltnisPd)) gueltig.push_back(j);
+// The error of the saturations s1 * e1 + s2 * e2 from the sums
+// a11 = e1.e1, a12 = e1.e2, a22 = e2.e2, b1 = e1.s, b2 = e2.s and ss = s.s.
+struct Summen {
+  double ss = 0.0, a11 = 0.0, a12 = 0.0, a22 = 0.0, b1 = 0.0, b2 = 0.0;
+  double Fehler(double s1, double s2) const {
+    return ss - 2.0 * (s1 * b1 + s2 * b2) + s1 * s1 * a11 + 2.0 * s1 * s2 * a12 + s2 * s2 * a22;
   }
-  std::vector<std::size_t> wahl;
-  auto nehmen = [&](std::size_t j) {
-    if (wahl.size() < kZweiStarts && std::find(wahl.begin(), wahl.end(), j) == wahl.end()) wahl.push_back(j);
-  };
-  for (const std::size_t j : gueltig) {
-    if (j >= 3 && anstieg[j] > anstieg[j - 1] && anstieg[j - 1] <= anstieg[j - 2]) nehmen(j);
-  }
-  if (!gueltig.empty()) {
-    const auto steilste = *std::max_element(gueltig.begin(), gueltig.end(),
-                                            [&](std::size_t a, std::size_t b) { return anstieg[a] < anstieg[b]; });
-    if (v.s[steilste - 1] > 0.0) nehmen(steilste);
-  }
-  const std::size_t rest = kZweiStarts - std::min(wahl.size(), kZweiStarts);
-  for (std::size_t k = 0; k < rest && k < gueltig.size(); ++k) {
-    nehmen(gueltig[rest == 1 ? 0 : k * (gueltig.size() - 1) / (rest - 1)]);
-  }
-  return wahl;
-}
-
-// One system from the linearised form ln(s) = ln(Sinf) - G / log10(Pc / Pd)
-// over the points von .. bis-1 (in pressure order) less `abzug`, for the Pd
-// of a grid from lgPdVon up to (not including) lgPdBis that leaves the least
-// squared error of the saturations; weighted by s^2, as ln(s) scatters like
-// 1/s.
-struct Geradenfit {
-  double lgPd = 0.0;
-  double g = 0.1;
-  double sinf = 1e-3;
 };
 
-Geradenfit LinearesSystem(const Verlauf& v, const std::vector<double>& abzug, std::size_t von, std::size_t bis,
-                          double lgPdVon, double lgPdBis) {
-  constexpr int kGitter = 8;
-  Geradenfit bester{lgPdVon, 0.1, 1e-3};
-  double besterFehler = std::numeric_limits<double>::infinity();
-  for (int k = 0; k < kGitter; ++k) {
-    const double lgPd = lgPdVon + (lgPdBis - lgPdVon) * k / kGitter;
-    double sw = 0.0, su = 0.0, sy = 0.0, suu = 0.0, suy = 0.0;
-    for (std::size_t i = von; i < bis; ++i) {
-      const double s = v.s[i] - abzug[i];
-      const double lp = v.lg[i] - lgPd;
-      if (lp <= 0.0 || !(s > 0.0)) continue;
-      const double w = s * s;
-      const double u = 1.0 / lp;
-      const double y = std::log(s);
-      sw += w;
-      su += w * u;
-      sy += w * y;
-      suu += w * u * u;
-      suy += w * u * y;
-    }
-    const double nenner = sw * suu - su * su;
-    if (!(sw > 0.0) || !(std::fabs(nenner) > 1e-300)) continue;
-    const double g = std::clamp(-(sw * suy - su * sy) / nenner, kGMin, kGMax);
-    const double sinf = std::clamp(std::exp((sy + g * su) / sw), 1e-3, kSinfMax);
-    double fehler = 0.0;
-    for (std::size_t i = von; i < bis; ++i) {
-      const double r = v.s[i] - abzug[i] - Term(v.lg[i] - lgPd, g, sinf);
-      fehler += r * r;
-    }
-    if (fehler < besterFehler) {
-      besterFehler = fehler;
-      bester = {lgPd, g, sinf};
+double Klemmen(double sinf) { return std::clamp(sinf, kSinfMin, kSinfMax); }
+
+// The Sinf of one system of given shape (s2 = 0) that leaves the least
+// error within the bounds.
+double EinAnteil(const Summen& q) { return q.a11 > 0.0 ? Klemmen(q.b1 / q.a11) : kSinfMin; }
+
+// The same for two systems: the least error of a convex quadratic over the
+// box of the bounds lies inside it or on one of its edges.
+struct Anteile {
+  double s1 = kSinfMin;
+  double s2 = kSinfMin;
+  double rss = std::numeric_limits<double>::infinity();
+};
+
+Anteile ZweiAnteile(const Summen& q) {
+  const double det = q.a11 * q.a22 - q.a12 * q.a12;
+  if (det > 1e-12 * q.a11 * q.a22) {
+    const double x = (q.b1 * q.a22 - q.b2 * q.a12) / det;
+    const double y = (q.a11 * q.b2 - q.a12 * q.b1) / det;
+    if (x >= kSinfMin && x <= kSinfMax && y >= kSinfMin && y <= kSinfMax) return {x, y, q.Fehler(x, y)};
+  }
+  Anteile beste;
+  auto pruefen = [&](double x, double y) {
+    const double r = q.Fehler(x, y);
+    if (r < beste.rss) beste = {x, y, r};
+  };
+  for (const double x : {kSinfMin, kSinfMax}) pruefen(x, q.a22 > 0.0 ? Klemmen((q.b2 - q.a12 * x) / q.a22) : kSinfMin);
+  for (const double y : {kSinfMin, kSinfMax}) pruefen(q.a11 > 0.0 ? Klemmen((q.b1 - q.a12 * y) / q.a11) : kSinfMin, y);
+  return beste;
+}
+
+// Shapes of one system with Sinf 1 on the points of a curve, for screening
+// the starts: per shape its entry and G, its saturation at every point (0
+// at and below the entry), and the sums e.e and e.s over the points below
+// each index.
+class Formen {
+ public:
+  // With `fein`, every G of the grid; else every kGTeilung-th (G doubling).
+  Formen(const Verlauf& v, bool fein) : v_(v), m_(v.lg.size()), ketten_(fein ? kGTeilung : 1) {
+    for (std::size_t k = 0; k < kGStufen; k += kGTeilung / ketten_) {
+      gStufen_.push_back(kGErst * std::exp2(static_cast<double>(k) / kGTeilung));
     }
   }
-  return bester;
+
+  // Adds the shapes of the entry lgPd with every G of the grid.
+  void Hinzu(double lgPd) {
+    const std::size_t erste = Anzahl();
+    const auto ab = static_cast<std::size_t>(std::upper_bound(v_.lg.begin(), v_.lg.end(), lgPd) - v_.lg.begin());
+    e_.resize(e_.size() + gStufen_.size() * m_, 0.0);
+    for (std::size_t i = ab; i < m_; ++i) {
+      for (std::size_t kette = 0; kette < ketten_; ++kette) {
+        double e = std::exp(-gStufen_[kette] / (v_.lg[i] - lgPd));
+        for (std::size_t k = kette; k < gStufen_.size(); k += ketten_) {
+          if (k > kette) e *= e;
+          if (e < kWinzig) e = 0.0;
+          e_[(erste + k) * m_ + i] = e;
+        }
+      }
+    }
+    for (std::size_t k = 0; k < gStufen_.size(); ++k) {
+      lgPd_.push_back(lgPd);
+      g_.push_back(gStufen_[k]);
+      ab_.push_back(ab);
+      const double* e = Werte(erste + k);
+      eeVor_.push_back(0.0);
+      esVor_.push_back(0.0);
+      for (std::size_t i = 0; i < m_; ++i) {
+        eeVor_.push_back(eeVor_.back() + e[i] * e[i]);
+        esVor_.push_back(esVor_.back() + e[i] * v_.s[i]);
+      }
+    }
+  }
+
+  void Leeren() {
+    lgPd_.clear();
+    g_.clear();
+    ab_.clear();
+    e_.clear();
+    eeVor_.clear();
+    esVor_.clear();
+  }
+
+  std::size_t Anzahl() const { return lgPd_.size(); }
+  std::size_t Stufen() const { return gStufen_.size(); }
+  double LgPd(std::size_t f) const { return lgPd_[f]; }
+  double G(std::size_t f) const { return g_[f]; }
+  std::size_t Ab(std::size_t f) const { return ab_[f]; }
+  const double* Werte(std::size_t f) const { return &e_[f * m_]; }
+  double EeUnter(std::size_t f, std::size_t j) const { return eeVor_[f * (m_ + 1) + j]; }
+  double EsUnter(std::size_t f, std::size_t j) const { return esVor_[f * (m_ + 1) + j]; }
+
+  // The sums of one shape alone over all points.
+  Summen Allein(std::size_t f) const { return {v_.ss, EeUnter(f, m_), 0.0, 0.0, EsUnter(f, m_), 0.0}; }
+
+  // The sums of shape f1 of this set with shape f2 of `zweite`, entering above.
+  Summen Paar(std::size_t f1, const Formen& zweite, std::size_t f2) const {
+    const double* e1 = Werte(f1);
+    const double* e2 = zweite.Werte(f2);
+    double a12 = 0.0;
+    for (std::size_t i = zweite.Ab(f2); i < m_; ++i) a12 += e1[i] * e2[i];
+    return {v_.ss, EeUnter(f1, m_), a12, zweite.EeUnter(f2, m_), EsUnter(f1, m_), zweite.EsUnter(f2, m_)};
+  }
+
+  // The least error shape f alone leaves on the points below index j:
+  // below the second entry no two-system fit with this first shape does better.
+  double UntereSchranke(std::size_t f, std::size_t j) const {
+    const Summen q{v_.ssVor[j], EeUnter(f, j), 0.0, 0.0, EsUnter(f, j), 0.0};
+    return q.Fehler(EinAnteil(q), 0.0);
+  }
+
+ private:
+  const Verlauf& v_;
+  std::size_t m_;
+  std::size_t ketten_;
+  std::vector<double> gStufen_;
+  std::vector<double> lgPd_;
+  std::vector<double> g_;
+  std::vector<std::size_t> ab_;
+  std::vector<double> e_;
+  std::vector<double> eeVor_;
+  std::vector<double> esVor_;
+};
+
+struct Start {
+  std::array<double, 6> x{};
+  double rss = std::numeric_limits<double>::infinity();
+};
+
+bool Besser(const Start& a, const Start& b) { return a.rss < b.rss; }
+
+// Starts of the one-system fit: for each entry of the grid its best G and
+// Sinf, best first. The G of the grid is refined by the vertex of the
+// parabola through the errors of the best one and its neighbours (over
+// log G): the entries are ranked by their own best error, not by how close
+// the grid comes to it.
+std::vector<Start> EinStarts(const Verlauf& v, const Formen& formen) {
+  std::vector<Start> starts;
+  const std::size_t stufen = formen.Stufen();
+  std::vector<double> fehler(stufen);
+  for (std::size_t f = 0; f < formen.Anzahl(); f += stufen) {
+    Start bester;
+    std::size_t kBester = 0;
+    for (std::size_t k = 0; k < stufen; ++k) {
+      const Summen q = formen.Allein(f + k);
+      const double sinf = EinAnteil(q);
+      fehler[k] = q.Fehler(sinf, 0.0);
+      if (fehler[k] < bester.rss) {
+        bester = {{formen.LgPd(f), formen.G(f + k), sinf, 0.0, 0.0, 0.0}, fehler[k]};
+        kBester = k;
+      }
+    }
+    if (kBester > 0 && kBester + 1 < stufen) {
+      const double r0 = fehler[kBester - 1], r1 = fehler[kBester], r2 = fehler[kBester + 1];
+      const double kruemmung = r0 - 2.0 * r1 + r2;
+      if (kruemmung > 0.0) {
+        const double schritt = formen.G(f + kBester + 1) / formen.G(f + kBester);
+        const double g = formen.G(f + kBester) * std::pow(schritt, 0.5 * (r0 - r2) / kruemmung);
+        Summen q{v.ss, 0.0, 0.0, 0.0, 0.0, 0.0};
+        for (std::size_t i = formen.Ab(f); i < v.lg.size(); ++i) {
+          const double e = Term(v.lg[i] - formen.LgPd(f), g, 1.0);
+          q.a11 += e * e;
+          q.b1 += e * v.s[i];
+        }
+        const double sinf = EinAnteil(q);
+        const double rss = q.Fehler(sinf, 0.0);
+        if (rss < bester.rss) bester = {{formen.LgPd(f), g, sinf, 0.0, 0.0, 0.0}, rss};
+      }
+    }
+    starts.push_back(bester);
+  }
+  std::sort(starts.begin(), starts.end(), Besser);
+  return starts;
+}
+
+// Starts of the two-system fit, one for each gap between neighbouring
+// points above the first wetted point with two points above it: the best
+// pair of a first shape of `erste` and a second one entering in the gap, at
+// least one doubling above the first, with both Sinf solved exactly. No
+// start needs points between the two entries. A first shape whose error
+// below the gap alone exceeds the best pair found for the gap is passed
+// over.
+struct Zweitstart {
+  Start start;
+  double von = 0.0;  // the gap
+  double bis = 0.0;
+};
+
+std::vector<Zweitstart> ZweiStarts(const Verlauf& v, const Formen& erste, double lgErst) {
+  const std::size_t m = v.lg.size();
+  const double abstand = std::log10(kMinVerhaeltnisPd);
+  std::vector<Zweitstart> starts;
+  Formen zweite(v, false);
+  std::vector<std::pair<double, std::size_t>> folge;
+  std::size_t vorher = erste.Anzahl();  // first shape of the best pair of the gap below
+  for (std::size_t j = 1; j + 2 <= m; ++j) {
+    const double breite = v.lg[j] - v.lg[j - 1];
+    if (v.lg[j - 1] < lgErst || !(breite > 0.0) || !std::isfinite(breite)) continue;
+    const int plaetze = static_cast<int>(std::clamp(std::ceil(breite / kPlatzAbstand), 1.0, 3.0));
+    zweite.Leeren();
+    for (int k = 0; k < plaetze; ++k) zweite.Hinzu(v.lg[j - 1] + breite * (k + 0.5) / plaetze);
+    // The first shapes in the order of their bound, starting with the one
+    // that was best for the gap below; those whose bound exceeds the best
+    // pair found so far are passed over.
+    Start bester;
+    auto paare = [&](std::size_t f1) {
+      std::size_t bestesF2 = zweite.Anzahl();
+      for (std::size_t f2 = 0; f2 < zweite.Anzahl(); ++f2) {
+        const double d = zweite.LgPd(f2) - erste.LgPd(f1);
+        if (d < abstand) continue;
+        const Anteile a = ZweiAnteile(erste.Paar(f1, zweite, f2));
+        if (a.rss < bester.rss) {
+          bester = {{erste.LgPd(f1), erste.G(f1), a.s1, d, zweite.G(f2), a.s2}, a.rss};
+          bestesF2 = f2;
+        }
+      }
+      return bestesF2 < zweite.Anzahl();
+    };
+    if (vorher < erste.Anzahl()) paare(vorher);
+    folge.clear();
+    for (std::size_t f1 = 0; f1 < erste.Anzahl(); ++f1) {
+      const double schranke = erste.UntereSchranke(f1, j);
+      if (schranke < bester.rss && f1 != vorher) folge.emplace_back(schranke, f1);
+    }
+    std::sort(folge.begin(), folge.end());
+    for (const auto& [schranke, f1] : folge) {
+      if (schranke >= bester.rss) break;
+      if (paare(f1)) vorher = f1;
+    }
+    if (std::isfinite(bester.rss)) starts.push_back({bester, v.lg[j - 1], v.lg[j]});
+  }
+  return starts;
+}
+
+// The quick runs from the starts (ceres::TinySolver, which knows no
+// bounds) work in parameters that keep each entry in its range, so that no
+// run ends against a bound it cannot leave: log10 Pd2 = von + (bis - von) /
+// (1 + exp(-y3)) stays within its gap, log10 Pd1 = oben - exp(y0) below
+// oben, the first wetted point or, with two systems, half the second entry
+// when that is lower; G = exp(y1), Sinf = exp(y2) (y4, y5 for the second
+// system) stay above 0.
+template <int N>
+struct Schnellresiduen {
+  using Scalar = double;
+  enum { NUM_RESIDUALS = Eigen::Dynamic, NUM_PARAMETERS = 3 * N };
+  const Verlauf* v;
+  double lgErst;
+  double von = 0.0;  // the gap of the second entry
+  double bis = 0.0;
+
+  int NumResiduals() const { return static_cast<int>(v->s.size()); }
+
+  static double Anteil(double y) { return 1.0 / (1.0 + std::exp(-y)); }
+  double LgPd2(const double* y) const { return von + (bis - von) * Anteil(y[3]); }
+  // The upper end of log10 Pd1, and whether it follows the second entry.
+  std::pair<double, bool> Oben(const double* y) const {
+    if (N == 1) return {lgErst, false};
+    const double halb = LgPd2(y) - std::log10(kMinVerhaeltnisPd);
+    return halb < lgErst ? std::pair{halb, true} : std::pair{lgErst, false};
+  }
+
+  // x as the fit has it, from y; and back.
+  std::array<double, 6> X(const double* y) const {
+    const double lgPd1 = Oben(y).first - std::exp(y[0]);
+    std::array<double, 6> x{lgPd1, std::exp(y[1]), std::exp(y[2]), 0.0, 0.0, 0.0};
+    if constexpr (N == 2) x = {lgPd1, x[1], x[2], LgPd2(y) - lgPd1, std::exp(y[4]), std::exp(y[5])};
+    return x;
+  }
+
+  void Y(const std::array<double, 6>& x, double* y) const {
+    if constexpr (N == 2) {
+      const double anteil = std::clamp((x[0] + x[3] - von) / (bis - von), 1e-6, 1.0 - 1e-6);
+      y[3] = std::log(anteil / (1.0 - anteil));
+      y[4] = std::log(x[4]);
+      y[5] = std::log(x[5]);
+    }
+    y[0] = std::log(std::max(Oben(y).first - x[0], 1e-12));
+    y[1] = std::log(x[1]);
+    y[2] = std::log(x[2]);
+  }
+
+  bool operator()(const double* y, double* r, double* jacobi) const {
+    const std::size_t m = v->s.size();
+    const std::array<double, 6> x = X(y);
+    const double lgPd2 = x[0] + x[3];
+    const bool folgt = Oben(y).second;
+    const double a = N == 2 ? Anteil(y[3]) : 0.0;
+    const double dLgPd2 = (bis - von) * a * (1.0 - a);  // d log10 Pd2 / d y3
+    for (std::size_t i = 0; i < m; ++i) {
+      const double lp1 = v->lg[i] - x[0];
+      const double e1 = Term(lp1, x[1], 1.0);
+      const double lp2 = v->lg[i] - lgPd2;
+      const double e2 = N == 2 ? Term(lp2, x[4], 1.0) : 0.0;
+      r[i] = x[2] * e1 + x[5] * e2 - v->s[i];
+      if (jacobi == nullptr) continue;
+      // The derivatives by log10 Pd: d e / d lp = e * G / lp^2, and lp
+      // falls as log10 Pd rises.
+      const double nachPd1 = e1 > 0.0 ? -x[2] * e1 * x[1] / (lp1 * lp1) : 0.0;
+      jacobi[0 * m + i] = -nachPd1 * std::exp(y[0]);
+      jacobi[1 * m + i] = e1 > 0.0 ? -x[2] * e1 * x[1] / lp1 : 0.0;
+      jacobi[2 * m + i] = x[2] * e1;
+      if constexpr (N == 2) {
+        const double nachPd2 = e2 > 0.0 ? -x[5] * e2 * x[4] / (lp2 * lp2) : 0.0;
+        jacobi[3 * m + i] = (nachPd2 + (folgt ? nachPd1 : 0.0)) * dLgPd2;
+        jacobi[4 * m + i] = e2 > 0.0 ? -x[5] * e2 * x[4] / lp2 : 0.0;
+        jacobi[5 * m + i] = x[5] * e2;
+      }
+    }
+    return true;
+  }
+};
+
+// A quick run of N systems from `start`: where it ends, within the bounds
+// of the fit, and the error there.
+template <int N>
+Start Schnelllauf(const Schnellresiduen<N>& residuen, const Punkte& p, const Start& start) {
+  using Loeser = ceres::TinySolver<Schnellresiduen<N>>;
+  typename Loeser::Parameters y;
+  residuen.Y(start.x, y.data());
+  Loeser loeser;
+  loeser.options.max_num_iterations = kSchnellSchritte;
+  loeser.options.function_tolerance = 1e-16;
+  loeser.options.gradient_tolerance = 1e-14;
+  loeser.options.parameter_tolerance = 1e-10;
+  loeser.Solve(residuen, &y);
+  Start ende{residuen.X(y.data()), 0.0};
+  for (int i : {1, 4}) ende.x[i] = std::clamp(ende.x[i], kGMin, kGMax);
+  for (int i : {2, 5}) ende.x[i] = Klemmen(ende.x[i]);
+  if (N == 1) ende.x[3] = ende.x[4] = ende.x[5] = 0.0;
+  ende.rss = Quadratsumme(p, Systeme<N>(ende.x));
+  if (!std::isfinite(ende.rss)) ende.rss = std::numeric_limits<double>::infinity();
+  return ende;
 }
 
 // One model (N systems) on one curve: the problem is set up once and solved
@@ -314,7 +580,6 @@ ThomeerErgebnis ThomeerAnpassen(const Messkurve& kurve) {
   Punkte p;
   double pcErst = std::numeric_limits<double>::infinity();
   double pcMax = 0.0;
-  double sMax = 0.0;
   std::size_t benetzt = 0;
   for (std::size_t i = 0; i < n; ++i) {
     const double pc = kurve.Pc[i];
@@ -325,7 +590,6 @@ ThomeerErgebnis ThomeerAnpassen(const Messkurve& kurve) {
     if (s > 0.0 && pc > 0.0) {
       ++benetzt;
       pcErst = std::min(pcErst, pc);
-      sMax = std::max(sMax, s);
     }
   }
   if (benetzt < 3) {
@@ -343,48 +607,63 @@ ThomeerErgebnis ThomeerAnpassen(const Messkurve& kurve) {
 
   const double lgErst = std::log10(pcErst);
   const double lgMax = std::log10(pcMax);
-  const double sperr = kurve.PcSperrdruck;
-  const double lgPd0 = sperr > 0.0 && sperr < pcErst ? std::log10(sperr) : lgErst - std::log10(2.0);
-  const double s0 = std::min(sMax, kSinfMax);
-  const std::vector<double> keinAbzug;
+  const Verlauf v = NachDruck(p);
+  Formen erste(v, true);
+  for (const double d : kErstAbstaende) erste.Hinzu(lgErst - d);
 
+  // The best entries of the grid get a quick run each; the best ends are
+  // then run to convergence. At the upper bound of Pd1 the first wetted
+  // point's saturation and its derivatives vanish, so that the solver cannot
+  // get away from there: a fit that ends at it is tried from the next ends too.
   std::array<double, 6> x1{};
-  double rss1 = 0.0;
+  double rss1 = std::numeric_limits<double>::infinity();
+  bool einsOk = false;
   Anpassung<1> eins(p, lgErst, lgMax);
-  const bool einsOk = eins.Loesen({lgPd0, GLinear(p, lgPd0, s0, lgMax, keinAbzug), s0}, kSchritte, true, x1, rss1);
+  std::vector<Start> einStarts = EinStarts(v, erste);
+  einStarts.resize(std::min(einStarts.size(), kEinSchnell));
+  const Schnellresiduen<1> eineResiduen{&v, lgErst};
+  for (Start& s : einStarts) s = Schnelllauf(eineResiduen, p, s);
+  std::sort(einStarts.begin(), einStarts.end(), Besser);
+  for (std::size_t k = 0; k < einStarts.size() && (k < kEinStarts || (x1[0] >= lgErst && k < kEinStartsAmRand)); ++k) {
+    std::array<double, 6> x{};
+    double rss = 0.0;
+    const bool ok = eins.Loesen(einStarts[k].x, kSchritte, true, x, rss);
+    if ((ok && !einsOk) || (ok == einsOk && rss < rss1)) {
+      x1 = x;
+      rss1 = rss;
+      einsOk = ok;
+    }
+  }
 
   // Two systems need as many wetted points as parameters, and a one-system
-  // fit within the reading accuracy leaves them nothing to explain.
+  // fit within the reading accuracy leaves them nothing to explain. Each
+  // gap's start gets a quick run (an entry does not pass a measured point
+  // easily, as that point's saturation and its derivatives vanish there:
+  // each gap holds fits of its own); the best separated ends are then run
+  // to convergence.
   std::array<double, 6> x2{};
   double rss2 = std::numeric_limits<double>::infinity();
   bool zweiOk = false;
   const bool zweiMoeglich = Informationskriterium(0.0, n, 6) < Informationskriterium(rss1, n, 3) || !einsOk;
   if (benetzt >= 6 && zweiMoeglich) {
-    // Each start lets the second system begin between two measured points:
-    // the first system from the linearised form over the points below, the
-    // second from what the first leaves of the points above. The starts get
-    // a short run each; the best is then run to convergence.
-    Anpassung<2> zwei(p, lgErst, lgMax);
-    std::array<double, 6> besterStart{};
-    double besteRss = std::numeric_limits<double>::infinity();
-    const Verlauf v = NachDruck(p);
-    const std::vector<double> ohne(v.s.size(), 0.0);
-    for (const std::size_t j : ZweitEinstiege(v, lgPd0)) {
-      const Geradenfit a = LinearesSystem(v, ohne, 0, j, lgPd0, lgErst);
-      std::vector<double> rest(v.s.size(), 0.0);
-      for (std::size_t i = 0; i < v.s.size(); ++i) rest[i] = Term(v.lg[i] - a.lgPd, a.g, a.sinf);
-      const Geradenfit b = LinearesSystem(v, rest, j, v.s.size(), v.lg[j - 1], v.lg[j]);
-      const double lgPd1 = a.lgPd, g1 = a.g, s1 = a.sinf, lgPd2 = b.lgPd, g2 = b.g, s2 = b.sinf;
-      std::array<double, 6> x{};
-      double rss = 0.0;
-      zwei.Loesen({lgPd1, g1, s1, lgPd2 - lgPd1, g2, s2}, kVorlaufSchritte, false, x, rss);
-      if (std::isfinite(rss) && rss < besteRss && Getrennt(Systeme<2>(x), pcMax)) {
-        besterStart = x;
-        besteRss = rss;
-      }
+    std::vector<Start> enden;
+    for (const Zweitstart& s : ZweiStarts(v, erste, lgErst)) {
+      const Start ende = Schnelllauf(Schnellresiduen<2>{&v, lgErst, s.von, s.bis}, p, s.start);
+      if (std::isfinite(ende.rss) && Getrennt(Systeme<2>(ende.x), pcMax)) enden.push_back(ende);
     }
-    if (std::isfinite(besteRss)) {
-      zweiOk = zwei.Loesen(besterStart, kSchritte, true, x2, rss2) && Getrennt(Systeme<2>(x2), pcMax);
+    std::sort(enden.begin(), enden.end(), Besser);
+    if (!enden.empty()) {
+      Anpassung<2> zwei(p, lgErst, lgMax);
+      for (std::size_t k = 0; k < enden.size() && k < kZweiStarts; ++k) {
+        std::array<double, 6> x{};
+        double rss = 0.0;
+        const bool ok = zwei.Loesen(enden[k].x, kSchritte, true, x, rss) && Getrennt(Systeme<2>(x), pcMax);
+        if (ok && rss < rss2) {
+          x2 = x;
+          rss2 = rss;
+          zweiOk = true;
+        }
+      }
     }
   }
 
