@@ -34,7 +34,6 @@ std::string Zahlfeld(const std::optional<double>& w, const char* format, int bre
 Modellguete GueteBerechnen(const Saettigungshoehenmodelle& m, const std::vector<Messkurve>& kurven) {
   Modellguete g;
   g.gesteinstyp = m.gesteinstyp;
-  const Lagerstaettenbedingungen& b = m.Bedingungen();
   std::array<double, kShfModelle> summe{};
   for (int i = 0; i < kShfModelle; ++i) {
     g.modelle[i].modell = kAlleShfModelle[i];
@@ -48,35 +47,36 @@ Modellguete GueteBerechnen(const Saettigungshoehenmodelle& m, const std::vector<
     e.Kern = k.Kern;
     e.K = k.Perm;
     if (k.Zusatz.Porositaet) e.Porositaet = *k.Zusatz.Porositaet;
-    // The heights of the points are the same for every model.
-    std::vector<double> hoehe;
+    std::vector<double> druck;
     std::vector<double> gemessen;
     const std::size_t punkte = std::min(k.Pc.size(), k.Shg.size());
     for (std::size_t p = 0; p < punkte; ++p) {
       if (!std::isfinite(k.Pc[p]) || !std::isfinite(k.Shg[p])) continue;
-      hoehe.push_back(HoeheAusDruck(b, k.Pc[p]));
+      druck.push_back(k.Pc[p]);
       gemessen.push_back(1.0 - static_cast<double>(k.Shg[p]));
     }
-    e.Punkte = static_cast<int>(hoehe.size());
+    e.Punkte = static_cast<int>(druck.size());
     for (int i = 0; i < kShfModelle; ++i) {
       const ShfModell modell = kAlleShfModelle[i];
       Guetemodell& gm = g.modelle[i];
       if (!gm.Grund.empty()) continue;
       e.Grund[i] = m.GesteinGrund(modell, e.K, e.Porositaet);
       if (!e.Grund[i].empty()) continue;
-      if (hoehe.empty()) {
+      if (druck.empty()) {
         e.Grund[i] = "Die Messung hat keinen Punkt.";
         continue;
       }
+      // Each model turns pressures into heights under its own conditions.
+      const Lagerstaettenbedingungen& b = m.Bedingungen(modell);
       double quadrate = 0.0;
-      for (std::size_t p = 0; p < hoehe.size(); ++p) {
-        const double sw = m.Sw(modell, e.K, e.Porositaet, hoehe[p]);
+      for (std::size_t p = 0; p < druck.size(); ++p) {
+        const double sw = m.Sw(modell, e.K, e.Porositaet, HoeheAusDruck(b, druck[p]));
         const double r = sw - gemessen[p];
         quadrate += r * r;
         gm.SwGemessen.push_back(gemessen[p]);
         gm.SwModell.push_back(sw);
       }
-      e.RMS[i] = std::sqrt(quadrate / static_cast<double>(hoehe.size()));
+      e.RMS[i] = std::sqrt(quadrate / static_cast<double>(druck.size()));
       summe[i] += quadrate;
       gm.Punkte += e.Punkte;
       ++gm.Messungen;

@@ -156,7 +156,7 @@ Stift Gesteinsstift(int i) {
 
 Saettigungshoehe SaettigungshoeheBerechnen(const Saettigungshoehenmodelle& m, const SaettigungshoehenWahl& w) {
   Saettigungshoehe s;
-  const Lagerstaettenbedingungen& b = m.Bedingungen();
+  const Lagerstaettenbedingungen& b = m.Bedingungen(w.modell);
   s.bedingungen = b;
   s.F = Umrechnungsfaktor(b);
   s.Dichtedifferenz = Dichtedifferenz(b);

@@ -124,9 +124,10 @@ Textliste SaettigungshoeheListe(const Saettigungshoehe& s) {
 
   if (!s.kurven.empty()) Eintrittsblock(l, s);
 
-  // Columns as wide as the widest legend, at least as today's ten.
+  // Columns two wider than the widest legend, at least today's ten, so
+  // that legends with a comma stay apart.
   std::size_t breite = 10;
-  for (int j = 0; j < n; ++j) breite = std::max(breite, Zeichen(LegendeZuZeile(s, j)));
+  for (int j = 0; j < n; ++j) breite = std::max(breite, Zeichen(LegendeZuZeile(s, j)) + 2);
   const bool eineStelle = std::all_of(s.Hoehen.begin(), s.Hoehen.end(), [](double h) {
     return std::fabs(h * 10.0 - std::round(h * 10.0)) < 1e-9 * std::max(1.0, h * 10.0);
   });

@@ -14,6 +14,17 @@ Saettigungshoehenmodelle Saettigungshoehenmodelle::Anpassen(const CKadrelDoc& do
   return m;
 }
 
+const Lagerstaettenbedingungen& Saettigungshoehenmodelle::Bedingungen(ShfModell m) const {
+  switch (m) {
+    case ShfModell::JFunktion:
+      return j.Bedingungen();
+    case ShfModell::Thomeer:
+      return thomeer.Bedingungen();
+    default:
+      return kadrel.Bedingungen();
+  }
+}
+
 const std::string& Saettigungshoehenmodelle::Grund(ShfModell m) const {
   switch (m) {
     case ShfModell::JFunktion:

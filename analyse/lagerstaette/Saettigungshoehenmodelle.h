@@ -28,7 +28,9 @@ struct Saettigungshoehenmodelle {
                                            const std::vector<ThomeerErgebnis>& thomeer,
                                            const Lagerstaettenbedingungen& b, std::optional<int> gesteinstyp);
 
-  const Lagerstaettenbedingungen& Bedingungen() const { return kadrel.Bedingungen(); }
+  // The conditions the model converts pressures and heights with (each
+  // model keeps those it was fitted under).
+  const Lagerstaettenbedingungen& Bedingungen(ShfModell m) const;
   // Why the model has no fit; empty when it has one.
   const std::string& Grund(ShfModell m) const;
   // Empty when the model can evaluate the rock, otherwise why not.
