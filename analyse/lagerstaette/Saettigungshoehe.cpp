@@ -59,6 +59,7 @@ Textliste Modellbeschreibung(const Saettigungshoehenmodelle& m, const Saettigung
         text += text::Format("%d Messungen", k.Messungen());
       }
       l.push_back(text);
+      if (w.gesteinstyp) l.push_back("   Der Gesteinstyp gilt nur für die Modelle J-Funktion und Thomeer.");
       break;
     }
     case ShfModell::JFunktion: {

@@ -164,7 +164,9 @@ SaettigungshoehenWahl StandardWahl(const std::vector<Messkurve>& kurven) {
 }
 
 bool IstStandard(const SaettigungshoehenWahl& w) {
-  if (w.modell != ShfModell::Kadrel || w.hoeheMax != kStandardHoeheMax || w.gesteine.size() != 5) return false;
+  if (w.modell != ShfModell::Kadrel || w.gesteinstyp || w.hoeheMax != kStandardHoeheMax || w.gesteine.size() != 5) {
+    return false;
+  }
   for (int j = 0; j < 5; ++j) {
     if (w.gesteine[j].K != std::pow(10.0, j - 2)) return false;
   }

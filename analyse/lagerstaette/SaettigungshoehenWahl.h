@@ -49,7 +49,8 @@ std::optional<double> MedianPorositaet(const std::vector<Messkurve>& kurven);
 // permeabilities 0.01 … 100 mD with the median porosity, 200 m.
 SaettigungshoehenWahl StandardWahl(const std::vector<Messkurve>& kurven);
 // Whether the choice gives today's list: the Kadrel model at the five family
-// permeabilities (whatever porosity, which that model does not use) up to 200 m.
+// permeabilities (whatever porosity, which that model does not use) up to
+// 200 m, no rock type chosen.
 bool IstStandard(const SaettigungshoehenWahl& w);
 
 // The heights of the table: those of kTabellenhoehe up to the greatest

@@ -11,6 +11,7 @@
 #include "KadrelModell.h"
 #include "LagerstaettenTabellen.h"
 #include "Saettigungshoehe.h"
+#include "Saettigungshoehenmodelle.h"
 #include "Scharstifte.h"
 #include "TextFormat.h"
 #include "Textdatei.h"
@@ -168,6 +169,39 @@ TEST_F(AusDemLauf, DiagrammInDenFarbenDerSchar) {
     EXPECT_EQ(d.ymarken[j].y, he);
   }
   EXPECT_EQ(schar::kStifte[0].farbe, (Farbe{255, 0, 0}));
+}
+
+TEST_F(AusDemLauf, KadrelAnGewaehltenGesteinen) {
+  // Kadrel's model at rocks of the user's choice, with a porosity it does
+  // not use and a rock type that only the other models use.
+  const Lagerstaettenbedingungen b;
+  Saettigungshoehenmodelle m;
+  m.kadrel = KadrelModell::AusDokument(doc, b);
+  SaettigungshoehenWahl w;
+  w.gesteine = {{0.5, 0.2}, {3.0, 0.25}};
+  w.gesteinstyp = 9;
+  w.hoeheMax = 50.0;
+  const Saettigungshoehe s = SaettigungshoeheBerechnen(m, w);
+  EXPECT_FALSE(s.standard);
+  ASSERT_EQ(s.kurven.size(), 2u);
+  EXPECT_EQ(s.Hoehen, (std::vector<double>{0, 0.5, 1, 2, 3, 5, 7.5, 10, 15, 20, 30, 50}));
+  for (std::size_t i = 0; i < s.Hoehen.size(); ++i) {
+    EXPECT_EQ(s.kurven[1].SwTabelle[i], m.kadrel.Sw(3.0, s.Hoehen[i]));
+  }
+  const Textliste l = SaettigungshoeheListe(s);
+  auto zeile = [&](const std::string& text) { return std::find(l.begin(), l.end(), text) != l.end(); };
+  EXPECT_TRUE(zeile("   Modell: Kadrel, Kurvenschar aus der Regression über 12 Messungen"));
+  EXPECT_TRUE(zeile("   Der Gesteinstyp gilt nur für die Modelle J-Funktion und Thomeer."));
+  EXPECT_TRUE(zeile("     (m)     0.5 mD       3 mD"));
+  EXPECT_EQ(l.back(),
+            text::Format("    50.0 %10.5f %10.5f", s.kurven[0].SwTabelle.back(), s.kurven[1].SwTabelle.back()));
+  const Datendiagramm d = SaettigungshoeheDiagramm(s);
+  EXPECT_EQ(d.untertitel, "Modell Kadrel   F = 0.0706572   ρW - ρKW = 0.25 g/cm³");
+  EXPECT_EQ(d.y.max, 50.0);
+  ASSERT_EQ(d.legende.size(), 2u);
+  EXPECT_EQ(d.legende[0].text, "0.5 mD");
+  EXPECT_EQ(d.legende[1].text, "3 mD");
+  EXPECT_EQ(d.reihen[1].stift, schar::kStifte[1]);
 }
 
 TEST_F(AusDemLauf, ListeMitBedingungenEintrittshoehenUndTabelle) {

@@ -134,6 +134,9 @@ TEST(Wahl, DefaultIsTheFamilyWithTheMedianPorosity) {
   SaettigungshoehenWahl hoeher = ohne;
   hoeher.hoeheMax = 250.0;
   EXPECT_FALSE(IstStandard(hoeher));
+  SaettigungshoehenWahl typ = ohne;
+  typ.gesteinstyp = 9;
+  EXPECT_FALSE(IstStandard(typ));
 }
 
 struct Hoehenfall {
