@@ -14,6 +14,7 @@
 #include "StillePlattform.h"
 #include "TextFormat.h"
 #include "bohrung_figuren.h"
+#include "shf_figuren.h"
 
 namespace {
 
@@ -116,5 +117,6 @@ int main() {
   Szenario(100, 99, 15);
   Szenario(1000, 20, 15);
   BohrungFiguren();
+  ShfFiguren();
   return 0;
 }

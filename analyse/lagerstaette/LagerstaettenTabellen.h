@@ -4,15 +4,23 @@
 
 #include "CsvSchreiber.h"
 #include "Lagerstaettenauswertung.h"
+#include "Modellguete.h"
 #include "Porenradien.h"
 #include "Saettigungshoehe.h"
 
 // The reservoir analyses' results as plain tables for the CSV export. Tables
 // without rows are left out.
 
-// The conditions with F and ρ_W − ρ_KW, the entry height per computed
-// family curve, and Sw at the table's heights.
+// The conditions with F and ρ_W − ρ_KW, the entry height per rock the model
+// evaluated, Sw at the table's heights, and the rocks it could not evaluate
+// with the reason. The Kadrel model's tables keep today's columns; the J and
+// Thomeer models add the porosity and name the entry pressure generally.
 std::vector<csv::Tabelle> SaettigungshoeheTabellen(const Saettigungshoehe& s);
+
+// "Sättigungshöhe: Modelle": one row per model with its coefficients, the
+// counts of its fit, R², and the RMS of its quality; then "Modellgüte", the
+// RMS per measurement and model.
+std::vector<csv::Tabelle> ModellTabellen(const Saettigungshoehenmodelle& m, const Modellguete& g);
 
 // r35 and r50 per measurement (empty where never reached), then every
 // point with its radius.

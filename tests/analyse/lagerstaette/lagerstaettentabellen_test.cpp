@@ -19,12 +19,14 @@ TEST(AnalyseTabellen, SaturationHeightConditionsEntryHeightsAndTable) {
   Saettigungshoehenkurve k1;
   k1.iSchar = 2;
   k1.K = 1.0;
+  k1.Legende = "1 mD";
   k1.parameter.PcSperr = 4.375f;
   k1.Eintrittshoehe = 12.5;
   k1.SwTabelle = {1.0, 1.0};
   Saettigungshoehenkurve k3 = k1;
   k3.iSchar = 4;
   k3.K = 100.0;
+  k3.Legende = "100 mD";
   k3.parameter.PcSperr = 0.5f;
   k3.Eintrittshoehe = 1.25;
   k3.SwTabelle = {1.0, 0.25};

@@ -236,14 +236,18 @@ TEST_F(LabordatenTest, ErgebnisseAlsCsvFuerDeutschesExcel) {
   EXPECT_TRUE(inhalt.startsWith("\xEF\xBB\xBFParameterliste\r\nPermeabilit\xC3\xA4t (mD);Alfa;"));
   EXPECT_TRUE(inhalt.contains("\r\n100;"));
   // The frame's own analyses follow the document's tables, each after a
-  // blank line (three curves make no family: no saturation height).
+  // blank line. Three curves make no family (Alfa falls below 0 at 0.01 and
+  // 0.1 mD), but the saturation height evaluates the other three rocks.
   for (const char* titel : {"\r\n\r\nThomeer-Parameter\r\nPermeabilit\xC3\xA4t (mD);Pd1 (bar);",
                             "\r\n10;;;;;;;;;B;Weniger als 3 Messwerte \xC3\xBC"
                             "ber dem Sperrdruck!\r\n",
                             "\r\n\r\nPorenradien: Punkte\r\nKern;Druck (bar);"}) {
     EXPECT_TRUE(inhalt.contains(titel)) << titel;
   }
-  EXPECT_FALSE(inhalt.contains("S\xC3\xA4ttigungsh\xC3\xB6he"));
+  EXPECT_TRUE(
+      inhalt.contains("\r\n\r\nS\xC3\xA4ttigungsh\xC3\xB6he: Tabelle\r\nH\xC3\xB6he (m);Sw 1 mD;Sw 10 mD;Sw 100 "
+                      "mD\r\n"));
+  EXPECT_TRUE(inhalt.contains("\r\n\r\nS\xC3\xA4ttigungsh\xC3\xB6he: nicht auswertbar\r\nK (mD);Por"));
 
   // A further analysis's table comes last.
   CsvTabellenquelleHinzufuegen(frame, [] {
