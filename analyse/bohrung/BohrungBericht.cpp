@@ -159,8 +159,15 @@ Textliste BohrungListe(const Bohrung& b, const Auswertung& a) {
   l.push_back(text::Format("   %12s %11s %10s %12s %10s", "(" + einheit + ")", "(m)", "(-)", "(mD)", "(-)"));
   l.push_back("");
   for (std::size_t i = 0; i < n; ++i) {
-    l.push_back(" " + Fest(b.tiefe[i], 14, 4) + " " + Fest(HoeheMeter(b, a.fwl, i), 11, 3) + " " +
-                Fest(b.phi[i], 10, 4) + " " + Allgemein(b.k[i]) + " " + Fest(a.sw[i], 10, 4));
+    // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) on
+    // a literal + a temporary string.
+    std::string zeile(1, ' ');
+    for (const std::string& teil : {Fest(b.tiefe[i], 14, 4), Fest(HoeheMeter(b, a.fwl, i), 11, 3),
+                                    Fest(b.phi[i], 10, 4), Allgemein(b.k[i]), Fest(a.sw[i], 10, 4)}) {
+      if (zeile.size() > 1) zeile += ' ';
+      zeile += teil;
+    }
+    l.push_back(std::move(zeile));
   }
 
   const Zusammenfassung& z = a.summe;

@@ -628,7 +628,10 @@ class Auswertung {
           return z.empty() ? text::Format("%s fehlt", was) : text::Format("%s „%s“ ist keine Zahl", was, Auszug(z));
         };
         std::string text = !mitP ? grund(pZelle, "Druck") : grund(sZelle, "Sättigung");
-        if (!mitP && !mitS) text += ", " + grund(sZelle, "Sättigung");
+        if (!mitP && !mitS) {
+          text += ", ";
+          text += grund(sZelle, "Sättigung");
+        }
         return text;
       });
       return;

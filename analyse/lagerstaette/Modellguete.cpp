@@ -123,7 +123,8 @@ Textliste ModellgueteListe(const Modellguete& g) {
   for (const Guetemessung& e : g.messungen) {
     std::string zeile = text::Format("   %-16s %11g %10s", e.Kern, e.K, Zahlfeld(e.Porositaet, "%10.4f", 10));
     for (int i = 0; i < kShfModelle; ++i) {
-      zeile += " " + Zahlfeld(e.RMS[i], "%11.5f", 11);
+      zeile += ' ';
+      zeile += Zahlfeld(e.RMS[i], "%11.5f", 11);
       if (!e.Grund[i].empty()) ++gruende[{i, e.Grund[i]}];
     }
     l.push_back(zeile);

@@ -136,14 +136,18 @@ Textliste SaettigungshoeheListe(const Saettigungshoehe& s) {
   l.push_back(Kadrel(s) ? "    Höhe     Wassersättigung Sw (-) bei K ="
                         : "    Höhe     Wassersättigung Sw (-) bei K, Porosität =");
   std::string kopf = "     (m)";
-  for (int j = 0; j < n; ++j) kopf += " " + Rechtsbuendig(LegendeZuZeile(s, j), breite);
+  for (int j = 0; j < n; ++j) {
+    kopf += ' ';
+    kopf += Rechtsbuendig(LegendeZuZeile(s, j), breite);
+  }
   l.push_back(kopf);
   l.push_back("");
   for (std::size_t i = 0; i < s.Hoehen.size(); ++i) {
     std::string zeile = Hoehentext(s.Hoehen[i], eineStelle);
     for (int j = 0; j < n; ++j) {
       const Saettigungshoehenkurve* k = KurveZuZeile(s, j);
-      zeile += " " + Rechtsbuendig(k ? text::Format("%.5f", k->SwTabelle[i]) : std::string("-"), breite);
+      zeile += ' ';
+      zeile += Rechtsbuendig(k ? text::Format("%.5f", k->SwTabelle[i]) : std::string("-"), breite);
     }
     l.push_back(zeile);
   }

@@ -253,7 +253,10 @@ void StudieSchreiben(const SaettigungshoehenWahl& w, Textliste& studie) {
                    (w.gesteinstyp ? std::to_string(*w.gesteinstyp) : std::string(kAlle)));
   for (const Gestein& g : w.gesteine) {
     std::string zeile = std::string(kSchluesselGestein) + "=" + Kurztext(g.K);
-    if (g.Porositaet) zeile += "," + Kurztext(*g.Porositaet);
+    if (g.Porositaet) {
+      zeile += ',';
+      zeile += Kurztext(*g.Porositaet);
+    }
     studie.push_back(std::move(zeile));
   }
   studie.push_back(std::string(kSchluesselHoehe) + "=" + Kurztext(w.hoeheMax));

@@ -50,7 +50,8 @@ Textliste ThomeerListe(const std::vector<ThomeerErgebnis>& ergebnisse) {
   for (const auto& e : ergebnisse) {
     std::string zeile = text::Format(" %13g", e.Perm);
     if (!e.Angepasst()) {
-      zeile += "   " + Auffuellen(e.Grund, kZahlenbreite - 3);
+      zeile += "   ";
+      zeile += Auffuellen(e.Grund, kZahlenbreite - 3);
     } else {
       for (std::size_t i = 0; i < 2; ++i) {
         if (i < e.Systeme.size()) {
