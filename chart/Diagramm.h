@@ -125,6 +125,7 @@ class Diagramm {
   void DatenYAchse(Zeichenflaeche& dc) const;
   void DatenGitter(Zeichenflaeche& dc) const;
   void DatenLegende(Zeichenflaeche& dc) const;
+  void LegendeRechts(Zeichenflaeche& dc) const;
 
   const Datendiagramm* daten_ = nullptr;
   Achse xachse_;

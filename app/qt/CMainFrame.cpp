@@ -71,6 +71,7 @@ CMainFrame::CMainFrame(QWidget* parent)
   createMenus();
   ThomeerAnsichtEinrichten(*this);
   LagerstaettenAnsichtEinrichten(*this);
+  PetrophysikAnsichtEinrichten(*this);
   TabellenbefehleEinrichten(*this);
   createToolBar();
   createStatusBar();

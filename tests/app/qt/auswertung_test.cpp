@@ -85,7 +85,8 @@ TEST_F(Auswertung, MenueNachAnsichtVorHilfe) {
       punkte,
       (QStringList{QStringLiteral("Lagerstättenbedingungen..."), QStringLiteral("Lagerstättenbedingungen..."),
                    QStringLiteral("-"), QStringLiteral("Thomeer-Parameter"), QStringLiteral("Sättigungshöhe"),
-                   QStringLiteral("Porenradien"), QStringLiteral("Thomeer-Parameter"), QStringLiteral("Porenradien")}));
+                   QStringLiteral("Porenradien"), QStringLiteral("P&etrophysik"), QStringLiteral("Petrophysik-&Grafik"),
+                   QStringLiteral("Thomeer-Parameter"), QStringLiteral("Porenradien")}));
   EXPECT_FALSE(befehl_->isCheckable());
   EXPECT_TRUE(a_->isCheckable());
   EXPECT_FALSE(a_->isChecked());
