@@ -3,16 +3,16 @@
 #include "Zeichenmittel.h"
 
 // Colours for charts that tell ordered classes apart (rock types): fourteen
-// hues of a discrete rainbow, from purple through blue, green, yellow and
-// orange to red and brown, each dark enough to show on white paper and
+// hues of a discrete rainbow, from purple through blue, teal, green, yellow
+// and orange to red and brown, each dark enough to show on white paper and
 // apart from its neighbours and from the black of frame and grid.
 namespace palette {
 
 inline constexpr int kFarbanzahl = 14;
 inline constexpr Farbe kFarben[kFarbanzahl] = {
     {136, 46, 114}, {174, 118, 163}, {25, 101, 176}, {82, 137, 199}, {123, 175, 222},
-    {78, 178, 101}, {144, 201, 135}, {247, 203, 69}, {244, 167, 54}, {238, 128, 38},
-    {230, 85, 24},  {220, 5, 12},    {165, 23, 14},  {114, 25, 14},
+    {68, 170, 153}, {78, 178, 101},  {144, 201, 135}, {247, 203, 69}, {241, 147, 45},
+    {232, 96, 28},  {220, 5, 12},    {165, 23, 14},  {114, 25, 14},
 };
 
 // The colour of class `index` of `anzahl` ordered classes (0-based,
