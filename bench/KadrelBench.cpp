@@ -13,6 +13,7 @@
 #include "KadrelDoc.h"
 #include "StillePlattform.h"
 #include "TextFormat.h"
+#include "petrophysik_figuren.h"
 
 namespace {
 
@@ -114,5 +115,6 @@ void Szenario(int messungen, int punkte, int laeufe) {
 int main() {
   Szenario(100, 99, 15);
   Szenario(1000, 20, 15);
+  PetrophysikFiguren();
   return 0;
 }
