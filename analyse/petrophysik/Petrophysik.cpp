@@ -74,8 +74,7 @@ double LeverettJ(const Lagerstaettenbedingungen& b, double pcBar, double k, doub
   return pcBar * kPascalJeBar / (sigma * AbsCos(b.ThetaLabor)) * std::sqrt(k * kQuadratmeterJeMillidarcy / phi);
 }
 
-Petrophysikwerte Berechnen(const Messkurve& kurve, const ThomeerErgebnis* thomeer,
-                           const Lagerstaettenbedingungen& b) {
+Petrophysikwerte Berechnen(const Messkurve& kurve, const ThomeerErgebnis* thomeer, const Lagerstaettenbedingungen& b) {
   Petrophysikwerte w;
   w.Kern = kurve.Kern;
   w.Perm = kurve.Perm;

@@ -19,16 +19,16 @@ enum class Porenklasse { Nanoporen, Mikroporen, Mesoporen, Makroporen, Megaporen
 
 struct Petrophysikwerte {
   std::string Kern;
-  float Perm = 0.0f;                   // mD, as the run holds it
-  std::optional<float> Porositaet;     // fraction, as read from the header line
-  std::optional<double> RQI;           // µm
-  std::optional<double> FZI;           // µm
-  std::optional<int> DRT;              // discrete rock type
-  std::optional<double> R35Winland;    // µm
-  std::optional<double> R35Kurve;      // µm, where the (corrected) curve reaches S(Hg) 0.35
-  std::optional<Porenklasse> Klasse;   // from R35Winland
-  std::optional<double> Bvinf;         // % of bulk volume
-  std::optional<double> KThomeer;      // mD
+  float Perm = 0.0f;                     // mD, as the run holds it
+  std::optional<float> Porositaet;       // fraction, as read from the header line
+  std::optional<double> RQI;             // µm
+  std::optional<double> FZI;             // µm
+  std::optional<int> DRT;                // discrete rock type
+  std::optional<double> R35Winland;      // µm
+  std::optional<double> R35Kurve;        // µm, where the (corrected) curve reaches S(Hg) 0.35
+  std::optional<Porenklasse> Klasse;     // from R35Winland
+  std::optional<double> Bvinf;           // % of bulk volume
+  std::optional<double> KThomeer;        // mD
   std::optional<double> Porenhalsmodus;  // µm
   // Leverett J of the points with 0 < S(Hg) < 1, with Sw = 1 − S(Hg), in the
   // curve's order; empty without porosity.
@@ -40,7 +40,7 @@ struct Petrophysikwerte {
 };
 
 struct Petrophysik {
-  Lagerstaettenbedingungen bedingungen;  // σ_L and θ_L are used
+  Lagerstaettenbedingungen bedingungen;     // σ_L and θ_L are used
   std::vector<Petrophysikwerte> messungen;  // every measurement read completely, in input order
 };
 
@@ -75,8 +75,7 @@ double LeverettJ(const Lagerstaettenbedingungen& b, double pcBar, double k, doub
 // fitted, its Thomeer result. The porosity values need a porosity and k above
 // 0; the Thomeer values need a fit, Bv∞ and the Thomeer permeability a
 // porosity too.
-Petrophysikwerte Berechnen(const Messkurve& kurve, const ThomeerErgebnis* thomeer,
-                           const Lagerstaettenbedingungen& b);
+Petrophysikwerte Berechnen(const Messkurve& kurve, const ThomeerErgebnis* thomeer, const Lagerstaettenbedingungen& b);
 
 // Every measurement; `thomeer` in the order of the curves (or empty: no
 // Thomeer values).

@@ -39,10 +39,17 @@ struct Spalte {
 
 // The columns after the label, each two blanks from the one before.
 constexpr Spalte kSpalten[] = {
-    {"k", "(mD)", 10},           {"Phi", "(-)", 7},           {"RQI", "(µm)", 9},
-    {"FZI", "(µm)", 9},          {"DRT", "", 4},              {"r35 (Winland)", "(µm)", 13},
-    {"r35 (Kurve)", "(µm)", 11}, {"Porenklasse", "", 11, true}, {"Bvinf", "(% BV)", 7},
-    {"k (Thomeer)", "(mD)", 11}, {"Porenhalsmodus", "(µm)", 14},
+    {"k", "(mD)", 10},
+    {"Phi", "(-)", 7},
+    {"RQI", "(µm)", 9},
+    {"FZI", "(µm)", 9},
+    {"DRT", "", 4},
+    {"r35 (Winland)", "(µm)", 13},
+    {"r35 (Kurve)", "(µm)", 11},
+    {"Porenklasse", "", 11, true},
+    {"Bvinf", "(% BV)", 7},
+    {"k (Thomeer)", "(mD)", 11},
+    {"Porenhalsmodus", "(µm)", 14},
 };
 constexpr std::size_t kSpaltenzahl = sizeof kSpalten / sizeof kSpalten[0];
 
@@ -321,9 +328,9 @@ Datendiagramm ThomeerPermeabilitaetDiagramm(const Petrophysik& p) {
     werte.push_back(*m.KThomeer);
     ++n;
   }
-  d.untertitel = n > 0 ? Anzahl(n, "Messung mit Porosität und Thomeer-Anpassung",
-                                "Messungen mit Porosität und Thomeer-Anpassung")
-                       : std::string("Keine Messung mit Porosität und Thomeer-Anpassung");
+  d.untertitel =
+      n > 0 ? Anzahl(n, "Messung mit Porosität und Thomeer-Anpassung", "Messungen mit Porosität und Thomeer-Anpassung")
+            : std::string("Keine Messung mit Porosität und Thomeer-Anpassung");
   // One range on both axes, so that the 1:1 line is the diagonal.
   const Achse a = werte.empty() ? Achse::Logarithmisch({0.01, 10000.0}) : Achse::Logarithmisch(werte);
   d.x = {Achsenart::Logarithmisch, "Permeabilität gemessen (mD)", true, a.Min(), a.Max()};

@@ -13,8 +13,8 @@ inline constexpr const char* kPetrophysikAusgegeben = "Die Petrophysik wurde in 
 // The three charts of the petrophysics, in the order of their choice.
 enum class Petrophysikgrafik { PorositaetPermeabilitaet = 0, JFunktion = 1, ThomeerPermeabilitaet = 2 };
 inline constexpr int kPetrophysikgrafiken = 3;
-inline constexpr const char* kPetrophysikgrafikTitel[kPetrophysikgrafiken] = {
-    "Porosität–Permeabilität", "J-Funktion", "Thomeer-Permeabilität"};
+inline constexpr const char* kPetrophysikgrafikTitel[kPetrophysikgrafiken] = {"Porosität–Permeabilität", "J-Funktion",
+                                                                              "Thomeer-Permeabilität"};
 
 // The Winland lines of the porosity–permeability chart, µm.
 inline constexpr double kWinlandLinien[4] = {0.1, 0.5, 2.0, 10.0};

@@ -65,8 +65,8 @@ const Datendiagramm& ThomeerAuswertung::Diagramm() {
   if (k != diagrammVon_) {
     diagrammVon_ = k;
     const KorrigierteKurven& kurven = korrektur_->Kurven();
-    diagramm_ = k < 0 ? ThomeerDiagrammOhneMessung()
-                      : ThomeerDiagramm(kurven.kurven[k], ergebnisse_[k], &kurven.korrektur[k]);
+    diagramm_ =
+        k < 0 ? ThomeerDiagrammOhneMessung() : ThomeerDiagramm(kurven.kurven[k], ergebnisse_[k], &kurven.korrektur[k]);
   }
   return diagramm_;
 }

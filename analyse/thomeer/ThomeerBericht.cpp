@@ -73,7 +73,8 @@ Datendiagramm ThomeerDiagramm(const Messkurve& kurve, const ThomeerErgebnis& e, 
   Datendiagramm d;
   d.titel = "Thomeer-Analyse";
   d.untertitel = text::Format("Kern: %s  Permeabilität: %g mD", kurve.Kern, kurve.Perm);
-  if (korrektur && korrektur->korrigiert) d.untertitel += text::Format("  Schließdruck: %g bar", korrektur->Schliessdruck);
+  if (korrektur && korrektur->korrigiert)
+    d.untertitel += text::Format("  Schließdruck: %g bar", korrektur->Schliessdruck);
   d.x = Saettigungsachse();
   d.y = Druckachse();
 

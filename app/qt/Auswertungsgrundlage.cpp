@@ -11,7 +11,8 @@ namespace {
 // Keeps the shared analyses as a child of the frame, found by its name.
 class Grundlagenhalter : public QObject {
  public:
-  Grundlagenhalter(QObject* eltern, std::shared_ptr<Auswertungsgrundlage> g) : QObject(eltern), grundlage(std::move(g)) {
+  Grundlagenhalter(QObject* eltern, std::shared_ptr<Auswertungsgrundlage> g)
+      : QObject(eltern), grundlage(std::move(g)) {
     setObjectName(QStringLiteral("Auswertungsgrundlage"));
   }
   std::shared_ptr<Auswertungsgrundlage> grundlage;
@@ -67,8 +68,7 @@ Lagerstaettenauswertung& Auswertungsgrundlage::Lagerstaette() {
 }
 
 std::shared_ptr<Auswertungsgrundlage> AuswertungsgrundlageVon(CMainFrame& frame) {
-  auto* halter =
-      frame.findChild<Grundlagenhalter*>(QStringLiteral("Auswertungsgrundlage"), Qt::FindDirectChildrenOnly);
+  auto* halter = frame.findChild<Grundlagenhalter*>(QStringLiteral("Auswertungsgrundlage"), Qt::FindDirectChildrenOnly);
   if (!halter) halter = new Grundlagenhalter(&frame, std::make_shared<Auswertungsgrundlage>(frame.GetDocument()));
   return halter->grundlage;
 }

@@ -44,8 +44,8 @@ void PetrophysikAnsichtEinrichten(CMainFrame& frame) {
     QAction* punkt = grafik->addAction(QString::fromUtf16(kGrafikpunkte[i]));
     punkt->setCheckable(true);
     punkt->setChecked(i == static_cast<int>(auswertung->Grafik()));
-    punkt->setStatusTip(QStringLiteral("Die Petrophysik-Grafik „%1“ zeigen")
-                            .arg(QString::fromUtf8(kPetrophysikgrafikTitel[i])));
+    punkt->setStatusTip(
+        QStringLiteral("Die Petrophysik-Grafik „%1“ zeigen").arg(QString::fromUtf8(kPetrophysikgrafikTitel[i])));
     gruppe->addAction(punkt);
     QObject::connect(punkt, &QAction::triggered, &frame, [&frame, menue, ansicht, auswertung, i] {
       auswertung->SetGrafik(static_cast<Petrophysikgrafik>(i));

@@ -192,11 +192,10 @@ INSTANTIATE_TEST_SUITE_P(
                    {"--saettigungshoehe", "--porenradien", "--ergebnisse-ausgeben"},
                    "kadrel-cli: --ergebnisse-ausgeben schreibt eine Liste: --thomeer, --saettigungshoehe, "
                    "--porenradien oder --petrophysik"},
-        Falschfall{
-            "ThomeerUndPorenradien",
-            {"--thomeer", "--porenradien", "--grafik-datei", "x.png"},
-            "kadrel-cli: --grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe, --porenradien oder "
-            "--petrophysik"}),
+        Falschfall{"ThomeerUndPorenradien",
+                   {"--thomeer", "--porenradien", "--grafik-datei", "x.png"},
+                   "kadrel-cli: --grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe, --porenradien oder "
+                   "--petrophysik"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The CSV file holds the analyses' tables after the document's, under the

@@ -109,11 +109,11 @@ TEST_F(MainFrameTest, MenuesMitIhrenTexten) {
   EXPECT_EQ(Menuetexte(menues[2]->menu()),
             (QStringList{QStringLiteral("&Symbolleiste"), QStringLiteral("S&tatusleiste"), QStringLiteral("Grafik"),
                          QStringLiteral("Text")}));
-  EXPECT_EQ(Menuetexte(menues[3]->menu()),
-            (QStringList{QStringLiteral("Lagerstättenbedingungen..."), QStringLiteral("-"),
-                         QStringLiteral("Thomeer-Parameter"), QStringLiteral("Sättigungshöhe"),
-                         QStringLiteral("Porenradien"), QStringLiteral("P&etrophysik"),
-                         QStringLiteral("Petrophysik-&Grafik")}));
+  EXPECT_EQ(
+      Menuetexte(menues[3]->menu()),
+      (QStringList{QStringLiteral("Lagerstättenbedingungen..."), QStringLiteral("-"),
+                   QStringLiteral("Thomeer-Parameter"), QStringLiteral("Sättigungshöhe"), QStringLiteral("Porenradien"),
+                   QStringLiteral("P&etrophysik"), QStringLiteral("Petrophysik-&Grafik")}));
   EXPECT_EQ(Menuetexte(menues[4]->menu()),
             (QStringList{QStringLiteral("Inf&o über Kadrel..."), QStringLiteral("Hilfe")}));
 }
