@@ -15,6 +15,7 @@
 #include "TextFormat.h"
 #include "bohrung_figuren.h"
 #include "shf_figuren.h"
+#include "petrophysik_figuren.h"
 
 namespace {
 
@@ -118,5 +119,6 @@ int main() {
   Szenario(1000, 20, 15);
   BohrungFiguren();
   ShfFiguren();
+  PetrophysikFiguren();
   return 0;
 }

@@ -53,13 +53,17 @@ struct Querlinie {
   std::string text;
 };
 
-// One line of the legend below the frame: a sample of the series' look and
-// its text.
+// One line of the legend: a sample of the series' look and its text.
 struct Legendeneintrag {
   Reihenart art = Reihenart::Linie;
   Stift stift;
   std::string text;
 };
+
+// Where the legend stands: in up to two rows below the frame, or as a column
+// to the right of the frame, one entry per row from its top down (for many
+// entries, such as one per rock type).
+enum class Legendenlage { Unten, Rechts };
 
 struct Datendiagramm {
   std::string titel;
@@ -70,5 +74,6 @@ struct Datendiagramm {
   std::vector<Achsenmarke> ymarken;
   std::vector<Querlinie> querlinien;
   std::vector<Legendeneintrag> legende;
+  Legendenlage legendenlage = Legendenlage::Unten;
   std::string info;
 };

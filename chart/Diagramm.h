@@ -126,6 +126,7 @@ class Diagramm {
   void DatenGitter(Zeichenflaeche& dc) const;
   void DatenQuerlinien(Zeichenflaeche& dc) const;
   void DatenLegende(Zeichenflaeche& dc) const;
+  void LegendeRechts(Zeichenflaeche& dc) const;
 
   const Datendiagramm* daten_ = nullptr;
   Achse xachse_;

@@ -242,16 +242,26 @@ constexpr int kLegendeZeilen = 2;
 constexpr int kLegendeRand = 200;
 constexpr int kMusterAbstand = 30;
 constexpr int kMusterLaenge = 100;
+// The legend right of the frame: samples from kRechtsAbstand beside the
+// frame, shorter than below it, the texts after them, left-aligned; rows
+// kRechtsSchritt apart in the tick labels' font, or closer in the smaller
+// font when they would not fit beside the frame. Entries beyond the frame's
+// height give way to one line that counts them.
+constexpr int kRechtsAbstand = 30;
+constexpr int kRechtsMuster = 60;
+constexpr int kRechtsText = 15;
+constexpr int kRechtsSchritt = 50;
+constexpr int kRechtsSchrittKlein = 40;
 
 // Draws the sample of a series' look whose left end is at (x, y).
-void Muster(Zeichenflaeche& dc, Reihenart art, int x, int y) {
+void Muster(Zeichenflaeche& dc, Reihenart art, int x, int y, int laenge = kMusterLaenge) {
   switch (art) {
     case Reihenart::Linie:
-      dc.Linie(x, y, x + kMusterLaenge, y);
+      dc.Linie(x, y, x + laenge, y);
       break;
     case Reihenart::Sterne:
-      // Three of the star symbols the series is drawn with.
-      for (int mx = x + 10; mx <= x + kMusterLaenge - 10; mx += 40) {
+      // Star symbols the series is drawn with, three in a full-length sample.
+      for (int mx = x + 10; mx <= x + laenge - 10; mx += 40) {
         dc.Linie(mx - 4, y - 4, mx + 4, y + 4);
         dc.Linie(mx - 4, y + 4, mx + 4, y - 4);
         dc.Linie(mx - 4, y, mx + 4, y);
@@ -418,6 +428,10 @@ void Diagramm::DatenLegende(Zeichenflaeche& dc) const {
   const auto& legende = daten_->legende;
   const int n = static_cast<int>(legende.size());
   if (n == 0) return;
+  if (daten_->legendenlage == Legendenlage::Rechts) {
+    LegendeRechts(dc);
+    return;
+  }
   const int zeilen = std::min(n, kLegendeZeilen);
   const int spalten = (n + zeilen - 1) / zeilen;
   const int breiteGesamt = breite + 2 * kLegendeRand;
@@ -438,5 +452,38 @@ void Diagramm::DatenLegende(Zeichenflaeche& dc) const {
     dc.StiftWaehlen(e.stift);
     dc.TextZentriertOben(mitte, oben, e.text);
     Muster(dc, e.art, mitte + c / 2 + kMusterAbstand, oben - 20);
+  }
+}
+
+void Diagramm::LegendeRechts(Zeichenflaeche& dc) const {
+  const auto& legende = daten_->legende;
+  const int n = static_cast<int>(legende.size());
+  const int x = breite + kRechtsAbstand;
+  const int textX = x + kRechtsMuster + kRechtsText;
+  // The page ends at its left edge plus its width.
+  const int platz = kSeitenrand + seitenbreite - textX;
+  dc.SchriftWaehlen(kSchriftF3);
+  int breitester = 0;
+  for (const Legendeneintrag& e : legende) breitester = std::max(breitester, dc.TextAusdehnung(e.text).breite);
+  int schritt = kRechtsSchritt;
+  if (n * schritt > hoehe || breitester > platz) {
+    dc.SchriftWaehlen(kSchriftF4);
+    schritt = kRechtsSchrittKlein;
+  }
+  const int zeilen = std::max(1, hoehe / schritt);
+  // Without room for all, the last row counts those left out.
+  const int gezeigt = n <= zeilen ? n : zeilen - 1;
+  const int hoeheText = dc.TextAusdehnung("0").hoehe;
+  for (int i = 0; i < gezeigt; ++i) {
+    const Legendeneintrag& e = legende[static_cast<std::size_t>(i)];
+    const int oben = -schritt * i;
+    dc.StiftWaehlen(e.stift);
+    dc.TextZentriertOben(textX + dc.TextAusdehnung(e.text).breite / 2, oben, e.text);
+    Muster(dc, e.art, x, oben - hoeheText / 2, kRechtsMuster);
+  }
+  if (gezeigt < n) {
+    const std::string rest = text::Format("… %d weitere", n - gezeigt);
+    dc.StiftWaehlen(kStiftA);
+    dc.TextZentriertOben(textX + dc.TextAusdehnung(rest).breite / 2, -schritt * gezeigt, rest);
   }
 }

@@ -14,7 +14,7 @@ bool EndetAufKdr(const std::string& pfad) {
 }
 
 bool EingabeLesen(const std::string& pfad, bool bisLeerzeile, Textliste& zeilen, std::string& fehler,
-                  std::string* behalten) {
+                  std::string* behalten, Textliste* studie) {
   std::string bytes;
   if (!text::DateiLesen(pfad, bytes, fehler)) return false;
   if (!EndetAufKdr(pfad)) {
@@ -25,6 +25,7 @@ bool EingabeLesen(const std::string& pfad, bool bisLeerzeile, Textliste& zeilen,
       fehler = "Das Dokument " + pfad + " kann nicht geladen werden: " + ar.Fehler();
       return false;
     }
+    if (studie) *studie = ar.StudieLesen();
   }
   if (behalten) *behalten = std::move(bytes);
   return true;

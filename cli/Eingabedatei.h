@@ -11,9 +11,10 @@ bool EndetAufKdr(const std::string& pfad);
 // Reads the input lines of a text file or a document. With `bisLeerzeile`
 // the lines after the first blank line are not kept: no run reads past it,
 // so only a run that looks for one measurement among all of them needs
-// them. `behalten` receives the file's bytes.
+// them. `behalten` receives the file's bytes, `studie` a document's study
+// block (empty for a text file).
 bool EingabeLesen(const std::string& pfad, bool bisLeerzeile, Textliste& zeilen, std::string& fehler,
-                  std::string* behalten);
+                  std::string* behalten, Textliste* studie = nullptr);
 
 // Saves every line of an input file that the run took unchanged, also those
 // after its first blank line, which the run never held: they go straight

@@ -129,11 +129,13 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
   // its bytes, so the run holds only the lines it reads.
   const bool eingabeSpeichern = o.speichern && o.eingabe && !o.import && !o.testdaten && !p.labor.Gewaehlt();
   std::string eingabeBytes;
+  // A document's study (its kept conditions) goes with it into the run.
+  Textliste studie;
   if (o.eingabe) {
     std::string grund;
     const bool bisLeerzeile = o.daten.bEinzelmessung == 0;
     if (!EingabeLesen(*o.eingabe, bisLeerzeile, o.daten.Eingabezeilen, grund,
-                      eingabeSpeichern ? &eingabeBytes : nullptr)) {
+                      eingabeSpeichern ? &eingabeBytes : nullptr, &studie)) {
       fehler << "kadrel-cli: " << grund << "\n";
       return 2;
     }
@@ -160,6 +162,7 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
   plattform.SetDialogDaten(std::move(o.daten));
   CKadrelDoc doc(plattform);
   doc.OnNewDocument();
+  doc.Studie = std::move(studie);
   if (o.eingabe && EndetAufKdr(*o.eingabe)) {
     std::error_code ec;
     const auto absolut = std::filesystem::absolute(*o.eingabe, ec);

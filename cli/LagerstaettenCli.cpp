@@ -2,10 +2,12 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 #include <nlohmann/json.hpp>
 
 #include "Befehlszeile.h"
+#include "KadrelDoc.h"
 #include "LagerstaettenTabellen.h"
 
 namespace {
@@ -66,7 +68,8 @@ Json Wahlweise(const std::optional<double>& w) { return w ? Zahl(*w) : Json(null
 void LagerstaettenCli::Anmelden(Befehlszeile& b) {
   b.Aufruf(
       "\n[--saettigungshoehe] [--porenradien]\n"
-      "[--labor SIGMA,THETA] [--lagerstaette SIGMA,THETA] [--dichten RHOW,RHOKW]");
+      "[--labor SIGMA,THETA] [--lagerstaette SIGMA,THETA] [--dichten RHOW,RHOKW]\n"
+      "[--schliessdruck BAR]");
   b.Schalter("--saettigungshoehe", "statt der Tabelle die Sättigungshöhe ausgeben (Liste, Grafik, JSON,\naus.txt)",
              [this] { saettigungshoehe_ = true; });
   b.Schalter("--porenradien", "statt der Tabelle die Porenradien ausgeben (Liste, Grafik, JSON,\naus.txt)",
@@ -80,9 +83,26 @@ void LagerstaettenCli::Anmelden(Befehlszeile& b) {
       if (!PaarLesen(w, w1, w2)) return std::optional(meldung);
       lagerstaette::Wert(bedingungen_, feld) = w1;
       lagerstaette::Wert(bedingungen_, feld + 1) = w2;
+      grundlage_->paare[static_cast<std::size_t>(feld / 2)] = std::pair(w1, w2);
       return std::optional<std::string>();
     });
   }
+  const std::string schliessdruck = "--schliessdruck erwartet eine Zahl größer 0 (bar, mit \".\")";
+  b.Wert("--schliessdruck", "BAR",
+         "Schließdruck (bar) für alle Messungen ohne eigenen (SCHLIESSDRUCK: in\n"
+         "der Kopfzeile): Thomeer, Porenradien und Petrophysik nehmen die\n"
+         "korrigierten Kurven",
+         schliessdruck, [this, schliessdruck](const std::string& w) {
+           double wert = 0.0;
+           const auto r = std::from_chars(w.data(), w.data() + w.size(), wert);
+           // The curves hold their pressures as floats.
+           if (w.empty() || r.ec != std::errc() || r.ptr != w.data() + w.size() || !(wert > 0.0) ||
+               wert > std::numeric_limits<float>::max()) {
+             return std::optional(schliessdruck);
+           }
+           grundlage_->schliessdruck = wert;
+           return std::optional<std::string>();
+         });
 }
 
 std::optional<std::string> LagerstaettenCli::Werte() const {
@@ -107,8 +127,9 @@ std::vector<CliListe> LagerstaettenCli::Listen() {
 }
 
 std::optional<std::string> LagerstaettenCli::Beginnen(const CKadrelDoc& doc) {
-  auswertung_.emplace(doc);
-  auswertung_->SetBedingungen(bedingungen_);
+  grundlage_->Beginnen(doc);
+  auswertung_.emplace(doc, grundlage_->Korrektur());
+  auswertung_->SetBedingungen(grundlage_->Bedingungen().bedingungen);
   return std::nullopt;
 }
 
@@ -118,6 +139,20 @@ void LagerstaettenCli::CsvTabellen(std::vector<csv::Tabelle>& tabellen) {
 
 void LagerstaettenCli::JsonErgaenzen(nlohmann::ordered_json& j) {
   Lagerstaettenauswertung& a = *auswertung_;
+  const KorrigierteKurven& korrigiert = grundlage_->Korrektur().Kurven();
+  if (korrigiert.Korrigiert()) {
+    Json kurven = Json::array();
+    for (std::size_t i = 0; i < korrigiert.kurven.size(); ++i) {
+      const Kurvenkorrektur& k = korrigiert.korrektur[i];
+      if (!k.korrigiert) continue;
+      kurven.push_back({{"Kern", korrigiert.kurven[i].Kern},
+                        {"Schliessdruck", FloatZahl(k.Schliessdruck)},
+                        {"Herkunft", k.ausKopfzeile ? "Kopfzeile" : "alle"},
+                        {"Abzug", Zahl(k.Abzug)},
+                        {"Weggelassen", k.Weggelassen}});
+    }
+    j["Schliessdruckkorrektur"] = kurven;
+  }
   if (saettigungshoehe_) {
     const Saettigungshoehe& s = a.SaettigungshoeheErgebnis();
     Json kurven = Json::array();

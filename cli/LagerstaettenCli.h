@@ -1,18 +1,25 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "CliAuswertung.h"
+#include "CliGrundlage.h"
 #include "Lagerstaettenauswertung.h"
 #include "Lagerstaettenbedingungen.h"
 
 // The reservoir analyses: --saettigungshoehe and --porenradien print their
 // lists instead of the table, the conditions come from --labor,
-// --lagerstaette and --dichten (never from the desktop's settings); JSON
-// keys "Saettigungshoehe" and "Porenradien"; their tables always go to CSV.
+// --lagerstaette and --dichten over those a document keeps (never from the
+// desktop's settings), the closure pressure for all from --schliessdruck;
+// JSON keys "Saettigungshoehe", "Porenradien" and, when a curve was
+// corrected, "Schliessdruckkorrektur"; their tables always go to CSV.
 class LagerstaettenCli : public CliAuswertung {
  public:
+  explicit LagerstaettenCli(std::shared_ptr<CliGrundlage> grundlage = std::make_shared<CliGrundlage>())
+      : grundlage_(std::move(grundlage)) {}
+
   void Anmelden(Befehlszeile& b) override;
   std::optional<std::string> Werte() const override;
   std::vector<CliListe> Listen() override;
@@ -21,6 +28,8 @@ class LagerstaettenCli : public CliAuswertung {
   void CsvTabellen(std::vector<csv::Tabelle>& tabellen) override;
 
  private:
+  std::shared_ptr<CliGrundlage> grundlage_;
+  // The defaults with the options' values, checked before the run.
   Lagerstaettenbedingungen bedingungen_;
   bool saettigungshoehe_ = false;
   bool porenradien_ = false;

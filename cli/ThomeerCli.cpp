@@ -33,7 +33,8 @@ std::vector<CliListe> ThomeerCli::Listen() {
 }
 
 std::optional<std::string> ThomeerCli::Beginnen(const CKadrelDoc& doc) {
-  auswertung_.emplace(doc);
+  grundlage_->Beginnen(doc);
+  auswertung_ = &grundlage_->Thomeer();
   if (kern_ && !auswertung_->KernWaehlen(*kern_)) return "Keine Messung mit dem Kern " + *kern_;
   return std::nullopt;
 }

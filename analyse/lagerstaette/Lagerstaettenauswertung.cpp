@@ -2,6 +2,12 @@
 
 #include "KadrelDoc.h"
 
+Lagerstaettenauswertung::Lagerstaettenauswertung(const CKadrelDoc& doc)
+    : doc_(doc), eigene_(std::make_unique<Korrekturauswertung>(doc)), korrektur_(eigene_.get()) {}
+
+Lagerstaettenauswertung::Lagerstaettenauswertung(const CKadrelDoc& doc, Korrekturauswertung& korrektur)
+    : doc_(doc), korrektur_(&korrektur) {}
+
 void Lagerstaettenauswertung::SetBedingungen(const Lagerstaettenbedingungen& b) {
   if (b == bedingungen_) return;
   bedingungen_ = b;
@@ -11,6 +17,12 @@ void Lagerstaettenauswertung::SetBedingungen(const Lagerstaettenbedingungen& b) 
 }
 
 void Lagerstaettenauswertung::Pruefen() {
+  const int stand = korrektur_->Stand();
+  if (stand != korrekturStand_) {
+    korrekturStand_ = stand;
+    bPoren_ = false;
+    bPorenDiagramm_ = false;
+  }
   if (doc_.iLauf == iLauf_) return;
   iLauf_ = doc_.iLauf;
   bSaettigung_ = false;
@@ -44,7 +56,7 @@ const Datendiagramm& Lagerstaettenauswertung::SaettigungshoeheDiagramm() {
 const Porenradien& Lagerstaettenauswertung::PorenradienErgebnis() {
   Pruefen();
   if (!bPoren_) {
-    poren_ = lagerstaette::PorenradienBerechnen(doc_, bedingungen_);
+    poren_ = lagerstaette::PorenradienBerechnen(korrektur_->Kurven(), bedingungen_);
     porenListe_ = lagerstaette::PorenradienListe(poren_);
     bPoren_ = true;
     bPorenDiagramm_ = false;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <memory>
+
 #include "Datendiagramm.h"
+#include "Korrekturauswertung.h"
 #include "Lagerstaettenbedingungen.h"
 #include "Porenradien.h"
 #include "Saettigungshoehe.h"
@@ -13,11 +16,16 @@ inline constexpr const char* kSaettigungshoeheAusgegeben = "Die Sättigungshöhe
 inline constexpr const char* kPorenradienAusgegeben = "Die Porenradien wurden in die Datei aus.txt geschrieben!";
 
 // The reservoir analyses of a document, computed on first request and kept
-// while the document's run (iLauf) and the conditions stay the same; the
-// views ask for them at every paint.
+// while the document's run (iLauf), the corrected curves and the conditions
+// stay the same; the views ask for them at every paint. The pore radii are
+// those of the closure-corrected curves.
 class Lagerstaettenauswertung {
  public:
-  explicit Lagerstaettenauswertung(const CKadrelDoc& doc) : doc_(doc) {}
+  // Corrects the curves at their own closure pressures only.
+  explicit Lagerstaettenauswertung(const CKadrelDoc& doc);
+  // Takes the curves of a correction shared with other analyses, which must
+  // outlive this one.
+  Lagerstaettenauswertung(const CKadrelDoc& doc, Korrekturauswertung& korrektur);
 
   const Lagerstaettenbedingungen& Bedingungen() const { return bedingungen_; }
   void SetBedingungen(const Lagerstaettenbedingungen& b);
@@ -41,8 +49,11 @@ class Lagerstaettenauswertung {
   void Pruefen();
 
   const CKadrelDoc& doc_;
+  std::unique_ptr<Korrekturauswertung> eigene_;
+  Korrekturauswertung* korrektur_;
   Lagerstaettenbedingungen bedingungen_;
   int iLauf_ = -1;
+  int korrekturStand_ = -1;
 
   bool bSaettigung_ = false;
   Saettigungshoehe saettigung_;

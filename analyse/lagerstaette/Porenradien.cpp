@@ -40,9 +40,16 @@ Porenradienkurve PorenradienKurve(const Messkurve& m, const Lagerstaettenbedingu
 }
 
 Porenradien PorenradienBerechnen(const CKadrelDoc& doc, const Lagerstaettenbedingungen& b) {
+  return PorenradienBerechnen(korrektur::Korrigieren(doc.Messkurven, std::nullopt), b);
+}
+
+Porenradien PorenradienBerechnen(const KorrigierteKurven& kurven, const Lagerstaettenbedingungen& b) {
   Porenradien p;
   p.bedingungen = b;
-  for (const Messkurve& m : doc.Messkurven) p.kurven.push_back(PorenradienKurve(m, b));
+  for (std::size_t i = 0; i < kurven.kurven.size(); ++i) {
+    p.kurven.push_back(PorenradienKurve(kurven.kurven[i], b));
+    if (i < kurven.korrektur.size()) p.kurven.back().korrektur = kurven.korrektur[i];
+  }
   return p;
 }
 

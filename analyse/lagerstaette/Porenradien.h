@@ -6,6 +6,7 @@
 
 #include "Datendiagramm.h"
 #include "Lagerstaettenbedingungen.h"
+#include "Schliessdruckkorrektur.h"
 #include "Textliste.h"
 
 class CKadrelDoc;
@@ -22,6 +23,7 @@ struct Porenradienkurve {
   std::vector<double> r;      // µm per point; NaN where Pc is not above 0
   std::optional<double> r35;  // µm, where the Hg saturation reaches 0.35
   std::optional<double> r50;  // µm, median radius (0.5)
+  Kurvenkorrektur korrektur;  // how the curve was corrected before
 };
 
 struct Porenradien {
@@ -47,10 +49,13 @@ std::optional<double> RadiusBeiSaettigung(const Lagerstaettenbedingungen& b, con
                                           const std::vector<double>& shg, double saettigung);
 
 Porenradienkurve PorenradienKurve(const Messkurve& m, const Lagerstaettenbedingungen& b);
+// Of the curves as corrected; the first at their own closure pressures only.
 Porenradien PorenradienBerechnen(const CKadrelDoc& doc, const Lagerstaettenbedingungen& b);
+Porenradien PorenradienBerechnen(const KorrigierteKurven& kurven, const Lagerstaettenbedingungen& b);
 Porenverteilung PorenverteilungBerechnen(const Porenradienkurve& k);
 
-// The list "Porenradien"; fills p.zeileKurve.
+// The list "Porenradien"; fills p.zeileKurve. A corrected curve's block
+// names its closure pressure.
 Textliste PorenradienListe(Porenradien& p);
 // The chart of curve `kurve` (an index into p.kurven; out of range: an
 // empty chart with its texts).

@@ -46,6 +46,7 @@ Textliste PorenradienListe(Porenradien& p) {
     zeile("", n);
     zeile("   Kern:" + k.Kern, n);
     zeile(text::Format("   Permeabilität (mD): %g", k.Perm), n);
+    if (k.korrektur.korrigiert) zeile("   Schließdruckkorrektur: " + korrektur::Beschreibung(k.korrektur), n);
     zeile("   r35           (µm): " + RadiusText(k.r35, 0.35), n);
     zeile("   r50           (µm): " + RadiusText(k.r50, 0.5), n);
     zeile("", n);

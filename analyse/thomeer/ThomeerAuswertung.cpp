@@ -1,14 +1,18 @@
 #include "ThomeerAuswertung.h"
 
-#include "KadrelDoc.h"
 #include "ThomeerBericht.h"
 
+ThomeerAuswertung::ThomeerAuswertung(const CKadrelDoc& doc)
+    : eigene_(std::make_unique<Korrekturauswertung>(doc)), korrektur_(eigene_.get()) {}
+
 void ThomeerAuswertung::Aktualisieren() {
-  if (lauf_ == doc_.iLauf) return;
-  lauf_ = doc_.iLauf;
-  ergebnisse_ = ThomeerAnpassen(doc_.Messkurven);
+  const KorrigierteKurven& k = korrektur_->Kurven();
+  const int stand = korrektur_->Stand();
+  if (stand_ == stand) return;
+  stand_ = stand;
+  ergebnisse_ = ThomeerAnpassen(k.kurven);
   ++anpassungen_;
-  liste_ = ThomeerListe(ergebnisse_);
+  liste_ = ThomeerListe(ergebnisse_, korrektur::Hinweis(k));
   gewaehlt_ = -1;
   diagrammVon_ = -2;
 }
@@ -16,6 +20,11 @@ void ThomeerAuswertung::Aktualisieren() {
 const std::vector<ThomeerErgebnis>& ThomeerAuswertung::Ergebnisse() {
   Aktualisieren();
   return ergebnisse_;
+}
+
+const KorrigierteKurven& ThomeerAuswertung::Kurven() {
+  Aktualisieren();
+  return korrektur_->Kurven();
 }
 
 const Textliste& ThomeerAuswertung::Liste() {
@@ -55,7 +64,9 @@ const Datendiagramm& ThomeerAuswertung::Diagramm() {
   const int k = Gewaehlt();
   if (k != diagrammVon_) {
     diagrammVon_ = k;
-    diagramm_ = k < 0 ? ThomeerDiagrammOhneMessung() : ThomeerDiagramm(doc_.Messkurven[k], ergebnisse_[k]);
+    const KorrigierteKurven& kurven = korrektur_->Kurven();
+    diagramm_ =
+        k < 0 ? ThomeerDiagrammOhneMessung() : ThomeerDiagramm(kurven.kurven[k], ergebnisse_[k], &kurven.korrektur[k]);
   }
   return diagramm_;
 }

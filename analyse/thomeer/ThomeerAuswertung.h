@@ -1,22 +1,31 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "Datendiagramm.h"
+#include "Korrekturauswertung.h"
 #include "Textliste.h"
 #include "Thomeer.h"
 
 class CKadrelDoc;
 
 // The Thomeer results of a document's last run, fitted when first asked for
-// after a run and kept while the run count stands; and the measurement the
-// chart shows.
+// after a run and kept while the curves stand; and the measurement the chart
+// shows. The curves are those of the closure correction: corrected where a
+// closure pressure applies, else as measured.
 class ThomeerAuswertung {
  public:
-  explicit ThomeerAuswertung(const CKadrelDoc& doc) : doc_(doc) {}
+  // Corrects the curves at their own closure pressures only.
+  explicit ThomeerAuswertung(const CKadrelDoc& doc);
+  // Fits the curves of a correction shared with other analyses, which must
+  // outlive this one.
+  explicit ThomeerAuswertung(Korrekturauswertung& korrektur) : korrektur_(&korrektur) {}
 
   const std::vector<ThomeerErgebnis>& Ergebnisse();
+  // The curves fitted, in the order of the results, with how each was corrected.
+  const KorrigierteKurven& Kurven();
   const Textliste& Liste();
   // The chart of the chosen measurement.
   const Datendiagramm& Diagramm();
@@ -36,8 +45,9 @@ class ThomeerAuswertung {
  private:
   void Aktualisieren();
 
-  const CKadrelDoc& doc_;
-  int lauf_ = -1;
+  std::unique_ptr<Korrekturauswertung> eigene_;
+  Korrekturauswertung* korrektur_;
+  int stand_ = -1;  // of the curves last fitted
   int anpassungen_ = 0;
   std::vector<ThomeerErgebnis> ergebnisse_;
   Textliste liste_;

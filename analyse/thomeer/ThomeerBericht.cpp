@@ -45,7 +45,7 @@ Achsenvorgabe Druckachse() {
 
 }  // namespace
 
-Textliste ThomeerListe(const std::vector<ThomeerErgebnis>& ergebnisse) {
+Textliste ThomeerListe(const std::vector<ThomeerErgebnis>& ergebnisse, const Textliste& hinweis) {
   Textliste liste{"", kThomeerKopf, ""};
   for (const auto& e : ergebnisse) {
     std::string zeile = text::Format(" %13g", e.Perm);
@@ -66,13 +66,16 @@ Textliste ThomeerListe(const std::vector<ThomeerErgebnis>& ergebnisse) {
     zeile += "  " + e.Kern;
     liste.push_back(std::move(zeile));
   }
+  liste.insert(liste.end(), hinweis.begin(), hinweis.end());
   return liste;
 }
 
-Datendiagramm ThomeerDiagramm(const Messkurve& kurve, const ThomeerErgebnis& e) {
+Datendiagramm ThomeerDiagramm(const Messkurve& kurve, const ThomeerErgebnis& e, const Kurvenkorrektur* korrektur) {
   Datendiagramm d;
   d.titel = "Thomeer-Analyse";
   d.untertitel = text::Format("Kern: %s  Permeabilität: %g mD", kurve.Kern, kurve.Perm);
+  if (korrektur && korrektur->korrigiert)
+    d.untertitel += text::Format("  Schließdruck: %g bar", korrektur->Schliessdruck);
   d.x = Saettigungsachse();
   d.y = Druckachse();
 

@@ -4,6 +4,7 @@
 
 #include "Datendiagramm.h"
 #include "Messkurve.h"
+#include "Schliessdruckkorrektur.h"
 #include "Textliste.h"
 #include "Thomeer.h"
 
@@ -18,16 +19,19 @@ inline constexpr const char* kThomeerAusgegeben = "Die Thomeer-Parameter wurden 
 inline constexpr int kThomeerKopfzeilen = 3;
 
 // The Thomeer list: an empty line, the column header, an empty line, then
-// one row per measurement in the order of the fits.
-Textliste ThomeerListe(const std::vector<ThomeerErgebnis>& ergebnisse);
+// one row per measurement in the order of the fits, then the lines of
+// `hinweis` (the closure correction's note; none without a correction).
+Textliste ThomeerListe(const std::vector<ThomeerErgebnis>& ergebnisse, const Textliste& hinweis = {});
 
 // Points of the fitted line in the chart, spaced evenly in log10 of the
 // pressure from the first entry to the highest pressure.
 inline constexpr int kThomeerLinienpunkte = 200;
 
 // The Thomeer chart of one measurement: its points, the fitted curve and a
-// mark at each entry pressure, pressure on a logarithmic axis.
-Datendiagramm ThomeerDiagramm(const Messkurve& kurve, const ThomeerErgebnis& ergebnis);
+// mark at each entry pressure, pressure on a logarithmic axis. A corrected
+// curve names its closure pressure in the subtitle.
+Datendiagramm ThomeerDiagramm(const Messkurve& kurve, const ThomeerErgebnis& ergebnis,
+                              const Kurvenkorrektur* korrektur = nullptr);
 
 // The chart when the run kept no measurement.
 Datendiagramm ThomeerDiagrammOhneMessung();

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "Schliessdruckkorrektur.h"
+
 namespace {
 
 constexpr const char* kEinheiten[lagerstaette::kFelder] = {"mN/m", "Grad", "mN/m", "Grad", "g/cm³", "g/cm³"};
@@ -31,8 +33,18 @@ CLagerstaettenDlg::CLagerstaettenDlg(QWidget* parent) : QDialog(parent) {
     form->addRow(name, zeile);
     felder_[static_cast<std::size_t>(feld)] = edit;
   }
-  auto* hinweis =
-      new QLabel(QStringLiteral("Dezimalzeichen \".\" oder \",\"; die Werte gelten für alle Dokumente."), this);
+  schliessdruckFeld_ = new QLineEdit(this);
+  schliessdruckFeld_->setObjectName(QStringLiteral("schliessdruck"));
+  schliessdruckFeld_->setPlaceholderText(QStringLiteral("keiner"));
+  auto* zeile = new QHBoxLayout;
+  zeile->addWidget(schliessdruckFeld_);
+  zeile->addWidget(new QLabel(QStringLiteral("bar"), this));
+  form->addRow(QString::fromUtf8(korrektur::kSchliessdruckFeld) + QStringLiteral(":"), zeile);
+  auto* hinweis = new QLabel(QStringLiteral("Dezimalzeichen \".\" oder \",\". Ein Schließdruck in der Kopfzeile "
+                                            "einer Messung (SCHLIESSDRUCK:) geht vor; leer: keine Korrektur. "
+                                            "Die Werte werden mit dem Dokument gespeichert und gelten für neue "
+                                            "Dokumente weiter."),
+                             this);
   hinweis->setWordWrap(true);
   auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   knoepfe->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
@@ -53,6 +65,19 @@ void CLagerstaettenDlg::SetBedingungen(const Lagerstaettenbedingungen& b) {
   }
 }
 
+void CLagerstaettenDlg::SetSchliessdruck(const std::optional<double>& w) {
+  schliessdruck_ = w;
+  schliessdruckFeld_->setText(QString::fromStdString(korrektur::SchliessdruckText(w)));
+}
+
+void CLagerstaettenDlg::Ablehnen(const std::string& fehler, QLineEdit* feld) {
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Kadrel"), QString::fromStdString(fehler), QMessageBox::Ok,
+                  this);
+  box.exec();
+  feld->setFocus();
+  feld->selectAll();
+}
+
 void CLagerstaettenDlg::accept() {
   lagerstaette::Feldtexte texte;
   for (int feld = 0; feld < lagerstaette::kFelder; ++feld) {
@@ -60,13 +85,18 @@ void CLagerstaettenDlg::accept() {
   }
   std::string fehler;
   int falsch = 0;
-  if (!lagerstaette::FelderLesen(texte, bedingungen_, fehler, &falsch)) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Kadrel"), QString::fromStdString(fehler), QMessageBox::Ok,
-                    this);
-    box.exec();
-    Feld(falsch)->setFocus();
-    Feld(falsch)->selectAll();
+  // Both are taken only when both can be read.
+  Lagerstaettenbedingungen b = bedingungen_;
+  if (!lagerstaette::FelderLesen(texte, b, fehler, &falsch)) {
+    Ablehnen(fehler, Feld(falsch));
     return;
   }
+  std::optional<double> schliessdruck;
+  if (!korrektur::SchliessdruckLesen(schliessdruckFeld_->text().toStdString(), schliessdruck, fehler)) {
+    Ablehnen(fehler, schliessdruckFeld_);
+    return;
+  }
+  bedingungen_ = b;
+  schliessdruck_ = schliessdruck;
   QDialog::accept();
 }

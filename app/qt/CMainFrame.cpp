@@ -77,6 +77,7 @@ CMainFrame::CMainFrame(QWidget* parent)
   createMenus();
   ThomeerAnsichtEinrichten(*this);
   LagerstaettenAnsichtEinrichten(*this);
+  PetrophysikAnsichtEinrichten(*this);
   TabellenbefehleEinrichten(*this);
   AnsichtsbefehleEinrichten(*this);
   KopierbefehlEinrichten(*this);

@@ -356,4 +356,69 @@ TEST_F(DatenZeichnen, LangerYTextBleibtAufDerSeite) {
   EXPECT_EQ(e->punkte[0], (Punkt{77, 100}));
 }
 
+// The legend right of the frame: one entry per row from the frame's top,
+// the sample first, the text after it, left-aligned.
+TEST_F(DatenZeichnen, LegendeRechtsVomRahmen) {
+  Datendiagramm daten = Druckkurve();
+  daten.legendenlage = Legendenlage::Rechts;
+  Aufnehmen(daten);
+  const Eintrag* mess = flaeche.Text("Messwerte");
+  const Eintrag* pd = flaeche.Text("Pd 10 bar");
+  ASSERT_TRUE(mess && pd);
+  // Texts from x = 1300 + 30 + 60 + 15 = 1405; "Messwerte" is 9 · 45 / 2 = 202 wide.
+  EXPECT_EQ(mess->punkte[0], (Punkt{1405 + 101, 0}));
+  EXPECT_EQ(pd->punkte[0], (Punkt{1405 + 101, -50}));
+  EXPECT_EQ(mess->schrift, kF3);
+  EXPECT_EQ(pd->stift, kRot);
+  // The line sample of "Pd 10 bar": 60 long, from 30 beside the frame, at the middle of its text.
+  bool muster = false;
+  for (const auto& e : Linien(kRot)) {
+    if (e.punkte == std::vector<Punkt>{{1330, -72}, {1390, -72}}) muster = true;
+  }
+  EXPECT_TRUE(muster);
+  // Nothing of the legend below the frame.
+  for (const auto& e : flaeche.Alle(Art::Text)) {
+    if (e.text == "Messwerte" || e.text == "Pd 10 bar") {
+      EXPECT_GE(e.punkte[0].y, -750);
+    }
+  }
+}
+
+TEST_F(DatenZeichnen, VieleEintraegeRechtsEngerUndGezaehlt) {
+  Datendiagramm daten = Druckkurve();
+  daten.legendenlage = Legendenlage::Rechts;
+  daten.legende.clear();
+  for (int i = 0; i < 20; ++i) daten.legende.push_back({Reihenart::Sterne, kBlau, "DRT " + std::to_string(i)});
+  Aufnehmen(daten);
+  // 20 rows of 50 exceed the frame's 750: the smaller font, 40 apart, 18 rows
+  // of which the last counts the 3 entries left out.
+  const Eintrag* erster = flaeche.Text("DRT 0");
+  const Eintrag* letzter = flaeche.Text("DRT 16");
+  ASSERT_TRUE(erster && letzter);
+  EXPECT_EQ(erster->schrift, kF4);
+  EXPECT_EQ(letzter->punkte[0].y, -16 * 40);
+  EXPECT_EQ(flaeche.Text("DRT 17"), nullptr);
+  const Eintrag* rest = flaeche.Text("… 3 weitere");
+  ASSERT_NE(rest, nullptr);
+  EXPECT_EQ(rest->punkte[0].y, -17 * 40);
+  EXPECT_EQ(rest->stift, kA);
+}
+
+TEST_F(DatenZeichnen, RechtsAufSchmalerSeiteKleinereSchrift) {
+  Datendiagramm daten = Druckkurve();
+  daten.legendenlage = Legendenlage::Rechts;
+  daten.legende = {{Reihenart::Linie, kRot, "r35 = 0.1 µm xx"}};
+  d.SetDatendiagramm(&daten);
+  d.OnGraf();
+  // An A4 page upright: 210 mm wide, from x = -400 to 1700; 15 characters of
+  // 22 units do not fit in the 295 after x = 1405, in the smaller font 17 do.
+  d.DruckBeginnen(2100, 2970);
+  flaeche = {};
+  d.draw(flaeche);
+  const Eintrag* t = flaeche.Text("r35 = 0.1 µm xx");
+  ASSERT_NE(t, nullptr);
+  EXPECT_EQ(t->schrift, kF4);
+  d.DruckBeenden();
+}
+
 }  // namespace

@@ -19,7 +19,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The usage text as kadrel-cli has always printed it.
+// The usage text: as kadrel-cli has always printed it, with the closure
+// pressure and the petrophysics after the reservoir conditions.
 const char* const kHilfe =
     "Aufruf: kadrel-cli [--tabelle N] [--grafik N] [--polynom3] [--testwerte] [--testdaten]\n"
     "                   [--einzelmessung PERM] [--json] [--speichern DATEI]\n"
@@ -27,6 +28,7 @@ const char* const kHilfe =
     "                   [--import DATEI [--nein]] [--thomeer [--kern KERN]]\n"
     "                   [--saettigungshoehe] [--porenradien]\n"
     "                   [--labor SIGMA,THETA] [--lagerstaette SIGMA,THETA] [--dichten RHOW,RHOKW]\n"
+    "                   [--schliessdruck BAR] [--petrophysik]\n"
     "                   [--csv DATEI [--csv-deutsch]] [EINGABE]\n"
     "       kadrel-cli [Optionen] --labordaten DATEI [--spalten KERN,PERM,DRUCK,SAETTIGUNG]\n"
     "                  [--druck-einheit psi|bar|kpa|mpa] [--saettigung-einheit anteil|prozent] [--nullpunkt]\n"
@@ -65,6 +67,12 @@ const char* const kHilfe =
     "                       (Vorgabe 480,140)\n"
     "  --lagerstaette SIGMA,THETA  dasselbe in der Lagerstätte (Vorgabe 30,30)\n"
     "  --dichten RHOW,RHOKW Dichte von Wasser und Kohlenwasserstoff (g/cm³, Vorgabe 1.05,0.8)\n"
+    "  --schliessdruck BAR  Schließdruck (bar) für alle Messungen ohne eigenen (SCHLIESSDRUCK: in\n"
+    "                       der Kopfzeile): Thomeer, Porenradien und Petrophysik nehmen die\n"
+    "                       korrigierten Kurven\n"
+    "  --petrophysik        statt der Tabelle die Petrophysik ausgeben (Liste, Grafik, JSON,\n"
+    "                       aus.txt); --grafik wählt die Grafik: 0 Porosität–Permeabilität,\n"
+    "                       1 J-Funktion, 2 Thomeer-Permeabilität\n"
     "  --csv DATEI          nach dem Lauf die Zahlen der Ergebnisse als CSV-Datei (UTF-8) schreiben\n"
     "  --csv-deutsch        die CSV-Datei für deutsches Excel (Semikolon, Dezimalkomma, BOM)\n"
     "  --labordaten DATEI   statt EINGABE eine Labortabelle (CSV, Semikolon oder Tabulator) einlesen\n"
@@ -159,12 +167,12 @@ Ergebnis MitProbe(const std::vector<std::string>& argumente, const GrafikExporte
 TEST(CliAuswertungen, EineWeitereAuswertungFindetIhrenPlatz) {
   const Ergebnis h = MitProbe({"--help"});
   // Its piece of the usage line and its options after the analyses', before CSV.
-  EXPECT_NE(h.aus.find("[--dichten RHOW,RHOKW]\n"
+  EXPECT_NE(h.aus.find("[--schliessdruck BAR] [--petrophysik]\n"
                        "                   [--probe [--probe-wert W]...]\n"
                        "                   [--csv DATEI [--csv-deutsch]] [EINGABE]\n"),
             std::string::npos)
       << h.aus;
-  EXPECT_NE(h.aus.find("(g/cm³, Vorgabe 1.05,0.8)\n"
+  EXPECT_NE(h.aus.find("1 J-Funktion, 2 Thomeer-Permeabilität\n"
                        "  --probe              die Probeliste statt der Tabelle ausgeben\n"
                        "  --probe-wert W       ein Wert; mehrmals erlaubt\n"
                        "  --csv DATEI  "),
@@ -227,13 +235,14 @@ INSTANTIATE_TEST_SUITE_P(
         // Its values are checked after the choice of one chart file, as the conditions are.
         Fehlerfall{"WerteNachDerWahl",
                    {"--probe", "--probe-wert", "falsch", "--porenradien", "--grafik-datei", "x.png", "--testdaten"},
-                   "--grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe, --porenradien oder --probe"},
+                   "--grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe, --porenradien, --petrophysik "
+                   "oder --probe"},
         Fehlerfall{
             "Werte", {"--probe", "--probe-wert", "falsch", "--testdaten"}, "--probe-wert: falsch ist nicht erlaubt"},
         Fehlerfall{"ListeInAusTxt",
                    {"--probe", "--thomeer", "--ergebnisse-ausgeben", "--testdaten"},
-                   "--ergebnisse-ausgeben schreibt eine Liste: --thomeer, --saettigungshoehe, --porenradien oder "
-                   "--probe"},
+                   "--ergebnisse-ausgeben schreibt eine Liste: --thomeer, --saettigungshoehe, --porenradien, "
+                   "--petrophysik oder --probe"},
         Fehlerfall{"Beginnen", {"--probe", "--probe-wert", "fehlt", "--testdaten"}, "Kein Wert fehlt"}),
     [](const auto& info) { return std::string(info.param.name); });
 

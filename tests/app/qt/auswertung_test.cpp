@@ -85,7 +85,8 @@ TEST_F(Auswertung, MenueNachAnsichtVorHilfe) {
   EXPECT_EQ(punkte,
             (QStringList{QStringLiteral("&Lagerstättenbedingungen..."), QStringLiteral("L&agerstättenbedingungen..."),
                          QStringLiteral("-"), QStringLiteral("&Thomeer-Parameter"), QStringLiteral("&Sättigungshöhe"),
-                         QStringLiteral("&Porenradien"), QStringLiteral("T&homeer-Parameter"),
+                         QStringLiteral("&Porenradien"), QStringLiteral("P&etrophysik"),
+                         QStringLiteral("Petrophysik-&Grafik"), QStringLiteral("T&homeer-Parameter"),
                          QStringLiteral("P&orenradien")}));
   EXPECT_FALSE(befehl_->isCheckable());
   EXPECT_TRUE(a_->isCheckable());

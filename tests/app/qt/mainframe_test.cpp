@@ -117,7 +117,8 @@ TEST_F(MainFrameTest, MenuesMitIhrenTexten) {
   EXPECT_EQ(Menuetexte(menues[3]->menu()),
             (QStringList{QStringLiteral("&Lagerstättenbedingungen..."), QStringLiteral("-"),
                          QStringLiteral("&Thomeer-Parameter"), QStringLiteral("&Sättigungshöhe"),
-                         QStringLiteral("&Porenradien")}));
+                         QStringLiteral("&Porenradien"), QStringLiteral("P&etrophysik"),
+                         QStringLiteral("Petrophysik-&Grafik")}));
   EXPECT_EQ(Menuetexte(menues[4]->menu()),
             (QStringList{QStringLiteral("Inf&o über Kadrel..."), QStringLiteral("&Hilfe")}));
 }
