@@ -4,6 +4,7 @@
 #include "DateiImport.h"
 #include "DialogFelder.h"
 #include "EingabeFenster.h"
+#include "Kopfzusatz.h"
 #include "Testdaten.h"
 #include "TextFormat.h"
 #include "TextScan.h"
@@ -234,6 +235,7 @@ int Dateneingabe::ZeilenTyp(int bFormat, std::string text, float& shg, int numme
     }
     if (anzahl2 >= 2 && anzahl1 == 0) {
       if (wort == kKopfwort && zahl > 0.0f) {
+        if (!KopfzusatzGut(text)) return kFehler;
         shg = -1.0f;
         return kKopfzeile;
       }
@@ -246,12 +248,19 @@ int Dateneingabe::ZeilenTyp(int bFormat, std::string text, float& shg, int numme
 
   // In an empty list only a header line can stand.
   if (anzahl1 == 0 && anzahl2 >= 2) {
-    if (wort == kKopfwort) return kKopfzeile;
+    if (wort == kKopfwort) return KopfzusatzGut(text) ? kKopfzeile : kFehler;
     plattform_.Meldung("Falsche Daten");
     return kFehler;
   }
   plattform_.Meldung(kKopfAufbau);
   return kFehler;
+}
+
+bool Dateneingabe::KopfzusatzGut(const std::string& kopfzeile) {
+  const Kopfzusatz zusatz = kopfzeile::Lesen(kopfzeile);
+  if (zusatz.Fehler.empty()) return true;
+  plattform_.Meldung(zusatz.Fehler);
+  return false;
 }
 
 void Dateneingabe::OnKillfocusZeile() {

@@ -64,6 +64,8 @@ class Dateneingabe {
   // A number beyond float range gives the reader's message for line
   // `nummer` (1-based; by default the place of the line edit's text: the
   // selected line, or after the last one when appending or without selection).
+  // A header line may carry POROSITAET: and SCHLIESSDRUCK: after its label;
+  // one that kopfzeile::Lesen does not take is refused with its reason.
   int ZeilenTyp(int bFormat, std::string text, float& shg, int nummer = -1);
 
   // The OK button; with the single-measurement option it first looks up
@@ -125,6 +127,9 @@ class Dateneingabe {
   void ListeLeeren();
   void ListeAuswaehlen(int index);
 
+  // Checks the porosity and closure pressure after the label of a header
+  // line; shows why it refuses them.
+  bool KopfzusatzGut(const std::string& kopfzeile);
   // Runs the radio handler of the current mode again.
   void ModusAnwenden();
   // The platform's OK: reads the fields and ends the dialog unless a field
