@@ -21,6 +21,15 @@ const char* const kBitteAuswaehlen = "Bitte Zeile durch Doppelklick ausgewählen
 
 constexpr float kPermeabilitaetMax = 1000000.0f;
 
+// Checks the porosity and closure pressure after the label of a header
+// line; tells the user why it refuses them.
+bool KopfzusatzGut(Plattform& plattform, const std::string& kopfzeile) {
+  const Kopfzusatz zusatz = kopfzeile::Lesen(kopfzeile);
+  if (zusatz.Fehler.empty()) return true;
+  plattform.Meldung(zusatz.Fehler);
+  return false;
+}
+
 }  // namespace
 
 Dateneingabe::Dateneingabe(Plattform& plattform, EingabeFenster& fenster) : plattform_(plattform), fenster_(fenster) {}
@@ -235,7 +244,7 @@ int Dateneingabe::ZeilenTyp(int bFormat, std::string text, float& shg, int numme
     }
     if (anzahl2 >= 2 && anzahl1 == 0) {
       if (wort == kKopfwort && zahl > 0.0f) {
-        if (!KopfzusatzGut(text)) return kFehler;
+        if (!KopfzusatzGut(plattform_, text)) return kFehler;
         shg = -1.0f;
         return kKopfzeile;
       }
@@ -248,19 +257,12 @@ int Dateneingabe::ZeilenTyp(int bFormat, std::string text, float& shg, int numme
 
   // In an empty list only a header line can stand.
   if (anzahl1 == 0 && anzahl2 >= 2) {
-    if (wort == kKopfwort) return KopfzusatzGut(text) ? kKopfzeile : kFehler;
+    if (wort == kKopfwort) return KopfzusatzGut(plattform_, text) ? kKopfzeile : kFehler;
     plattform_.Meldung("Falsche Daten");
     return kFehler;
   }
   plattform_.Meldung(kKopfAufbau);
   return kFehler;
-}
-
-bool Dateneingabe::KopfzusatzGut(const std::string& kopfzeile) {
-  const Kopfzusatz zusatz = kopfzeile::Lesen(kopfzeile);
-  if (zusatz.Fehler.empty()) return true;
-  plattform_.Meldung(zusatz.Fehler);
-  return false;
 }
 
 void Dateneingabe::OnKillfocusZeile() {

@@ -127,9 +127,6 @@ class Dateneingabe {
   void ListeLeeren();
   void ListeAuswaehlen(int index);
 
-  // Checks the porosity and closure pressure after the label of a header
-  // line; shows why it refuses them.
-  bool KopfzusatzGut(const std::string& kopfzeile);
   // Runs the radio handler of the current mode again.
   void ModusAnwenden();
   // The platform's OK: reads the fields and ends the dialog unless a field
