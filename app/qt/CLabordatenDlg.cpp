@@ -256,7 +256,7 @@ void CLabordatenDlg::Zerlegen() {
 
 void CLabordatenDlg::SpaltenFuellen() {
   fuellen_ = true;
-  std::array<int, labor::kRollen> fest{-1, -1, -1, -1};
+  std::array<int, labor::kRollen> fest{-1, -1, -1, -1, -1};
   for (int rolle = 0; rolle < labor::kRollen; ++rolle) {
     const QString& name = gemerkt_[static_cast<std::size_t>(rolle)];
     if (!name.isEmpty()) fest[static_cast<std::size_t>(rolle)] = labor::SpalteFinden(tabelle_, name.toStdString());
