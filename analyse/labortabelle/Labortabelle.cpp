@@ -169,7 +169,8 @@ char DezimalErkennen(const std::vector<Rohtabelle::Zeile>& zeilen, char trenner,
       if (mitPunkt && !mitKomma) punkt += static_cast<std::size_t>(Zahlform(z, '.'));
     }
   }
-  const auto anzahl = [](std::size_t n) { return static_cast<int>(std::min<std::size_t>(n, 1000000)); };
+  // At most kProbezeilen rows of kMaxSpalten + 1 cells.
+  const auto anzahl = [](std::size_t n) { return static_cast<int>(n); };
   if (komma == 0 && punkt == 0) {
     grund = "Vorgabe: Punkt (keine Zahl mit Dezimalzeichen)";
     return '.';
@@ -958,7 +959,7 @@ bool TabelleAuswerten(const Rohtabelle& t, const Vorgaben& v, Ergebnis& e, std::
   // column's name, or the default.
   const auto herkunft = [&t](const std::string& einheit, int spalte, bool gewaehlt,
                              const std::optional<std::string>& ausName) {
-    const std::string& name = t.kopf[static_cast<std::size_t>(spalte)];
+    const std::string name = Auszug(t.kopf[static_cast<std::size_t>(spalte)]);
     if (gewaehlt) {
       return ausName && *ausName != einheit
                  ? text::Format("%s (gewählt; der Spaltenname „%s“ nennt %s)", einheit, name, *ausName)

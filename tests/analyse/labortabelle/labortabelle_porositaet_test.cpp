@@ -284,6 +284,18 @@ TEST(LabortabelleHerkunft, TrennerUndDezimalzeichen) {
   }
 }
 
+// A long column name is shown as a note shows a cell: 40 characters, then "…".
+TEST(LabortabelleHerkunft, LangerSpaltennameGekuerzt) {
+  const std::string name = "Druck " + std::string(60, 'x') + " (psia)";
+  labor::Vorgaben v;
+  v.spalten[labor::kDruck] = 2;
+  labor::Ergebnis e;
+  std::string fehler;
+  ASSERT_TRUE(labor::Importieren("Kern;Perm;" + name + ";SHg\nA;1;1;0\nA;1;2;0,5\nA;1;3;0,6\n", v, e, fehler))
+      << fehler;
+  EXPECT_EQ(e.druckHerkunft, "psi (aus dem Spaltennamen „Druck " + std::string(34, 'x') + "…“)");
+}
+
 TEST(LabortabelleHerkunft, DruckUndSaettigung) {
   struct Einheitfall {
     const char* name;
