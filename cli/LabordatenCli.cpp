@@ -7,16 +7,17 @@
 
 void LabordatenCli::Anmelden(Befehlszeile& b) {
   b.Aufrufform(
-      "[Optionen] --labordaten DATEI [--spalten KERN,PERM,DRUCK,SAETTIGUNG]\n"
-      "[--druck-einheit psi|bar|kpa|mpa] [--saettigung-einheit anteil|prozent] [--nullpunkt]");
+      "[Optionen] --labordaten DATEI [--spalten KERN,PERM,DRUCK,SAETTIGUNG[,POROSITAET]]\n"
+      "[--druck-einheit psi|bar|kpa|mpa] [--saettigung-einheit anteil|prozent]\n"
+      "[--porositaet-einheit anteil|prozent] [--nullpunkt]");
   b.Wert("--labordaten", "DATEI", "statt EINGABE eine Labortabelle (CSV, Semikolon oder Tabulator) einlesen",
          "--labordaten erwartet einen Dateinamen", [this](const std::string& w) {
            o_.labordaten = w;
            return std::optional<std::string>();
          });
-  b.Wert("--spalten", "K,P,D,S",
-         "Spalten für Kern, Permeabilität (mD), Druck und Sättigung: Name oder\n"
-         "Nummer ab 1, leer = aus den Spaltennamen erkennen",
+  b.Wert("--spalten", "K,P,D,S[,PHI]",
+         "Spalten für Kern, Permeabilität (mD), Druck, Sättigung und wahlweise\n"
+         "Porosität: Name oder Nummer ab 1, leer = aus den Spaltennamen erkennen",
          "--spalten erwartet KERN,PERM,DRUCK,SAETTIGUNG", [this](const std::string& w) -> std::optional<std::string> {
            o_.spalten.clear();
            std::size_t anfang = 0;
@@ -26,8 +27,10 @@ void LabordatenCli::Anmelden(Befehlszeile& b) {
              if (komma == std::string::npos) break;
              anfang = komma + 1;
            }
-           if (o_.spalten.size() != labor::kRollen) {
-             return "--spalten erwartet vier durch Komma getrennte Spalten (Name oder Nummer, leer: erkennen)";
+           // The porosity's column may be left out, and is then detected.
+           if (o_.spalten.size() != labor::kRollen && o_.spalten.size() != labor::kRollen - 1) {
+             return "--spalten erwartet vier oder fünf durch Komma getrennte Spalten (Name oder Nummer, leer: "
+                    "erkennen)";
            }
            return std::nullopt;
          });
@@ -61,6 +64,18 @@ void LabordatenCli::Anmelden(Befehlszeile& b) {
            }
            return std::optional<std::string>();
          });
+  const std::string porositaet = "--porositaet-einheit erwartet anteil oder prozent";
+  b.Wert("--porositaet-einheit", "E", "anteil oder prozent (Vorgabe: aus dem Spaltennamen, sonst anteil)", porositaet,
+         [this, porositaet](const std::string& w) {
+           if (w == "anteil") {
+             o_.vorgaben.porositaet = labor::Porositaetseinheit::Anteil;
+           } else if (w == "prozent") {
+             o_.vorgaben.porositaet = labor::Porositaetseinheit::Prozent;
+           } else {
+             return std::optional(porositaet);
+           }
+           return std::optional<std::string>();
+         });
   b.Schalter("--nullpunkt", "fehlt der Punkt mit Sättigung 0, ihn beim ersten Druck einfügen",
              [this] { o_.vorgaben.nullpunktEinfuegen = true; });
 }
@@ -73,6 +88,7 @@ std::optional<std::string> LabordatenCli::Zusammenspiel(const Laufoptionen& lauf
       (!o_.spalten.empty() || o_.vorgaben.druck || o_.vorgaben.saettigung || o_.vorgaben.nullpunktEinfuegen)) {
     return "--spalten, --druck-einheit, --saettigung-einheit und --nullpunkt gelten nur mit --labordaten";
   }
+  if (!o_.labordaten && o_.vorgaben.porositaet) return "--porositaet-einheit gilt nur mit --labordaten";
   return std::nullopt;
 }
 

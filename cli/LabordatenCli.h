@@ -14,7 +14,9 @@ struct Laufoptionen;
 // The command line's options for laboratory tables.
 struct LaborOptionen {
   std::optional<std::string> labordaten;
-  std::vector<std::string> spalten;  // four names or numbers; empty entries are detected
+  // Names or numbers of the columns of label, permeability, pressure,
+  // saturation and (optional) porosity; empty entries are detected.
+  std::vector<std::string> spalten;
   labor::Vorgaben vorgaben;
 };
 

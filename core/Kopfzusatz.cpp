@@ -8,14 +8,14 @@ namespace kopfzeile {
 
 namespace {
 
-std::vector<std::string_view> Woerter(std::string_view zeile) {
+// The words of the text from `pos` on.
+std::vector<std::string_view> Woerter(std::string_view zeile, std::size_t pos = 0) {
   std::vector<std::string_view> woerter;
-  std::size_t i = 0;
-  while (i < zeile.size()) {
-    while (i < zeile.size() && text::IstLeer(zeile[i])) ++i;
-    const std::size_t anfang = i;
-    while (i < zeile.size() && !text::IstLeer(zeile[i])) ++i;
-    if (i > anfang) woerter.push_back(zeile.substr(anfang, i - anfang));
+  while (pos < zeile.size()) {
+    while (pos < zeile.size() && text::IstLeer(zeile[pos])) ++pos;
+    const std::size_t anfang = pos;
+    while (pos < zeile.size() && !text::IstLeer(zeile[pos])) ++pos;
+    if (pos > anfang) woerter.push_back(zeile.substr(anfang, pos - anfang));
   }
   return woerter;
 }
@@ -34,11 +34,24 @@ void Fehler(Kopfzusatz& z, const char* text) {
 
 }  // namespace
 
+std::vector<std::string_view> Kopfwoerter(std::string_view zeile) {
+  std::vector<std::string_view> w = Woerter(zeile);
+  if (w.size() < 2) return w;
+  const std::size_t zahlAnfang = static_cast<std::size_t>(w[1].data() - zeile.data());
+  std::size_t pos = zahlAnfang;
+  float zahl = 0.0f;
+  if (!text::ZahlLesen(zeile, pos, zahl) || pos == zahlAnfang + w[1].size()) return w;
+  // The label begins right after the number.
+  std::vector<std::string_view> kopf = {w[0], zeile.substr(zahlAnfang, pos - zahlAnfang)};
+  for (const std::string_view r : Woerter(zeile, pos)) kopf.push_back(r);
+  return kopf;
+}
+
 bool IstZusatzwort(std::string_view wort) { return wort == kPorositaetWort || wort == kSchliessdruckWort; }
 
 Kopfzusatz Lesen(std::string_view zeile) {
   Kopfzusatz z;
-  const std::vector<std::string_view> w = Woerter(zeile);
+  const std::vector<std::string_view> w = Kopfwoerter(zeile);
   // w[0] keyword, w[1] permeability, w[2] label.
   if (w.size() > 2 && IstZusatzwort(w[2])) {
     Fehler(z, kKopfzusatzOhneKern);

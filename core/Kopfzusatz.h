@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The words a header line may carry after the core label:
 //   PERMEABILITAET: 125.3 K17 POROSITAET: 0.213 SCHLIESSDRUCK: 0.35
@@ -34,6 +35,11 @@ namespace kopfzeile {
 
 // True when `wort` is one of the added keywords.
 bool IstZusatzwort(std::string_view wort);
+
+// The words of a header line as the reader splits it ("%s %f %s"): keyword,
+// permeability, label, then the rest. The label may follow the number
+// without a blank ("12K"); a number the reader cannot take stands as a word.
+std::vector<std::string_view> Kopfwoerter(std::string_view zeile);
 
 // Reads the added words of a header line (the whole line, keyword and
 // permeability included). Words after the label that are no keyword are

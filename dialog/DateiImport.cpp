@@ -1,10 +1,13 @@
 #include "DateiImport.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "Cp1252.h"
 #include "EingabeDaten.h"
+#include "Kopfzusatz.h"
 #include "Plattform.h"
 #include "TextFormat.h"
 #include "TextScan.h"
@@ -18,6 +21,31 @@ constexpr std::size_t kMaxZeichen = 99;
 bool NurAscii(std::string_view bytes) {
   for (const char c : bytes) {
     if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
+// The added words of a title line, as written ("POROSITAET: 0.213"), to
+// stand after the label of the rewritten header; empty when it has none.
+// False, with the line check's reason, when the rewritten header would
+// carry them wrongly.
+bool KopfzusatzUebernehmen(const std::string& zeile, const std::string& kern, std::string& zusatz,
+                           std::string& fehler) {
+  zusatz.clear();
+  const std::vector<std::string_view> woerter = kopfzeile::Kopfwoerter(zeile);
+  if (std::none_of(woerter.begin(), woerter.end(), kopfzeile::IstZusatzwort)) return true;
+  // A title line without label takes its first word as the label.
+  const Kopfzusatz z =
+      kopfzeile::IstZusatzwort(kern) ? Kopfzusatz{{}, {}, kKopfzusatzOhneKern} : kopfzeile::Lesen(zeile);
+  if (!z.Fehler.empty()) {
+    fehler = z.Fehler;
+    return false;
+  }
+  // Lesen took each keyword with the number after it; the label is never one.
+  for (std::size_t i = 3; i + 1 < woerter.size(); ++i) {
+    if (!kopfzeile::IstZusatzwort(woerter[i])) continue;
+    zusatz.append(" ").append(woerter[i]).append(" ").append(woerter[i + 1]);
+    ++i;
   }
   return true;
 }
@@ -101,9 +129,15 @@ void ZeilenImportieren(const Textliste& zeilen, Plattform& plattform,
         plattform.Meldung("Die Permeabilität muß größer Null sein!");
         return;
       }
+      std::string zusatz;
+      std::string fehler;
+      if (n >= 2 && !KopfzusatzUebernehmen(zeile, kern, zusatz, fehler)) {
+        plattform.Meldung(fehler);
+        return;
+      }
       if (n >= 2) {
         if (!plattform.Frage(text::Format("Zeile %s \nals Titelzeile verwenden?", zeile))) return;
-        aufnehmen(text::Format("PERMEABILITAET: %g %s", zahl, kern));
+        aufnehmen(text::Format("PERMEABILITAET: %g %s", zahl, kern) + zusatz);
         bKopf = 1;
         iWerte = 0;
       } else if (bKopf == 0 && iWerte == 0) {

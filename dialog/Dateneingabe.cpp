@@ -4,6 +4,7 @@
 #include "DateiImport.h"
 #include "DialogFelder.h"
 #include "EingabeFenster.h"
+#include "Kopfzusatz.h"
 #include "Testdaten.h"
 #include "TextFormat.h"
 #include "TextScan.h"
@@ -19,6 +20,15 @@ const char* const kKopfAufbau = "Die Kopfzeile muss folgenden Aufbau haben\nPERM
 const char* const kBitteAuswaehlen = "Bitte Zeile durch Doppelklick ausgewählen!";
 
 constexpr float kPermeabilitaetMax = 1000000.0f;
+
+// Checks the porosity and closure pressure after the label of a header
+// line; tells the user why it refuses them.
+bool KopfzusatzGut(Plattform& plattform, const std::string& kopfzeile) {
+  const Kopfzusatz zusatz = kopfzeile::Lesen(kopfzeile);
+  if (zusatz.Fehler.empty()) return true;
+  plattform.Meldung(zusatz.Fehler);
+  return false;
+}
 
 }  // namespace
 
@@ -234,6 +244,7 @@ int Dateneingabe::ZeilenTyp(int bFormat, std::string text, float& shg, int numme
     }
     if (anzahl2 >= 2 && anzahl1 == 0) {
       if (wort == kKopfwort && zahl > 0.0f) {
+        if (!KopfzusatzGut(plattform_, text)) return kFehler;
         shg = -1.0f;
         return kKopfzeile;
       }
@@ -246,7 +257,7 @@ int Dateneingabe::ZeilenTyp(int bFormat, std::string text, float& shg, int numme
 
   // In an empty list only a header line can stand.
   if (anzahl1 == 0 && anzahl2 >= 2) {
-    if (wort == kKopfwort) return kKopfzeile;
+    if (wort == kKopfwort) return KopfzusatzGut(plattform_, text) ? kKopfzeile : kFehler;
     plattform_.Meldung("Falsche Daten");
     return kFehler;
   }

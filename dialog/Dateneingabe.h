@@ -66,6 +66,8 @@ class Dateneingabe {
   // A number beyond float range gives the reader's message for line
   // `nummer` (1-based; by default the place of the line edit's text: the
   // selected line, or after the last one when appending or without selection).
+  // A header line may carry POROSITAET: and SCHLIESSDRUCK: after its label;
+  // one that kopfzeile::Lesen does not take is refused with its reason.
   int ZeilenTyp(int bFormat, std::string text, float& shg, int nummer = -1);
 
   // The OK button; with the single-measurement option it first looks up

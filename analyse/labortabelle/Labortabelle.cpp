@@ -9,6 +9,7 @@
 #include <system_error>
 #include <unordered_map>
 
+#include "Kopfzusatz.h"
 #include "TextFormat.h"
 #include "TextScan.h"
 #include "Zeilenleser.h"
@@ -149,8 +150,15 @@ int Zahlform(std::string_view zelle, char dezimal) {
   return ZahlAusZelle(zelle, dezimal, w) ? 1 : 0;
 }
 
-char DezimalErkennen(const std::vector<Rohtabelle::Zeile>& zeilen, char trenner) {
-  if (trenner == ',') return '.';
+const char* Trennername(char t) { return t == ';' ? "Semikolon" : t == '\t' ? "Tabulator" : "Komma"; }
+const char* Dezimalname(char d) { return d == ',' ? "Komma" : "Punkt"; }
+
+// The decimal mark the first rows show, and why.
+char DezimalErkennen(const std::vector<Rohtabelle::Zeile>& zeilen, char trenner, std::string& grund) {
+  if (trenner == ',') {
+    grund = "erkannt: Punkt, da Komma die Spalten trennt";
+    return '.';
+  }
   std::size_t komma = 0;
   std::size_t punkt = 0;
   for (std::size_t i = 0; i < std::min(zeilen.size(), kProbezeilen); ++i) {
@@ -161,7 +169,17 @@ char DezimalErkennen(const std::vector<Rohtabelle::Zeile>& zeilen, char trenner)
       if (mitPunkt && !mitKomma) punkt += static_cast<std::size_t>(Zahlform(z, '.'));
     }
   }
-  return komma > punkt ? ',' : '.';
+  // At most kProbezeilen rows of kMaxSpalten + 1 cells.
+  const auto anzahl = [](std::size_t n) { return static_cast<int>(n); };
+  if (komma == 0 && punkt == 0) {
+    grund = "Vorgabe: Punkt (keine Zahl mit Dezimalzeichen)";
+    return '.';
+  }
+  const char d = komma > punkt ? ',' : '.';
+  const char anders = d == ',' ? '.' : ',';
+  grund = text::Format("erkannt: %s (%d Zahlen mit %s, %d mit %s)", Dezimalname(d), anzahl(d == ',' ? komma : punkt),
+                       Dezimalname(d), anzahl(d == ',' ? punkt : komma), Dezimalname(anders));
+  return d;
 }
 
 // Lower case, umlauts spelt out, the unit part and punctuation removed.
@@ -236,7 +254,27 @@ const std::vector<std::vector<std::string>>& Rollennamen() {
   return namen;
 }
 
+// Porosity: one of these as a whole word of the name before its unit.
+bool PasstZuPorositaet(const std::string& name) {
+  std::string n = NameNormieren(name);
+  std::replace(n.begin(), n.end(), '%', ' ');
+  std::size_t anfang = 0;
+  while (anfang < n.size()) {
+    std::size_t ende = n.find(' ', anfang);
+    if (ende == std::string::npos) ende = n.size();
+    const std::string_view wort = std::string_view(n).substr(anfang, ende - anfang);
+    // φ, Φ and the symbol ϕ in UTF-8.
+    for (const char* p :
+         {"porosity", "porositaet", "porositat", "phi", "por", "poro", "\xCF\x86", "\xCE\xA6", "\xCF\x95"}) {
+      if (wort == p) return true;
+    }
+    anfang = ende + 1;
+  }
+  return false;
+}
+
 bool PasstZuRolle(const std::string& name, int rolle) {
+  if (rolle == kPorositaet) return PasstZuPorositaet(name);
   const std::string n = NameNormieren(name);
   const std::string kurz = OhneEinheitwort(n);
   const auto& liste = Rollennamen()[static_cast<std::size_t>(rolle)];
@@ -276,6 +314,53 @@ bool SaettigungseinheitLesen(const std::string& e, Saettigungseinheit& s) {
     return false;
   }
   return true;
+}
+
+// The unit a porosity column's name gives: "%" anywhere in it is percent,
+// "v/v" a fraction, else what its brackets or last word say ("(frac)",
+// "(p.u.)"). Unset when the name gives none; false for one it does not know.
+bool PorositaetseinheitAusName(std::string_view name, std::optional<Porositaetseinheit>& e) {
+  e.reset();
+  std::string klein(name);
+  for (char& c : klein) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  if (klein.find('%') != std::string::npos) {
+    e = Porositaetseinheit::Prozent;
+    return true;
+  }
+  if (klein.find("v/v") != std::string::npos) {
+    e = Porositaetseinheit::Anteil;
+    return true;
+  }
+  std::string einheit = EinheitAusName(name);
+  if (einheit.empty()) {
+    const std::string n = NameNormieren(name);
+    const std::size_t blank = n.rfind(' ');
+    if (blank != std::string::npos) einheit = n.substr(blank + 1);
+    if (einheit != "frac" && einheit != "fraction" && einheit != "anteil" && einheit != "prozent" &&
+        einheit != "percent") {
+      return true;
+    }
+  }
+  if (einheit == "pu" || einheit == "p u") {
+    e = Porositaetseinheit::Prozent;
+    return true;
+  }
+  if (einheit == "dec" || einheit == "decimal") {
+    e = Porositaetseinheit::Anteil;
+    return true;
+  }
+  if (einheit.empty()) return true;
+  Saettigungseinheit s;
+  if (!SaettigungseinheitLesen(einheit, s)) return false;
+  e = s == Saettigungseinheit::Prozent ? Porositaetseinheit::Prozent : Porositaetseinheit::Anteil;
+  return true;
+}
+
+// A float in the shortest text that reads back as the same float.
+std::string KurzText(float w) {
+  char puffer[32];
+  const auto r = std::to_chars(puffer, puffer + sizeof puffer, w);
+  return std::string(puffer, r.ptr);
 }
 
 double InBar(double p, Druckeinheit e) {
@@ -334,6 +419,9 @@ enum Ursache {
   kSaettigungAusserhalb,
   kSaettigungFaellt,
   kZuVielePunkte,
+  kPorositaetKeineZahl,
+  kPorositaetAusserhalb,
+  kPorositaetAbweichend,
   // A missing or non-numeric pressure or saturation: one cause for each way
   // the two cells can be faulty, so the note's words hold for every row.
   kWertFehlt,
@@ -376,6 +464,9 @@ struct Probe {
   bool mitPerm = false;
   bool mitPunkt = false;
   float ersteSaettigung = 0.0f;
+  float porositaet = 0.0f;  // fraction, of its first row with one
+  bool mitPorositaet = false;
+  bool porositaetVerworfen = false;      // its rows disagree, or one is faulty
   std::vector<Punkt> werte;              // the value lines, with a zero point added before the first
   std::vector<Problem> kennung;          // notes on the label
   std::vector<Haeufung> zeilenProbleme;  // rows that gave no point
@@ -468,12 +559,16 @@ bool TabelleZerlegen(std::string_view bytes, char trenner, char dezimal, Rohtabe
       return false;
     }
   }
-  if (trenner == 0) trenner = TrennerErkennen(*text);
+  const char erkannt = TrennerErkennen(*text);
+  if (trenner == 0) trenner = erkannt;
   if (trenner == 0) {
     fehler = "Die Tabelle hat nur eine Spalte: kein Trennzeichen (Komma, Semikolon, Tabulator) erkannt.";
     return false;
   }
   tabelle.trenner = trenner;
+  tabelle.trennerHerkunft = erkannt == 0         ? std::string("gewählt; kein Trennzeichen erkannt")
+                            : erkannt == trenner ? text::Format("erkannt: %s", Trennername(erkannt))
+                                                 : text::Format("gewählt; erkannt: %s", Trennername(erkannt));
   Satzleser leser(*text, trenner);
   Rohtabelle::Zeile satz;
   leser.Naechster(satz);
@@ -487,7 +582,10 @@ bool TabelleZerlegen(std::string_view bytes, char trenner, char dezimal, Rohtabe
   tabelle.rumpfZeile = leser.NaechsteNummer();
   satz = Rohtabelle::Zeile{};
   while (tabelle.ersteZeilen.size() < kErsteZeilen && leser.Naechster(satz)) tabelle.ersteZeilen.push_back(satz);
-  tabelle.dezimal = dezimal != 0 ? dezimal : DezimalErkennen(tabelle.ersteZeilen, trenner);
+  std::string grund;
+  const char dezimalErkannt = DezimalErkennen(tabelle.ersteZeilen, trenner, grund);
+  tabelle.dezimal = dezimal != 0 ? dezimal : dezimalErkannt;
+  tabelle.dezimalHerkunft = tabelle.dezimal == dezimalErkannt ? grund : "gewählt; " + grund;
 
   const auto mitZahl = [&tabelle](const Rohtabelle::Zeile& z) {
     return std::any_of(z.zellen.begin(), z.zellen.end(),
@@ -540,7 +638,7 @@ int SpalteFinden(const Rohtabelle& tabelle, std::string_view name) {
 }
 
 std::string Rollenname(int rolle) {
-  static const char* const namen[kRollen] = {"Kern", "Permeabilität", "Druck", "Sättigung"};
+  static const char* const namen[kRollen] = {"Kern", "Permeabilität", "Druck", "Sättigung", "Porosität"};
   return rolle >= 0 && rolle < kRollen ? namen[rolle] : "";
 }
 
@@ -559,6 +657,8 @@ std::string Einheitname(Druckeinheit e) {
 }
 
 std::string Einheitname(Saettigungseinheit e) { return e == Saettigungseinheit::Prozent ? "Prozent" : "Anteil"; }
+
+std::string Einheitname(Porositaetseinheit e) { return e == Porositaetseinheit::Prozent ? "Prozent" : "Anteil"; }
 
 namespace {
 
@@ -612,6 +712,8 @@ class Auswertung {
       Notieren(probe.zeilenProbleme, kPermKeineZahl, nr,
                [&] { return text::Format("Permeabilität „%s“ ist keine Zahl", Auszug(permZelle)); });
     }
+
+    if (Spalte(kPorositaet) >= 0) PorositaetLesen(probe, nr, zelle(Spalte(kPorositaet)));
 
     float p = 0.0f;
     float s = 0.0f;
@@ -683,6 +785,12 @@ class Auswertung {
       probe.kennung.push_back(
           {zeile, text::Format("Kern „%s“ heißt „%s“: die Kennung ist ein Wort", Auszug(name_), Auszug(probe.kern))});
     }
+    // The header's keywords after the label cannot be a label themselves.
+    if (kopfzeile::IstZusatzwort(probe.kern)) {
+      probe.kennung.push_back({zeile, text::Format("Kern „%s“ heißt „%s_“: %s steht in der Kopfzeile nach dem Kern",
+                                                   probe.kern, probe.kern, probe.kern)});
+      probe.kern += "_";
+    }
     const auto [it, neu] = vergeben_.try_emplace(probe.kern, Vergeben{zeile});
     if (neu) return;
     // Another sample holds the label: this one gets the next free "#n".
@@ -695,6 +803,39 @@ class Auswertung {
         {zeile, text::Format("Probe %s stand schon ab Zeile %d; diese Zeilen bleiben getrennt als Probe %s",
                              Auszug(probe.kern), frueher.zeile, Auszug(anders))});
     probe.kern = std::move(anders);
+  }
+
+  // The porosity of a row: every row of a sample that gives one must give
+  // the same fraction inside (0, 1), else the sample keeps none.
+  void PorositaetLesen(Probe& probe, int nr, std::string_view zelle) {
+    float phi = 0.0f;
+    double genau = 0.0;
+    if (!ZahlAusZelle(zelle, t_.dezimal, phi, &genau)) {
+      if (zelle.empty()) return;
+      probe.porositaetVerworfen = true;
+      Notieren(probe.zeilenProbleme, kPorositaetKeineZahl, nr, [&] {
+        return text::Format("Porosität „%s“ ist keine Zahl; die Probe bleibt ohne Porosität", Auszug(zelle));
+      });
+      return;
+    }
+    const bool prozent = e_.porositaet == Porositaetseinheit::Prozent;
+    const float anteil = prozent ? static_cast<float>(genau / 100.0) : phi;
+    if (!(anteil > 0.0f && anteil < 1.0f)) {
+      probe.porositaetVerworfen = true;
+      Notieren(probe.zeilenProbleme, kPorositaetAusserhalb, nr, [&] {
+        return text::Format("Porosität %g liegt nicht zwischen 0 und 1%s; die Probe bleibt ohne Porosität", anteil,
+                            !prozent && anteil > 1.0f && anteil < 100.0f ? " (in Prozent angegeben?)" : "");
+      });
+    } else if (!probe.mitPorositaet) {
+      probe.porositaet = anteil;
+      probe.mitPorositaet = true;
+    } else if (anteil != probe.porositaet) {
+      probe.porositaetVerworfen = true;
+      Notieren(probe.zeilenProbleme, kPorositaetAbweichend, nr, [&] {
+        return text::Format("Porosität %g weicht von %g der Probe %s ab; die Probe bleibt ohne Porosität", anteil,
+                            probe.porositaet, Auszug(probe.kern));
+      });
+    }
   }
 
   void PunktAufnehmen(int zeile, float p, float s) {
@@ -743,11 +884,16 @@ class Auswertung {
     for (const Problem& p : pr) Melden(p);
     if (!genommen) return;
 
-    e_.zeilen.push_back(text::Format("PERMEABILITAET: %g %s", probe.perm, probe.kern));
+    std::optional<float> porositaet;
+    if (probe.mitPorositaet && !probe.porositaetVerworfen) porositaet = probe.porositaet;
+    std::string kopf = text::Format("PERMEABILITAET: %g %s", probe.perm, probe.kern);
+    // Written so that it reads back as the same float.
+    if (porositaet) kopf += std::string(" ") + kPorositaetWort + " " + KurzText(*porositaet);
+    e_.zeilen.push_back(std::move(kopf));
     for (const Punkt& punkt : probe.werte) e_.zeilen.push_back(text::Format("%9.4f  %15.5f ", punkt.p, punkt.s));
     e_.zeilen.push_back("ENDE");
     e_.messungen.push_back(
-        {probe.kern, probe.perm, static_cast<int>(probe.werte.size()), probe.ersteZeile, std::move(pr)});
+        {probe.kern, probe.perm, static_cast<int>(probe.werte.size()), probe.ersteZeile, std::move(pr), porositaet});
   }
 
   void Melden(const Problem& p) {
@@ -806,31 +952,70 @@ bool TabelleAuswerten(const Rohtabelle& t, const Vorgaben& v, Ergebnis& e, std::
   }
   const auto spalte = [&e](int rolle) { return e.spalten[static_cast<std::size_t>(rolle)]; };
 
-  // Units: given, else from the column names, else bar and fraction.
+  // Units: given, else from the column names, else bar and fraction (mD only).
   const std::string permEinheit = EinheitAusName(t.kopf[static_cast<std::size_t>(spalte(kPerm))]);
   if (!permEinheit.empty() && permEinheit != "md" && permEinheit != "millidarcy") {
     fehler = text::Format("Die Permeabilität der Spalte „%s“ ist nicht in mD angegeben.", Kopfname(t, spalte(kPerm)));
     return false;
   }
-  if (v.druck) {
-    e.druck = *v.druck;
-  } else {
+  // Why a unit is used: chosen (and what the name says if it differs), the
+  // column's name, or the default.
+  const auto herkunft = [&t](const std::string& einheit, int spalte, bool gewaehlt,
+                             const std::optional<std::string>& ausName) {
+    const std::string name = Auszug(t.kopf[static_cast<std::size_t>(spalte)]);
+    if (gewaehlt) {
+      return ausName && *ausName != einheit
+                 ? text::Format("%s (gewählt; der Spaltenname „%s“ nennt %s)", einheit, name, *ausName)
+                 : text::Format("%s (gewählt)", einheit);
+    }
+    return ausName ? text::Format("%s (aus dem Spaltennamen „%s“)", einheit, name) : einheit + " (Vorgabe)";
+  };
+  {
     const std::string einheit = EinheitAusName(t.kopf[static_cast<std::size_t>(spalte(kDruck))]);
-    if (!einheit.empty() && !DruckeinheitLesen(einheit, e.druck)) {
+    Druckeinheit ausName = Druckeinheit::Bar;
+    const bool bekannt = DruckeinheitLesen(einheit, ausName);
+    if (v.druck) {
+      e.druck = *v.druck;
+    } else if (!einheit.empty() && !bekannt) {
       fehler = text::Format("Die Einheit der Spalte „%s“ ist unbekannt; bitte die Druckeinheit wählen.",
                             Kopfname(t, spalte(kDruck)));
       return false;
+    } else {
+      e.druck = ausName;
     }
+    e.druckHerkunft = herkunft(Einheitname(e.druck), spalte(kDruck), v.druck.has_value(),
+                               bekannt ? std::optional(Einheitname(ausName)) : std::nullopt);
   }
-  if (v.saettigung) {
-    e.saettigung = *v.saettigung;
-  } else {
+  {
     const std::string einheit = EinheitAusName(t.kopf[static_cast<std::size_t>(spalte(kSaettigung))]);
-    if (!SaettigungseinheitLesen(einheit, e.saettigung)) {
+    Saettigungseinheit ausName = Saettigungseinheit::Anteil;
+    const bool bekannt = SaettigungseinheitLesen(einheit, ausName);
+    if (v.saettigung) {
+      e.saettigung = *v.saettigung;
+    } else if (!bekannt) {
       fehler = text::Format("Die Einheit der Spalte „%s“ ist unbekannt; bitte die Sättigungseinheit wählen.",
                             Kopfname(t, spalte(kSaettigung)));
       return false;
+    } else {
+      e.saettigung = ausName;
     }
+    e.saettigungHerkunft = herkunft(Einheitname(e.saettigung), spalte(kSaettigung), v.saettigung.has_value(),
+                                    bekannt && !einheit.empty() ? std::optional(Einheitname(ausName)) : std::nullopt);
+  }
+  if (spalte(kPorositaet) >= 0) {
+    std::optional<Porositaetseinheit> ausName;
+    const bool bekannt = PorositaetseinheitAusName(t.kopf[static_cast<std::size_t>(spalte(kPorositaet))], ausName);
+    if (v.porositaet) {
+      e.porositaet = *v.porositaet;
+    } else if (!bekannt) {
+      fehler = text::Format("Die Einheit der Spalte „%s“ ist unbekannt; bitte die Porositätseinheit wählen.",
+                            Kopfname(t, spalte(kPorositaet)));
+      return false;
+    } else {
+      e.porositaet = ausName.value_or(Porositaetseinheit::Anteil);
+    }
+    e.porositaetHerkunft = herkunft(Einheitname(e.porositaet), spalte(kPorositaet), v.porositaet.has_value(),
+                                    ausName ? std::optional(Einheitname(*ausName)) : std::nullopt);
   }
 
   Auswertung auswertung(t, v, e);

@@ -12,16 +12,19 @@
 #include "Textliste.h"
 
 // Reads a laboratory's delimited table (one row per pressure step, the
-// sample's label and permeability in columns) and turns it into Kadrel's
-// input lines: per sample a header, its value lines and "ENDE".
+// sample's label and permeability, and optionally its porosity, in columns)
+// and turns it into Kadrel's input lines: per sample a header, its value
+// lines and "ENDE".
 namespace labor {
 
-// The roles a column can take, in the order of the mapping.
-enum Rolle { kKern = 0, kPerm = 1, kDruck = 2, kSaettigung = 3 };
-constexpr int kRollen = 4;
+// The roles a column can take, in the order of the mapping. Permeability,
+// pressure and saturation need a column; label and porosity may have none.
+enum Rolle { kKern = 0, kPerm = 1, kDruck = 2, kSaettigung = 3, kPorositaet = 4 };
+constexpr int kRollen = 5;
 
 enum class Druckeinheit { Psi, Bar, KPa, MPa };
 enum class Saettigungseinheit { Anteil, Prozent };
+enum class Porositaetseinheit { Anteil, Prozent };
 
 // Files above this size are refused before they are read.
 constexpr std::uintmax_t kMaxBytes = 64u * 1024u * 1024u;
@@ -38,6 +41,9 @@ struct Rohtabelle {
   };
   char trenner = ',';
   char dezimal = '.';
+  // Why they are used, for the user: "erkannt: Semikolon", "gewählt; erkannt: Komma" …
+  std::string trennerHerkunft;
+  std::string dezimalHerkunft;
   int kopfZeile = 0;  // line of the file holding the column names
   std::vector<std::string> kopf;
   std::vector<Zeile> ersteZeilen;  // the first kErsteZeilen rows after the column names
@@ -60,13 +66,14 @@ constexpr int kKeineSpalte = -2;
 
 // What the user chose; unset parts are detected or taken from the header.
 struct Vorgaben {
-  char trenner = 0;                                  // ',', ';' or '\t'; 0: detect
-  char dezimal = 0;                                  // '.' or ','; 0: detect
-  std::array<int, kRollen> spalten{-1, -1, -1, -1};  // column index; -1: from the column names; or kKeineSpalte
-  std::optional<Druckeinheit> druck;                 // unset: from the column name, else bar
-  std::optional<Saettigungseinheit> saettigung;      // unset: from the column name, else fraction
-  bool nullpunktEinfuegen = false;                   // add (first pressure, 0) where the first saturation is not 0
-  std::string standardKern = "PROBE";                // label of rows before any label, or without a label column
+  char trenner = 0;                                      // ',', ';' or '\t'; 0: detect
+  char dezimal = 0;                                      // '.' or ','; 0: detect
+  std::array<int, kRollen> spalten{-1, -1, -1, -1, -1};  // column index; -1: from the column names; or kKeineSpalte
+  std::optional<Druckeinheit> druck;                     // unset: from the column name, else bar
+  std::optional<Saettigungseinheit> saettigung;          // unset: from the column name, else fraction
+  std::optional<Porositaetseinheit> porositaet;          // unset: from the column name, else fraction
+  bool nullpunktEinfuegen = false;                       // add (first pressure, 0) where the first saturation is not 0
+  std::string standardKern = "PROBE";                    // label of rows before any label, or without a label column
 };
 
 // A row that did not become a value line, or a note on one.
@@ -83,12 +90,22 @@ struct Messung {
   int punkte = 0;                 // value lines written (with an added zero point)
   int ersteZeile = 0;             // line of the file of its first row
   std::vector<Problem> probleme;  // its rows that did not become value lines, and notes
+  // A fraction inside (0, 1), written on its header; none without a porosity
+  // column, or when its rows disagree or one lies outside.
+  std::optional<float> porositaet;
 };
 
 struct Ergebnis {
-  std::array<int, kRollen> spalten{-1, -1, -1, -1};
+  std::array<int, kRollen> spalten{-1, -1, -1, -1, -1};
   Druckeinheit druck = Druckeinheit::Bar;
   Saettigungseinheit saettigung = Saettigungseinheit::Anteil;
+  Porositaetseinheit porositaet = Porositaetseinheit::Anteil;
+  // Why each unit is used, for the user: "psi (aus dem Spaltennamen „Druck
+  // (psia)“)", "bar (Vorgabe)", "Prozent (gewählt)"; empty for the porosity
+  // without its column.
+  std::string druckHerkunft;
+  std::string saettigungHerkunft;
+  std::string porositaetHerkunft;
   std::vector<Messung> messungen;
   // Of all samples, by line; after kMaxProbleme notes one more counts the rest.
   std::vector<Problem> probleme;
@@ -119,9 +136,10 @@ bool TabelleAuswerten(const Rohtabelle& tabelle, const Vorgaben& vorgaben, Ergeb
 bool Importieren(std::string_view bytes, const Vorgaben& vorgaben, Ergebnis& ergebnis, std::string& fehler);
 
 // The columns preset from common column names, -1 where none fits; a
-// column already in `fest` is not taken again.
+// column already in `fest` is not taken again. Porosity takes a column with
+// Porosity, Porosität, Phi, φ, Por or Poro as a whole word of its name.
 std::array<int, kRollen> SpaltenVorschlagen(const std::vector<std::string>& kopf,
-                                            const std::array<int, kRollen>& fest = {-1, -1, -1, -1});
+                                            const std::array<int, kRollen>& fest = {-1, -1, -1, -1, -1});
 
 // The column named `name` (case-insensitive) or given by its number from 1;
 // -1 when there is none.
@@ -131,6 +149,7 @@ int SpalteFinden(const Rohtabelle& tabelle, std::string_view name);
 std::string Rollenname(int rolle);
 std::string Einheitname(Druckeinheit e);
 std::string Einheitname(Saettigungseinheit e);
+std::string Einheitname(Porositaetseinheit e);
 
 // A number as the table writes it, with the given decimal mark, read as the
 // text import reads it (`wert`) and with all its digits (`genau`); false for

@@ -40,6 +40,17 @@ void Zelle(QTableWidget* t, int zeile, int spalte, const QString& text) {
   t->setItem(zeile, spalte, new QTableWidgetItem(text));
 }
 
+// A label beside a choice that tells why the reader took its value.
+QLabel* NeueHerkunft(QWidget* eltern) {
+  auto* l = new QLabel(eltern);
+  l->setWordWrap(true);
+  l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return l;
+}
+
+// Columns of the measurements' table.
+enum Messspalte { kMessKern, kMessPerm, kMessPorositaet, kMessPunkte, kMessProbleme, kMessspalten };
+
 }  // namespace
 
 CLabordatenDlg::CLabordatenDlg(std::string bytes, const QString& name, QWidget* parent)
@@ -55,16 +66,22 @@ CLabordatenDlg::CLabordatenDlg(std::string bytes, const QString& name, QWidget* 
   dezimal_ = new QComboBox(lesen);
   dezimal_->addItem(QStringLiteral("Punkt (1.5)"), int{'.'});
   dezimal_->addItem(QStringLiteral("Komma (1,5)"), int{','});
+  trennerHerkunft_ = NeueHerkunft(lesen);
+  dezimalHerkunft_ = NeueHerkunft(lesen);
   auto* lesenRaster = new QGridLayout(lesen);
   lesenRaster->addWidget(new QLabel(QStringLiteral("Trennzeichen:"), lesen), 0, 0);
   lesenRaster->addWidget(trenner_, 0, 1);
-  lesenRaster->addWidget(new QLabel(QStringLiteral("Dezimalzeichen:"), lesen), 1, 0);
-  lesenRaster->addWidget(dezimal_, 1, 1);
+  lesenRaster->addWidget(trennerHerkunft_, 1, 1);
+  lesenRaster->addWidget(new QLabel(QStringLiteral("Dezimalzeichen:"), lesen), 2, 0);
+  lesenRaster->addWidget(dezimal_, 2, 1);
+  lesenRaster->addWidget(dezimalHerkunft_, 3, 1);
+  lesenRaster->setRowStretch(4, 1);
 
   auto* zuordnung = new QGroupBox(QStringLiteral("Spalten"), this);
   auto* zuordnungRaster = new QGridLayout(zuordnung);
   const QString beschriftung[labor::kRollen] = {QStringLiteral("Kern:"), QStringLiteral("Permeabilität (mD):"),
-                                                QStringLiteral("Druck:"), QStringLiteral("Sättigung:")};
+                                                QStringLiteral("Druck:"), QStringLiteral("Sättigung:"),
+                                                QStringLiteral("Porosität:")};
   for (int rolle = 0; rolle < labor::kRollen; ++rolle) {
     auto* combo = new QComboBox(zuordnung);
     combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -85,6 +102,13 @@ CLabordatenDlg::CLabordatenDlg(std::string bytes, const QString& name, QWidget* 
   saettigung_->addItem(QStringLiteral("Anteil (0 bis 1)"), static_cast<int>(labor::Saettigungseinheit::Anteil));
   saettigung_->addItem(QStringLiteral("Prozent des Porenvolumens"),
                        static_cast<int>(labor::Saettigungseinheit::Prozent));
+  porositaet_ = new QComboBox(einheiten);
+  porositaet_->addItem(QStringLiteral("aus dem Spaltennamen (sonst Anteil)"), -1);
+  porositaet_->addItem(QStringLiteral("Anteil (0 bis 1)"), static_cast<int>(labor::Porositaetseinheit::Anteil));
+  porositaet_->addItem(QStringLiteral("Prozent (0 bis 100)"), static_cast<int>(labor::Porositaetseinheit::Prozent));
+  druckHerkunft_ = NeueHerkunft(einheiten);
+  saettigungHerkunft_ = NeueHerkunft(einheiten);
+  porositaetHerkunft_ = NeueHerkunft(einheiten);
   nullpunkt_ = new QCheckBox(QStringLiteral("Fehlenden Nullpunkt (Sättigung 0) beim ersten Druck einfügen"), einheiten);
   anhaengen_ = new QRadioButton(QStringLiteral("an die Eingabezeilen anhängen"), einheiten);
   ersetzen_ = new QRadioButton(QStringLiteral("die Eingabezeilen ersetzen"), einheiten);
@@ -92,17 +116,24 @@ CLabordatenDlg::CLabordatenDlg(std::string bytes, const QString& name, QWidget* 
   auto* einheitenRaster = new QGridLayout(einheiten);
   einheitenRaster->addWidget(new QLabel(QStringLiteral("Druck:"), einheiten), 0, 0);
   einheitenRaster->addWidget(druck_, 0, 1);
+  einheitenRaster->addWidget(druckHerkunft_, 0, 2);
   einheitenRaster->addWidget(new QLabel(QStringLiteral("Sättigung:"), einheiten), 1, 0);
   einheitenRaster->addWidget(saettigung_, 1, 1);
-  einheitenRaster->addWidget(nullpunkt_, 2, 0, 1, 2);
-  einheitenRaster->addWidget(anhaengen_, 3, 0, 1, 2);
-  einheitenRaster->addWidget(ersetzen_, 4, 0, 1, 2);
+  einheitenRaster->addWidget(saettigungHerkunft_, 1, 2);
+  einheitenRaster->addWidget(new QLabel(QStringLiteral("Porosität:"), einheiten), 2, 0);
+  einheitenRaster->addWidget(porositaet_, 2, 1);
+  einheitenRaster->addWidget(porositaetHerkunft_, 2, 2);
+  einheitenRaster->setColumnStretch(2, 1);
+  einheitenRaster->addWidget(nullpunkt_, 3, 0, 1, 3);
+  einheitenRaster->addWidget(anhaengen_, 4, 0, 1, 3);
+  einheitenRaster->addWidget(ersetzen_, 5, 0, 1, 3);
 
   vorschau_ = NeueTabelle(this);
   messungen_ = NeueTabelle(this);
-  messungen_->setColumnCount(4);
+  messungen_->setColumnCount(kMessspalten);
   messungen_->setHorizontalHeaderLabels({QStringLiteral("Kern"), QStringLiteral("Permeabilität (mD)"),
-                                         QStringLiteral("Punkte"), QStringLiteral("Probleme")});
+                                         QStringLiteral("Porosität (Anteil)"), QStringLiteral("Punkte"),
+                                         QStringLiteral("Probleme")});
   probleme_ = new QPlainTextEdit(this);
   probleme_->setReadOnly(true);
   probleme_->setMaximumBlockCount(kMaxProblemzeilen + 1);
@@ -115,9 +146,9 @@ CLabordatenDlg::CLabordatenDlg(std::string bytes, const QString& name, QWidget* 
   connect(knoepfe_, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   auto* oben = new QHBoxLayout;
-  oben->addWidget(lesen);
+  oben->addWidget(lesen, 1);
   oben->addWidget(zuordnung);
-  oben->addWidget(einheiten, 1);
+  oben->addWidget(einheiten, 2);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(oben);
   layout->addWidget(new QLabel(QStringLiteral("Die ersten Zeilen der Tabelle, wie sie gelesen werden:"), this));
@@ -128,7 +159,7 @@ CLabordatenDlg::CLabordatenDlg(std::string bytes, const QString& name, QWidget* 
   layout->addWidget(probleme_, 1);
   layout->addWidget(meldung_);
   layout->addWidget(knoepfe_);
-  resize(960, 680);
+  resize(1100, 720);
 
   EinstellungenLesen();
   fuellen_ = true;
@@ -161,7 +192,7 @@ CLabordatenDlg::CLabordatenDlg(std::string bytes, const QString& name, QWidget* 
       if (!fuellen_) Auswerten();
     });
   }
-  for (QComboBox* combo : {druck_, saettigung_}) {
+  for (QComboBox* combo : {druck_, saettigung_, porositaet_}) {
     connect(combo, &QComboBox::currentIndexChanged, this, [this] { Auswerten(); });
   }
   connect(nullpunkt_, &QCheckBox::toggled, this, [this] { Auswerten(); });
@@ -177,6 +208,8 @@ void CLabordatenDlg::EinstellungenLesen() {
   druck_->setCurrentIndex(std::max(0, druck_->findData(s.value(kAbschnitt + QStringLiteral("Druckeinheit"), -1))));
   saettigung_->setCurrentIndex(
       std::max(0, saettigung_->findData(s.value(kAbschnitt + QStringLiteral("Saettigungseinheit"), -1))));
+  porositaet_->setCurrentIndex(
+      std::max(0, porositaet_->findData(s.value(kAbschnitt + QStringLiteral("Porositaetseinheit"), -1))));
   nullpunkt_->setChecked(s.value(kAbschnitt + QStringLiteral("Nullpunkt"), false).toBool());
   (s.value(kAbschnitt + QStringLiteral("Ersetzen"), false).toBool() ? ersetzen_ : anhaengen_)->setChecked(true);
 }
@@ -192,6 +225,7 @@ void CLabordatenDlg::EinstellungenSchreiben() const {
   }
   s.setValue(kAbschnitt + QStringLiteral("Druckeinheit"), druck_->currentData());
   s.setValue(kAbschnitt + QStringLiteral("Saettigungseinheit"), saettigung_->currentData());
+  s.setValue(kAbschnitt + QStringLiteral("Porositaetseinheit"), porositaet_->currentData());
   s.setValue(kAbschnitt + QStringLiteral("Nullpunkt"), nullpunkt_->isChecked());
   s.setValue(kAbschnitt + QStringLiteral("Ersetzen"), ersetzen_->isChecked());
 }
@@ -214,6 +248,9 @@ labor::Vorgaben CLabordatenDlg::Vorgaben() const {
   if (const int s = saettigung_->currentData().toInt(); s >= 0) {
     v.saettigung = static_cast<labor::Saettigungseinheit>(s);
   }
+  if (const int p = porositaet_->currentData().toInt(); p >= 0) {
+    v.porositaet = static_cast<labor::Porositaetseinheit>(p);
+  }
   v.nullpunktEinfuegen = nullpunkt_->isChecked();
   v.standardKern = standardKern_;
   return v;
@@ -224,6 +261,8 @@ void CLabordatenDlg::Zerlegen() {
   const char trenner = static_cast<char>(trenner_->currentData().toInt());
   const char dezimal = static_cast<char>(dezimal_->currentData().toInt());
   if (!labor::TabelleZerlegen(bytes_, trenner, dezimal, tabelle_, fehler)) tabelle_ = labor::Rohtabelle{};
+  trennerHerkunft_->setText(Utf8(tabelle_.trennerHerkunft));
+  dezimalHerkunft_->setText(Utf8(tabelle_.dezimalHerkunft));
   SpaltenFuellen();
   vorschau_->clear();
   vorschau_->setColumnCount(static_cast<int>(tabelle_.kopf.size()));
@@ -245,6 +284,7 @@ void CLabordatenDlg::Zerlegen() {
   if (!fehler.empty()) {
     fehler_ = Utf8(fehler);
     ergebnis_ = labor::Ergebnis{};
+    EinheitenHerkunftZeigen();
     messungen_->setRowCount(0);
     probleme_->clear();
     meldung_->setText(fehler_);
@@ -256,7 +296,7 @@ void CLabordatenDlg::Zerlegen() {
 
 void CLabordatenDlg::SpaltenFuellen() {
   fuellen_ = true;
-  std::array<int, labor::kRollen> fest{-1, -1, -1, -1};
+  std::array<int, labor::kRollen> fest{-1, -1, -1, -1, -1};
   for (int rolle = 0; rolle < labor::kRollen; ++rolle) {
     const QString& name = gemerkt_[static_cast<std::size_t>(rolle)];
     if (!name.isEmpty()) fest[static_cast<std::size_t>(rolle)] = labor::SpalteFinden(tabelle_, name.toStdString());
@@ -284,19 +324,22 @@ void CLabordatenDlg::Auswerten() {
   if (tabelle_.kopf.empty()) return;
   std::string fehler;
   fehler_ = labor::TabelleAuswerten(tabelle_, Vorgaben(), ergebnis_, fehler) ? QString() : Utf8(fehler);
+  EinheitenHerkunftZeigen();
 
   messungen_->setRowCount(static_cast<int>(ergebnis_.messungen.size()));
   for (std::size_t i = 0; i < ergebnis_.messungen.size(); ++i) {
     const labor::Messung& m = ergebnis_.messungen[i];
     const int zeile = static_cast<int>(i);
-    Zelle(messungen_, zeile, 0, Utf8(m.kern));
-    Zelle(messungen_, zeile, 1, QString::number(static_cast<double>(m.perm), 'g', 6));
-    Zelle(messungen_, zeile, 2, QString::number(m.punkte));
-    Zelle(messungen_, zeile, 3,
+    Zelle(messungen_, zeile, kMessKern, Utf8(m.kern));
+    Zelle(messungen_, zeile, kMessPerm, QString::number(static_cast<double>(m.perm), 'g', 6));
+    Zelle(messungen_, zeile, kMessPorositaet,
+          m.porositaet ? QString::number(static_cast<double>(*m.porositaet), 'g', 6) : QString());
+    Zelle(messungen_, zeile, kMessPunkte, QString::number(m.punkte));
+    Zelle(messungen_, zeile, kMessProbleme,
           m.probleme.empty() ? QString()
                              : QStringLiteral("%1: %2").arg(m.probleme.size()).arg(ProblemText(m.probleme.front())));
   }
-  for (int spalte = 0; spalte < 3; ++spalte) messungen_->resizeColumnToContents(spalte);
+  for (int spalte = 0; spalte < kMessProbleme; ++spalte) messungen_->resizeColumnToContents(spalte);
   QStringList texte;
   for (std::size_t i = 0; i < ergebnis_.probleme.size() && i < kMaxProblemzeilen; ++i) {
     texte << ProblemText(ergebnis_.probleme[i]);
@@ -314,4 +357,10 @@ void CLabordatenDlg::Auswerten() {
                                  anzahl(ergebnis_.probleme.size(), "Hinweis", "Hinweise"));
   meldung_->setText(fehler_.isEmpty() ? stand : fehler_);
   knoepfe_->button(QDialogButtonBox::Ok)->setEnabled(fehler_.isEmpty());
+}
+
+void CLabordatenDlg::EinheitenHerkunftZeigen() {
+  druckHerkunft_->setText(Utf8(ergebnis_.druckHerkunft));
+  saettigungHerkunft_->setText(Utf8(ergebnis_.saettigungHerkunft));
+  porositaetHerkunft_->setText(Utf8(ergebnis_.porositaetHerkunft));
 }

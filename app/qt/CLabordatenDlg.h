@@ -17,9 +17,10 @@ class QRadioButton;
 class QTableWidget;
 
 // "Labordaten importieren": shows how a laboratory table is read (separator,
-// decimal mark, column mapping, units) for correction, a preview of its
-// first rows and of the measurements it yields with their problems, and the
-// choice to append the lines or to replace the input lines by them.
+// decimal mark, column mapping, units, each with why the reader took it) for
+// correction, a preview of its first rows and of the measurements it yields
+// with their porosity and problems, and the choice to append the lines or to
+// replace the input lines by them.
 class CLabordatenDlg : public QDialog {
   Q_OBJECT
 
@@ -40,6 +41,13 @@ class CLabordatenDlg : public QDialog {
   QComboBox* Spalte(int rolle) const { return spalten_[static_cast<std::size_t>(rolle)]; }
   QComboBox* Druckeinheit() const { return druck_; }
   QComboBox* Saettigungseinheit() const { return saettigung_; }
+  QComboBox* Porositaetseinheit() const { return porositaet_; }
+  // Why the reader uses the separator, decimal mark and units it uses.
+  QLabel* TrennerHerkunft() const { return trennerHerkunft_; }
+  QLabel* DezimalHerkunft() const { return dezimalHerkunft_; }
+  QLabel* DruckHerkunft() const { return druckHerkunft_; }
+  QLabel* SaettigungHerkunft() const { return saettigungHerkunft_; }
+  QLabel* PorositaetHerkunft() const { return porositaetHerkunft_; }
   QCheckBox* Nullpunkt() const { return nullpunkt_; }
   QRadioButton* AnhaengenKnopf() const { return anhaengen_; }
   QRadioButton* Ersetzen() const { return ersetzen_; }
@@ -61,6 +69,8 @@ class CLabordatenDlg : public QDialog {
   void Auswerten();
   labor::Vorgaben Vorgaben() const;
   void SpaltenFuellen();
+  // Shows why the units of the last evaluation are used.
+  void EinheitenHerkunftZeigen();
 
   std::string bytes_;
   std::string standardKern_;
@@ -75,6 +85,12 @@ class CLabordatenDlg : public QDialog {
   std::array<QComboBox*, labor::kRollen> spalten_{};
   QComboBox* druck_ = nullptr;
   QComboBox* saettigung_ = nullptr;
+  QComboBox* porositaet_ = nullptr;
+  QLabel* trennerHerkunft_ = nullptr;
+  QLabel* dezimalHerkunft_ = nullptr;
+  QLabel* druckHerkunft_ = nullptr;
+  QLabel* saettigungHerkunft_ = nullptr;
+  QLabel* porositaetHerkunft_ = nullptr;
   QCheckBox* nullpunkt_ = nullptr;
   QRadioButton* anhaengen_ = nullptr;
   QRadioButton* ersetzen_ = nullptr;

@@ -11,7 +11,10 @@
 #include <nlohmann/json.hpp>
 
 #include "CliAufruf.h"
+#include "FakePlattform.h"
 #include "KadrelCli.h"
+#include "KadrelDoc.h"
+#include "Kopfzusatz.h"
 #ifdef KADREL_MIT_GRAFIK
 #include "QtGrafikExporter.h"
 #endif
@@ -434,7 +437,16 @@ TEST_F(Cli, LabortabelleFehlerEndenMitStatusZwei) {
       {{"--labordaten", gut, "--spalten", "Kern,Perm,Druck,SHg"}, "Die Spalte „Druck“ gibt es in der Tabelle nicht."},
       {{"--labordaten", gut, "--spalten", ",,3,3"}, "Die Spalte „Pc“ ist zweimal zugeordnet (Druck und Sättigung)."},
       {{"--labordaten", gut, "--spalten", "1,2,3"},
-       "--spalten erwartet vier durch Komma getrennte Spalten (Name oder Nummer, leer: erkennen)"},
+       "--spalten erwartet vier oder fünf durch Komma getrennte Spalten (Name oder Nummer, leer: erkennen)"},
+      {{"--labordaten", gut, "--spalten", "1,2,3,4,,"},
+       "--spalten erwartet vier oder fünf durch Komma getrennte Spalten (Name oder Nummer, leer: erkennen)"},
+      {{"--labordaten", gut, "--spalten", "1,2,3,4,Phi"}, "Die Spalte „Phi“ gibt es in der Tabelle nicht."},
+      {{"--labordaten", gut, "--spalten", ",,3,,3"}, "Die Spalte „Pc“ ist zweimal zugeordnet (Druck und Porosität)."},
+      {{"--labordaten", gut, "--porositaet-einheit", "frac"}, "--porositaet-einheit erwartet anteil oder prozent"},
+      {{"--labordaten", gut, "--porositaet-einheit"}, "--porositaet-einheit erwartet anteil oder prozent"},
+      {{"--porositaet-einheit", "prozent", gut}, "--porositaet-einheit gilt nur mit --labordaten"},
+      {{"--labordaten", Datei("mD.csv", "Kern,Perm,Pc,SHg,Porosity (mD)\nA,1,0,0,1\nA,1,1,0.5,1\nA,1,2,0.6,1\n")},
+       "Die Einheit der Spalte „Porosity (mD)“ ist unbekannt; bitte die Porositätseinheit wählen."},
       {{"--labordaten", gut, "--druck-einheit", "atm"}, "--druck-einheit erwartet psi, bar, kpa oder mpa"},
       {{"--labordaten", gut, "--saettigung-einheit"}, "--saettigung-einheit erwartet anteil oder prozent"},
       // A bad unit is refused also after a good one.
@@ -510,6 +522,118 @@ TEST_F(Cli, ArabDAlsLabortabelleInPsiaUndProzent) {
   EXPECT_EQ(ist.aus, soll.aus);
   EXPECT_EQ(ist.fehler, soll.fehler);
   EXPECT_EQ(std::count(ist.aus.begin(), ist.aus.end(), '\n'), 3 + 333);
+}
+
+// The input lines of a document kadrel-cli saved.
+Textliste Dokumentzeilen(const std::string& kdr) {
+  std::ifstream ein(kdr, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>());
+  FakePlattform plattform;
+  CKadrelDoc doc(plattform);
+  std::string fehler;
+  EXPECT_TRUE(doc.DokumentLaden(bytes, fehler)) << fehler;
+  return doc.Eingabezeilen;
+}
+
+// The porosity as a fifth column, chosen by name or number with its unit;
+// a sample whose rows disagree is evaluated without porosity and named on
+// stderr. The run is that of the same lines without porosity.
+TEST_F(Cli, LabortabelleMitPorositaet) {
+  const std::string tabelle =
+      "Nr\tWert A\tWert B\tKennung\tDurchlaessigkeit\tWert C\n1\t50\t0\tA\t1\t21.3\n2\t200\t0.3\tA\t1\t21.3\n"
+      "3\t800\t0.6\tA\t1\t21.3\n4\t3000\t0.8\tA\t1\t21.3\n5\t20\t0\tB\t10\t25\n6\t100\t0.35\tB\t10\t26\n"
+      "7\t500\t0.65\tB\t10\t25\n8\t3000\t0.9\tB\t10\t25\n9\t10\t0\tC\t100\t30\n10\t50\t0.4\tC\t100\t30\n"
+      "11\t300\t0.75\tC\t100\t30\n12\t3000\t0.95\tC\t100\t30\n";
+  const std::string pfad = Datei("phi.tsv", tabelle);
+  const auto soll = Aufruf({"--tabelle", "1", Datei("drei.txt", kDreiProben)});
+  for (const char* spalte : {"Wert C", "6"}) {
+    const std::string kdr = (ordner_ / "phi.kdr").string();
+    const auto r =
+        Aufruf({"--spalten", std::string("Kennung,5,wert a,3,") + spalte, "--druck-einheit", "kpa",
+                "--porositaet-einheit", "prozent", "--tabelle", "1", "--speichern", kdr, "--labordaten", pfad});
+    ASSERT_EQ(r.status, 0) << r.fehler;
+    EXPECT_EQ(r.aus, soll.aus);
+    EXPECT_EQ(r.fehler.rfind(pfad + ":7: Porosität 0.26 weicht von 0.25 der Probe B ab; die Probe bleibt ohne "
+                                    "Porosität\n",
+                             0),
+              0u)
+        << r.fehler;
+    const Textliste zeilen = Dokumentzeilen(kdr);
+    ASSERT_EQ(zeilen.size(), 18u);
+    EXPECT_EQ(zeilen[0], "PERMEABILITAET: 1 A POROSITAET: 0.213");
+    EXPECT_EQ(zeilen[6], "PERMEABILITAET: 10 B");
+    EXPECT_EQ(zeilen[12], "PERMEABILITAET: 100 C POROSITAET: 0.3");
+  }
+  // Read as a fraction the percentages are outside (0, 1): no porosity, three notes.
+  const auto anteil = Aufruf({"--spalten", "Kennung,5,wert a,3,6", "--druck-einheit", "kpa", "--porositaet-einheit",
+                              "anteil", "--tabelle", "1", "--labordaten", pfad});
+  ASSERT_EQ(anteil.status, 0) << anteil.fehler;
+  EXPECT_EQ(anteil.aus, soll.aus);
+  EXPECT_EQ(anteil.fehler.rfind(pfad +
+                                    ":2: Porosität 21.3 liegt nicht zwischen 0 und 1 (in Prozent angegeben?); die "
+                                    "Probe bleibt ohne Porosität (4 Zeilen, bis Zeile 5)\n" +
+                                    pfad + ":6: Porosität 25 liegt nicht zwischen 0 und 1",
+                                0),
+            0u)
+      << anteil.fehler;
+}
+
+// The real curves with their porosity evaluate exactly as those without.
+TEST_F(Cli, ArabDMitPorositaetWieOhne) {
+  for (const char* tabelle : {"0", "1", "2"}) {
+    const auto ohne = Aufruf({"--tabelle", tabelle, KADREL_ARAB_D});
+    const auto mit = Aufruf({"--tabelle", tabelle, KADREL_ARAB_D_POROSITAET});
+    ASSERT_EQ(mit.status, 0) << mit.fehler;
+    EXPECT_EQ(mit.aus, ohne.aus) << tabelle;
+    EXPECT_EQ(mit.fehler, ohne.fehler) << tabelle;
+  }
+  const std::string liste = Aufruf({"--tabelle", "1", KADREL_ARAB_D_POROSITAET}).aus;
+  EXPECT_EQ(std::count(liste.begin(), liste.end(), '\n'), 3 + 333);
+}
+
+// The same curves as a laboratory table with the porosity in percent: the
+// headers carry the file's porosity (as floats), the run is the same.
+TEST_F(Cli, ArabDAlsLabortabelleMitPorositaetInProzent) {
+  std::ifstream ein(KADREL_ARAB_D_POROSITAET, std::ios::binary);
+  std::string zeile;
+  std::string kern;
+  std::string perm;
+  std::string phi;
+  std::vector<float> porositaeten;
+  std::string tabelle = "Sample,Permeability (mD),Porosity (%),Pc (bar),SHg\n";
+  while (std::getline(ein, zeile)) {
+    if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+    std::istringstream woerter(zeile);
+    std::string a;
+    std::string b;
+    woerter >> a >> b;
+    if (a == "PERMEABILITAET:") {
+      perm = b;
+      std::string wort;
+      woerter >> kern >> wort >> phi;
+      porositaeten.push_back(*kopfzeile::Lesen(zeile).Porositaet);
+      // The percentage as a laboratory writes it: the fraction's digits moved by two places.
+      const std::size_t punkt = phi.find('.');
+      phi = phi.substr(0, punkt) + phi.substr(punkt + 1, 2) + "." + phi.substr(punkt + 3);
+    } else if (a != "ENDE" && !a.empty()) {
+      tabelle += kern + "," + perm + "," + phi + "," + a + "," + b + "\n";
+    }
+  }
+  ASSERT_EQ(porositaeten.size(), 333u);
+  const std::string kdr = (ordner_ / "arab-d.kdr").string();
+  const auto soll = Aufruf({"--tabelle", "1", KADREL_ARAB_D_POROSITAET});
+  const auto ist = Aufruf({"--tabelle", "1", "--speichern", kdr, "--labordaten", Datei("arab-d.csv", tabelle)});
+  ASSERT_EQ(ist.status, 0) << ist.fehler;
+  EXPECT_EQ(ist.aus, soll.aus);
+  EXPECT_EQ(ist.fehler, soll.fehler);
+  std::size_t k = 0;
+  for (const std::string& z : Dokumentzeilen(kdr)) {
+    if (z.rfind("PERMEABILITAET:", 0) != 0) continue;
+    ASSERT_LT(k, porositaeten.size());
+    EXPECT_EQ(kopfzeile::Lesen(z).Porositaet, porositaeten[k]) << z;
+    ++k;
+  }
+  EXPECT_EQ(k, 333u);
 }
 
 }  // namespace

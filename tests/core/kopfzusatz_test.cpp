@@ -46,6 +46,10 @@ const Fall kFaelle[] = {
     {"NoLabel", "PERMEABILITAET: 125.3 POROSITAET: 0.213", std::nullopt, std::nullopt, kKopfzusatzOhneKern},
     {"NoLabelClosure", "PERMEABILITAET: 125.3 SCHLIESSDRUCK: 0.3", std::nullopt, std::nullopt, kKopfzusatzOhneKern},
     {"KeywordsAreCaseSensitive", "PERMEABILITAET: 1 K porositaet: 0.2", std::nullopt, std::nullopt, ""},
+    // The label is what the reader takes: it may follow the number directly.
+    {"LabelAfterNumber", "PERMEABILITAET: 12K POROSITAET: 0.3", 0.3f, std::nullopt, ""},
+    {"KeywordAfterNumber", "PERMEABILITAET: 12POROSITAET: 0.2 POROSITAET: 0.3", std::nullopt, std::nullopt,
+     kKopfzusatzOhneKern},
 };
 
 INSTANTIATE_TEST_SUITE_P(Kopfzeilen, KopfzusatzLesen, ::testing::ValuesIn(kFaelle),

@@ -92,6 +92,43 @@ TEST_F(CommitTest, FehlerhafteZeileZeigtNurIhreMeldung) {
   AbgelehntPruefen(kMessung);
 }
 
+// The header of the data file with porosity: changing its porosity is a
+// change like any other; typed in percent it is refused with the reason.
+TEST_F(CommitTest, KopfzeileMitPorositaetAendern) {
+  Oeffnen(kMessung);
+  Doppelklick(1);
+  Tippen("PERMEABILITAET: 125.3 K17 POROSITAET: 21.3");
+  Verlassen();
+  EXPECT_EQ(plattform.protokoll,
+            (std::vector{Ok("Die Porosität ist als Anteil zwischen 0 und 1 anzugeben (z. B. POROSITAET: 0.213 für "
+                            "21,3 %).")}));
+  AbgelehntPruefen(kMessung);
+
+  plattform.protokoll.clear();
+  Doppelklick(1);
+  Tippen("PERMEABILITAET: 125.3 K17 POROSITAET: 0.213 SCHLIESSDRUCK: 0.35");
+  Verlassen();
+  EXPECT_EQ(plattform.protokoll,
+            (std::vector{Frage("Soll diese Zeile geändert werden?\n"
+                               "PERMEABILITAET: 125.3 K17 POROSITAET: 0.213 SCHLIESSDRUCK: 0.35")}));
+  EXPECT_EQ(dlg.Eingabezeilen[0], "PERMEABILITAET: 125.3 K17 POROSITAET: 0.213 SCHLIESSDRUCK: 0.35");
+  EXPECT_EQ(dlg.bNeuRechnen, 1);
+}
+
+// A faulty header next to the committed line shows its reason first, as any
+// faulty neighbour does; as no header it then counts for nothing.
+TEST_F(CommitTest, NachbarkopfMitPorositaetOhneKern) {
+  std::vector<std::string> liste = kMessung;
+  liste[0] = "PERMEABILITAET: 125.3 POROSITAET: 0.2";
+  Oeffnen(liste);
+  Doppelklick(2);
+  Tippen("0.05 0");
+  Verlassen();
+  EXPECT_EQ(plattform.protokoll, (std::vector{Ok("Vor POROSITAET: und SCHLIESSDRUCK: muss die Kernbezeichnung stehen:\n"
+                                                 "PERMEABILITAET: Zahl Kernbezeichnung POROSITAET: Anteil"),
+                                              Frage("Soll diese Zeile geändert werden?\n     0.05          0")}));
+}
+
 // Sequence rules in change mode: the committed line, the list, the line
 // number changed, and the box that refuses it ("" = accepted).
 struct Folge {

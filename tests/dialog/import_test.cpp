@@ -17,6 +17,11 @@ namespace {
 const char* const kErsteZeile =
     "ABBRUCH!\nDie 1.Zeile muss folgenden Aufbau haben\nPERMEABILITAET: Zahl Kernbezeichnung";
 const char* const kSteigtNicht = "ABBRUCH!!Die Saettigungswerte steigen nicht an!";
+const char* const kAnteil =
+    "Die Porosität ist als Anteil zwischen 0 und 1 anzugeben (z. B. POROSITAET: 0.213 für 21,3 %).";
+const char* const kOhneKern =
+    "Vor POROSITAET: und SCHLIESSDRUCK: muss die Kernbezeichnung stehen:\n"
+    "PERMEABILITAET: Zahl Kernbezeichnung POROSITAET: Anteil";
 
 // The import of a file's lines with a scripted user.
 struct Import {
@@ -76,7 +81,16 @@ INSTANTIATE_TEST_SUITE_P(Zeilen, TitelzeileTest,
                                            Titel{"PERMEABILITAET: 7.5", "PERMEABILITAET: 7.5 PERMEABILITAET:"},
                                            Titel{"Kern 0.000123456789 X y z", "PERMEABILITAET: 0.000123457 X"},
                                            Titel{"PERMEABILITAET: 1234567 B", "PERMEABILITAET: 1.23457e+006 B"},
-                                           Titel{"Kern\t12\tK-Ä", "PERMEABILITAET: 12 K-Ä"}));
+                                           Titel{"Kern\t12\tK-Ä", "PERMEABILITAET: 12 K-Ä"},
+                                           // Porosity and closure pressure stay as written, in their order;
+                                           // other words after the label go as before.
+                                           Titel{"PERMEABILITAET: 125.3 K17 POROSITAET: 0.213",
+                                                 "PERMEABILITAET: 125.3 K17 POROSITAET: 0.213"},
+                                           Titel{"Probe 7.5 A3 Bem. SCHLIESSDRUCK: 0.350 x POROSITAET: .2",
+                                                 "PERMEABILITAET: 7.5 A3 SCHLIESSDRUCK: 0.350 POROSITAET: .2"},
+                                           Titel{"Kern 12K POROSITAET: 3e-1", "PERMEABILITAET: 12 K POROSITAET: 3e-1"},
+                                           // A keyword in the title word's place is replaced as any word is.
+                                           Titel{"POROSITAET: 0.2 K", "PERMEABILITAET: 0.2 K"}));
 
 // Files that stop with a message; the lines taken before the stop stay.
 struct Abbruch {
@@ -148,6 +162,20 @@ const Abbruch kAbbrueche[] = {
      {"PERMEABILITAET: 1 A", "   0.0000          0.00000 "},
      "ABBRUCH in der 3.Zeile\nNaN 0.6"},
     {"SaettigungInf", {"PERMEABILITAET: 1 A", "0 inf"}, {"PERMEABILITAET: 1 A"}, "ABBRUCH in der 2.Zeile\n0 inf"},
+    // A faulty porosity or closure pressure stops the import, before the
+    // title question, with the line check's message.
+    {"PorositaetInProzent", {"PERMEABILITAET: 1 A POROSITAET: 21.3"}, {}, kAnteil},
+    {"PorositaetOhneKern", {"PERMEABILITAET: 1 POROSITAET: 0.2"}, {}, kOhneKern},
+    {"PorositaetAlsTitelwort", {"POROSITAET: 0.2"}, {}, kOhneKern},
+    {"SchliessdruckNull",
+     {"Probe 2 B SCHLIESSDRUCK: 0"},
+     {},
+     "Der Schließdruck ist in bar als Zahl größer 0 anzugeben."},
+    {"ZweiterKopfMitDoppelterPorositaet",
+     {"PERMEABILITAET: 1 A POROSITAET: 0.2", "0 0", "1 0.5", "ENDE",
+      "PERMEABILITAET: 2 B POROSITAET: 0.2 POROSITAET: 0.3"},
+     {"PERMEABILITAET: 1 A POROSITAET: 0.2", "   0.0000          0.00000 ", "   1.0000          0.50000 ", "ENDE"},
+     "POROSITAET: und SCHLIESSDRUCK: dürfen je nur einmal in der Kopfzeile stehen."},
 };
 
 class AbbruchTest : public ::testing::TestWithParam<Abbruch> {};
@@ -321,6 +349,40 @@ TEST(EchteDaten, ImportBisZumDrittenNullpunkt) {
   while (doc.MessungLesen() == 2) ++kurven;
   EXPECT_EQ(kurven, 78);
   EXPECT_TRUE(dokPlattform.protokoll.empty());
+}
+
+// The real curves with porosity: every header the import takes keeps its
+// porosity as the file writes it; the reader gives the same curves as
+// without porosity.
+TEST(EchteDaten, ImportBehaeltDiePorositaet) {
+  FakePlattform plattform;
+  EingabeDaten daten;
+  ASSERT_TRUE(DateiImportieren(KADREL_ARAB_D_POROSITAET, plattform, daten));
+  FakePlattform ohnePlattform;
+  EingabeDaten ohne;
+  ASSERT_TRUE(DateiImportieren(KADREL_ARAB_D, ohnePlattform, ohne));
+  ASSERT_EQ(daten.Eingabezeilen.size(), ohne.Eingabezeilen.size());
+
+  Textliste datei;
+  std::string fehler;
+  ASSERT_TRUE(TextdateiLesen(KADREL_ARAB_D_POROSITAET, datei, fehler)) << fehler;
+  std::vector<std::string> zusaetze;
+  for (const std::string& z : datei) {
+    if (z.rfind("PERMEABILITAET:", 0) == 0) zusaetze.push_back(z.substr(z.find(" POROSITAET: ")));
+  }
+  std::size_t kopf = 0;
+  for (std::size_t i = 0; i < daten.Eingabezeilen.size(); ++i) {
+    const std::string& z = daten.Eingabezeilen[i];
+    if (z.rfind("PERMEABILITAET:", 0) != 0) {
+      EXPECT_EQ(z, ohne.Eingabezeilen[i]);
+      continue;
+    }
+    ASSERT_LT(kopf, zusaetze.size());
+    EXPECT_EQ(z, ohne.Eingabezeilen[i] + zusaetze[kopf]);
+    ++kopf;
+  }
+  EXPECT_EQ(kopf, 79u);
+  EXPECT_EQ(daten.Eingabezeilen[1331], "PERMEABILITAET: 125 AD-084 POROSITAET: 0.2296");
 }
 
 }  // namespace

@@ -8,6 +8,14 @@
 namespace {
 
 const char* const kKopfAufbau = "Die Kopfzeile muss folgenden Aufbau haben\nPERMEABILITAET: Zahl Kernbezeichnung";
+// The refusals of a header's added words.
+const char* const kAnteil =
+    "Die Porosität ist als Anteil zwischen 0 und 1 anzugeben (z. B. POROSITAET: 0.213 für 21,3 %).";
+const char* const kSchliessdruck = "Der Schließdruck ist in bar als Zahl größer 0 anzugeben.";
+const char* const kOhneKern =
+    "Vor POROSITAET: und SCHLIESSDRUCK: muss die Kernbezeichnung stehen:\n"
+    "PERMEABILITAET: Zahl Kernbezeichnung POROSITAET: Anteil";
+const char* const kDoppelt = "POROSITAET: und SCHLIESSDRUCK: dürfen je nur einmal in der Kopfzeile stehen.";
 
 struct Fall {
   const char* name;
@@ -50,6 +58,32 @@ const Fall kFaelle[] = {
      "ABBRUCH in der 2.Zeile\nPERMEABILITAET: 1e39 B", ""},
     {"NanWert", "nan 0.5", -1, kUnberuehrt, "ABBRUCH in der 2.Zeile\nnan 0.5", ""},
     {"WinzigeSaettigung", "1 1e-400", 1, 0.0f, "", "        1          0"},
+    // Porosity (a fraction) and closure pressure (bar) after the label, in any order.
+    {"KopfMitPorositaet", "PERMEABILITAET: 125.3 K17 POROSITAET: 0.213", 0, -1.0f, "", ""},
+    {"KopfMitPorositaetUndSchliessdruck", "PERMEABILITAET: 125.3 K17 POROSITAET: 0.213 SCHLIESSDRUCK: 0.35", 0, -1.0f,
+     "", ""},
+    {"SchliessdruckVorPorositaet", "PERMEABILITAET: 125.3 K17 SCHLIESSDRUCK: 3.5e-1 POROSITAET: 0.2", 0, -1.0f, "", ""},
+    {"NurSchliessdruck", "PERMEABILITAET: 2 K SCHLIESSDRUCK: 0.35", 0, -1.0f, "", ""},
+    {"KernDirektNachDerZahl", "PERMEABILITAET: 12K POROSITAET: 0.3", 0, -1.0f, "", ""},
+    {"PorositaetInProzent", "PERMEABILITAET: 125.3 K17 POROSITAET: 21.3", -1, kUnberuehrt, kAnteil, ""},
+    {"PorositaetEins", "PERMEABILITAET: 125.3 K17 POROSITAET: 1", -1, kUnberuehrt, kAnteil, ""},
+    {"PorositaetNull", "PERMEABILITAET: 125.3 K17 POROSITAET: 0", -1, kUnberuehrt, kAnteil, ""},
+    {"PorositaetNegativ", "PERMEABILITAET: 125.3 K17 POROSITAET: -0.2", -1, kUnberuehrt, kAnteil, ""},
+    {"PorositaetKeineZahl", "PERMEABILITAET: 125.3 K17 POROSITAET: hoch", -1, kUnberuehrt, kAnteil, ""},
+    {"PorositaetDezimalkomma", "PERMEABILITAET: 125.3 K17 POROSITAET: 0,213", -1, kUnberuehrt, kAnteil, ""},
+    {"PorositaetFehlt", "PERMEABILITAET: 125.3 K17 POROSITAET:", -1, kUnberuehrt, kAnteil, ""},
+    {"PorositaetNan", "PERMEABILITAET: 125.3 K17 POROSITAET: nan", -1, kUnberuehrt, kAnteil, ""},
+    {"PorositaetOhneKern", "PERMEABILITAET: 125.3 POROSITAET: 0.213", -1, kUnberuehrt, kOhneKern, ""},
+    {"SchliessdruckOhneKern", "PERMEABILITAET: 125.3 SCHLIESSDRUCK: 0.35", -1, kUnberuehrt, kOhneKern, ""},
+    {"SchluesselwortDirektNachDerZahl", "PERMEABILITAET: 12POROSITAET: 0.2 POROSITAET: 0.3", -1, kUnberuehrt, kOhneKern,
+     ""},
+    {"SchliessdruckNull", "PERMEABILITAET: 125.3 K17 SCHLIESSDRUCK: 0", -1, kUnberuehrt, kSchliessdruck, ""},
+    {"SchliessdruckNegativ", "PERMEABILITAET: 125.3 K17 SCHLIESSDRUCK: -1", -1, kUnberuehrt, kSchliessdruck, ""},
+    {"SchliessdruckInPsiZuGross", "PERMEABILITAET: 1 K SCHLIESSDRUCK: 1e39", -1, kUnberuehrt, kSchliessdruck, ""},
+    {"PorositaetZweimal", "PERMEABILITAET: 1 K POROSITAET: 0.2 POROSITAET: 0.2", -1, kUnberuehrt, kDoppelt, ""},
+    // The permeability is checked first.
+    {"PermeabilitaetNullMitPorositaet", "PERMEABILITAET: 0 K1 POROSITAET: 21", -1, kUnberuehrt,
+     "Die Permeabilität muß größer Null sein!", ""},
 };
 
 class ZeilenTypTest : public DialogTest, public ::testing::WithParamInterface<Fall> {};
@@ -87,6 +121,11 @@ const Fall kLeereListe[] = {
     {"Endezeile", "ENDE", -1, kUnberuehrt, kKopfAufbau, ""},
     {"Leer", "", -1, kUnberuehrt, kKopfAufbau, ""},
     {"NegativerDruck", "-1 0.5", -1, kUnberuehrt, "ABBRUCH! Der Druck ist kleiner Null", ""},
+    {"KopfMitPorositaet", "PERMEABILITAET: 125.3 K17 POROSITAET: 0.213 SCHLIESSDRUCK: 0.35", 0, kUnberuehrt, "", ""},
+    {"KopfzeileNullMitPorositaet", "PERMEABILITAET: 0 K1 POROSITAET: 0.2", 0, kUnberuehrt, "", ""},
+    {"PorositaetInProzent", "PERMEABILITAET: 125.3 K17 POROSITAET: 21.3", -1, kUnberuehrt, kAnteil, ""},
+    {"PorositaetOhneKern", "PERMEABILITAET: 125.3 POROSITAET: 0.213", -1, kUnberuehrt, kOhneKern, ""},
+    {"SchliessdruckNull", "PERMEABILITAET: 125.3 K17 SCHLIESSDRUCK: 0", -1, kUnberuehrt, kSchliessdruck, ""},
 };
 
 class ZeilenTypLeerTest : public DialogTest, public ::testing::WithParamInterface<Fall> {};

@@ -1,5 +1,6 @@
 // The dialog's import with scripted answers: every line it takes is a header
-// in the reader's form, an end line or a value line, and it stops at most once.
+// in the reader's form (whose porosity and closure pressure the line check
+// takes), an end line or a value line, and it stops at most once.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -7,6 +8,7 @@
 
 #include "DateiImport.h"
 #include "FuzzPlattform.h"
+#include "Kopfzusatz.h"
 #include "TextScan.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t laenge) {
@@ -27,6 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t lae
       std::string wort;
       float perm = 0.0f;
       FUZZ_PRUEFEN(text::Scan(z, "%s %f", &wort, &perm) == 2 && perm > 0.0f);
+      FUZZ_PRUEFEN(kopfzeile::Lesen(z).Fehler.empty());
       continue;
     }
     bool ausserhalb = false;

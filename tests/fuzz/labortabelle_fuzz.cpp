@@ -3,7 +3,8 @@
 // the text is split into the lines the text import reads, every line it
 // gives is a header, value or end line the reader takes, in blocks the
 // reader takes whole, the notes stay short and few, and the run reads every
-// block. Samples are never merged.
+// block. Samples are never merged. A porosity stands on a header only as
+// the line check takes it, and as the measurement says.
 #include <climits>
 #include <cmath>
 #include <cstddef>
@@ -14,6 +15,7 @@
 #include "DateiImport.h"
 #include "FuzzPlattform.h"
 #include "KadrelDoc.h"
+#include "Kopfzusatz.h"
 #include "Labortabelle.h"
 #include "TextScan.h"
 #include "Zeilenleser.h"
@@ -26,9 +28,12 @@ constexpr std::size_t kVorgabeBytes = 6;
 // (bits 2-3: detect, point, comma, detect), zero point (bit 4), pressure unit
 // (bits 5-7: from the name, psi, bar, kPa, MPa, from the name …);
 // byte 1: saturation unit (bits 0-1: from the name, fraction, percent, from
-// the name), label of rows without one (bit 2: the default or "Probe 7");
-// bytes 2-5: the column of each role (0: from the names, 1-6: column 1-6,
-// 7: none on purpose). All zero is what the dialog starts with.
+// the name), label of rows without one (bit 2: the default or "Probe 7"),
+// the porosity's column (bits 3-5, as below), its unit (bits 6-7: from the
+// name, fraction, percent, from the name);
+// bytes 2-5: the column of label, permeability, pressure and saturation (0:
+// from the names, 1-6: column 1-6, 7: none on purpose). All zero is what the
+// dialog starts with.
 labor::Vorgaben VorgabenAus(const std::uint8_t* d) {
   labor::Vorgaben v;
   constexpr char kTrenner[] = {0, ',', ';', '\t'};
@@ -55,10 +60,13 @@ labor::Vorgaben VorgabenAus(const std::uint8_t* d) {
   if ((d[1] & 3) == 1) v.saettigung = labor::Saettigungseinheit::Anteil;
   if ((d[1] & 3) == 2) v.saettigung = labor::Saettigungseinheit::Prozent;
   if ((d[1] & 4) != 0) v.standardKern = "Probe 7";
-  for (int rolle = 0; rolle < labor::kRollen; ++rolle) {
-    const int w = d[2 + rolle] & 7;
-    v.spalten[static_cast<std::size_t>(rolle)] = w == 7 ? labor::kKeineSpalte : w - 1;
+  const auto spalte = [](int w) { return w == 7 ? labor::kKeineSpalte : w - 1; };
+  for (int rolle = 0; rolle <= labor::kSaettigung; ++rolle) {
+    v.spalten[static_cast<std::size_t>(rolle)] = spalte(d[2 + rolle] & 7);
   }
+  v.spalten[labor::kPorositaet] = spalte((d[1] >> 3) & 7);
+  if ((d[1] >> 6) == 1) v.porositaet = labor::Porositaetseinheit::Anteil;
+  if ((d[1] >> 6) == 2) v.porositaet = labor::Porositaetseinheit::Prozent;
   return v;
 }
 
@@ -124,10 +132,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t lae
     std::string wort;
     std::string kern;
     std::string rest;
+    std::string phi;
+    std::string mehr;
     float perm = 0.0f;
-    FUZZ_PRUEFEN(text::Scan(e.zeilen[i], "%s %f %s %s", &wort, &perm, &kern, &rest) == 3);
+    const int woerter = text::Scan(e.zeilen[i], "%s %f %s %s %s %s", &wort, &perm, &kern, &rest, &phi, &mehr);
+    FUZZ_PRUEFEN(woerter == 3 || (woerter == 5 && rest == kPorositaetWort));
     FUZZ_PRUEFEN(wort == "PERMEABILITAET:" && std::isfinite(perm) && perm > 0.0f);
     FUZZ_PRUEFEN(bloecke < e.messungen.size() && e.messungen[bloecke].kern == kern);
+    const Kopfzusatz zusatz = kopfzeile::Lesen(e.zeilen[i]);
+    FUZZ_PRUEFEN(zusatz.Fehler.empty() && !zusatz.Schliessdruck);
+    FUZZ_PRUEFEN(zusatz.Porositaet == e.messungen[bloecke].porositaet);
+    FUZZ_PRUEFEN(!zusatz.Porositaet || (*zusatz.Porositaet > 0.0f && *zusatz.Porositaet < 1.0f));
     ++i;
     int punkte = 0;
     float vorherS = 0.0f;

@@ -342,7 +342,7 @@ TEST_P(Fehlerhaft, MeldetGenau) {
   EXPECT_TRUE(e.zeilen.empty());
 }
 
-constexpr std::array<int, 4> kAuto{-1, -1, -1, -1};
+constexpr std::array<int, labor::kRollen> kAuto{-1, -1, -1, -1, -1};
 const std::string kGut = "Kern,Perm,Pc,SHg\nA,1,0,0\nA,1,1,0.5\nA,1,2,0.6\n";
 
 INSTANTIATE_TEST_SUITE_P(
@@ -354,9 +354,11 @@ INSTANTIATE_TEST_SUITE_P(
         Fehlerfall{"EineSpalte", "Druck\n1\n2\n", kAuto,
                    "Die Tabelle hat nur eine Spalte: kein Trennzeichen (Komma, Semikolon, Tabulator) "
                    "erkannt."},
-        Fehlerfall{
-            "ZweimalZugeordnet", kGut, {0, 1, 2, 2}, "Die Spalte „Pc“ ist zweimal zugeordnet (Druck und Sättigung)."},
-        Fehlerfall{"SpalteFehlt", kGut, {0, 1, 2, 7}, "Die Tabelle hat keine 8. Spalte."},
+        Fehlerfall{"ZweimalZugeordnet",
+                   kGut,
+                   {0, 1, 2, 2, -1},
+                   "Die Spalte „Pc“ ist zweimal zugeordnet (Druck und Sättigung)."},
+        Fehlerfall{"SpalteFehlt", kGut, {0, 1, 2, 7, -1}, "Die Tabelle hat keine 8. Spalte."},
         Fehlerfall{"KeinePermeabilitaet", "Kern,Wert,Pc,SHg\nA,1,0,0\n", kAuto,
                    "Keine Spalte für „Permeabilität“ zugeordnet."},
         Fehlerfall{"UnbekannteDruckeinheit", "Kern,Perm,Pc (psig),SHg\nA,1,0,0\n", kAuto,
@@ -371,19 +373,19 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Labortabelle, VorschlagAusUeblichenNamen) {
   struct Zeile {
     std::vector<std::string> kopf;
-    std::array<int, 4> spalten;
+    std::array<int, labor::kRollen> spalten;
   };
   const Zeile tabelle[] = {
-      {{"Sample", "Permeability (mD)", "Pc (psia)", "SHg [%]"}, {0, 1, 2, 3}},
-      {{"Druck (bar)", "Sättigung", "Kern", "K"}, {2, 3, 0, 1}},
-      {{"Nr", "BVOCC", "Pressure", "Perm", "Probe"}, {4, 3, 2, 1}},
-      {{"Core ID", "k_air", "Kapillardruck", "Hg-Sättigung", "Sw"}, {0, 1, 2, 3}},
-      {{"Wert", "Sw", "Notiz"}, {-1, -1, -1, -1}},
+      {{"Sample", "Permeability (mD)", "Pc (psia)", "SHg [%]"}, {0, 1, 2, 3, -1}},
+      {{"Druck (bar)", "Sättigung", "Kern", "K"}, {2, 3, 0, 1, -1}},
+      {{"Nr", "BVOCC", "Pressure", "Perm", "Probe"}, {4, 3, 2, 1, -1}},
+      {{"Core ID", "k_air", "Kapillardruck", "Hg-Sättigung", "Sw"}, {0, 1, 2, 3, -1}},
+      {{"Wert", "Sw", "Notiz"}, {-1, -1, -1, -1, -1}},
   };
   for (const Zeile& z : tabelle) EXPECT_EQ(labor::SpaltenVorschlagen(z.kopf), z.spalten) << z.kopf[0];
   // A column the user already chose is not offered again.
-  EXPECT_EQ(labor::SpaltenVorschlagen({"Probe", "Perm", "Pc", "SHg"}, {-1, -1, 3, -1}),
-            (std::array<int, 4>{0, 1, 3, -1}));
+  EXPECT_EQ(labor::SpaltenVorschlagen({"Probe", "Perm", "Pc", "SHg"}, {-1, -1, 3, -1, -1}),
+            (std::array<int, labor::kRollen>{0, 1, 3, -1, -1}));
 }
 
 TEST(Labortabelle, VorgegebeneEinheitenGehenVorDenKopf) {
@@ -409,18 +411,18 @@ TEST(Labortabelle, OhneKernspalteEineProbeMitVorgabename) {
   EXPECT_EQ(e.messungen[0].punkte, 3);
   EXPECT_EQ(e.messungen[0].probleme,
             (std::vector<Problem>{{2, "Kern „Bohrung 3“ heißt „Bohrung_3“: die Kennung ist ein Wort"}}));
-  EXPECT_EQ(e.spalten, (std::array<int, 4>{-1, 0, 1, 2}));
+  EXPECT_EQ(e.spalten, (std::array<int, labor::kRollen>{-1, 0, 1, 2, -1}));
 }
 
 TEST(Labortabelle, KernAbsichtlichOhneSpalteWirdNichtVorgeschlagen) {
   labor::Vorgaben v;
-  v.spalten = {labor::kKeineSpalte, -1, -1, -1};
+  v.spalten = {labor::kKeineSpalte, -1, -1, -1, -1};
   v.standardKern = "K9";
   labor::Ergebnis e;
   std::string fehler;
   ASSERT_TRUE(labor::Importieren("Sample,Perm,Pc,SHg\nA,2,0,0\nB,2,1,0.5\nC,2,2,0.6\n", v, e, fehler)) << fehler;
   EXPECT_EQ(e.zeilen[0], "PERMEABILITAET: 2 K9");
-  EXPECT_EQ(e.spalten, (std::array<int, 4>{-1, 1, 2, 3}));
+  EXPECT_EQ(e.spalten, (std::array<int, labor::kRollen>{-1, 1, 2, 3, -1}));
 }
 
 TEST(Labortabelle, HoechstensNeunundneunzigPunkteJeProbe) {

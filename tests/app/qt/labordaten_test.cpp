@@ -83,7 +83,10 @@ TEST_F(LabordatenTest, ErkenntZeigtUndLiefertDieZeilen) {
   CLabordatenDlg d(kTabelle, QStringLiteral("lab.csv"));
   EXPECT_EQ(d.Trenner()->currentText(), QStringLiteral("Semikolon"));
   EXPECT_EQ(d.Dezimal()->currentText(), QStringLiteral("Komma (1,5)"));
-  for (int rolle = 0; rolle < labor::kRollen; ++rolle) EXPECT_EQ(d.Spalte(rolle)->currentData().toInt(), rolle);
+  for (int rolle = 0; rolle <= labor::kSaettigung; ++rolle) {
+    EXPECT_EQ(d.Spalte(rolle)->currentData().toInt(), rolle);
+  }
+  EXPECT_EQ(d.Spalte(labor::kPorositaet)->currentText(), QStringLiteral("(keine)"));
   EXPECT_EQ(d.Spalte(labor::kDruck)->currentText(), QStringLiteral("3: Druck (psia)"));
   EXPECT_EQ(d.Vorschau()->rowCount(), 8);
   EXPECT_EQ(d.Vorschau()->horizontalHeaderItem(3)->text(), QStringLiteral("SHg [%]"));
@@ -95,8 +98,9 @@ TEST_F(LabordatenTest, ErkenntZeigtUndLiefertDieZeilen) {
   EXPECT_EQ(d.Zeilen(), kAB);
   EXPECT_EQ(Spalte(d.Messungen(), 0), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
   EXPECT_EQ(Spalte(d.Messungen(), 1), (QStringList{QStringLiteral("1"), QStringLiteral("10")}));
-  EXPECT_EQ(Spalte(d.Messungen(), 2), (QStringList{QStringLiteral("3"), QStringLiteral("3")}));
-  EXPECT_EQ(Spalte(d.Messungen(), 3), (QStringList{QString(), QStringLiteral("1: Zeile 7: Druck fehlt")}));
+  EXPECT_EQ(Spalte(d.Messungen(), 2), (QStringList{QString(), QString()}));  // no porosity column
+  EXPECT_EQ(Spalte(d.Messungen(), 3), (QStringList{QStringLiteral("3"), QStringLiteral("3")}));
+  EXPECT_EQ(Spalte(d.Messungen(), 4), (QStringList{QString(), QStringLiteral("1: Zeile 7: Druck fehlt")}));
   EXPECT_EQ(d.Probleme()->toPlainText(),
             QStringLiteral("Zeile 7: Druck fehlt\nZeile 9: Probe C ausgelassen (3 Zeilen): die 1. Sättigung ist 0.4, "
                            "nicht 0 (Nullpunkt einfügen?)"));
@@ -161,6 +165,64 @@ TEST_F(LabordatenTest, ZuordnungBleibtInDenEinstellungen) {
   EXPECT_TRUE(d.Ersetzen()->isChecked());
   EXPECT_EQ(d.Zeilen(), (Textliste{"PERMEABILITAET: 4 Y", "   1.0000          0.00000 ", "   3.0000          0.40000 ",
                                    "   9.0000          0.80000 ", "ENDE"}));
+}
+
+// The porosity as a fifth role, its unit and why each unit and the way of
+// reading are used, shown beside the choices.
+TEST_F(LabordatenTest, PorositaetUndWasErkanntWurde) {
+  const char* const tabelle =
+      "Probe;Permeabilität (mD);Druck (psia);SHg [%];Porosität (%)\n"
+      "A;1;7,25188689;0;21,3\nA;1;29,0075476;30;21,3\nA;1;116,03019;60;21,3\n"
+      "B;10;2,90075476;0;25\nB;10;14,5037738;35;26\nB;10;72,5188689;65;25\n";
+  CLabordatenDlg d(tabelle, QStringLiteral("lab.csv"));
+  EXPECT_EQ(d.Spalte(labor::kPorositaet)->currentText(), QStringLiteral("5: Porosität (%)"));
+  EXPECT_EQ(d.Porositaetseinheit()->currentText(), QStringLiteral("aus dem Spaltennamen (sonst Anteil)"));
+  EXPECT_EQ(d.TrennerHerkunft()->text(), QStringLiteral("erkannt: Semikolon"));
+  EXPECT_EQ(d.DezimalHerkunft()->text(), QStringLiteral("erkannt: Komma (9 Zahlen mit Komma, 0 mit Punkt)"));
+  EXPECT_EQ(d.DruckHerkunft()->text(), QStringLiteral("psi (aus dem Spaltennamen „Druck (psia)“)"));
+  EXPECT_EQ(d.SaettigungHerkunft()->text(), QStringLiteral("Prozent (aus dem Spaltennamen „SHg [%]“)"));
+  EXPECT_EQ(d.PorositaetHerkunft()->text(), QStringLiteral("Prozent (aus dem Spaltennamen „Porosität (%)“)"));
+  EXPECT_EQ(d.Zeilen()[0], "PERMEABILITAET: 1 A POROSITAET: 0.213");
+  EXPECT_EQ(d.Zeilen()[5], "PERMEABILITAET: 10 B");
+  EXPECT_EQ(d.Messungen()->horizontalHeaderItem(2)->text(), QStringLiteral("Porosität (Anteil)"));
+  EXPECT_EQ(Spalte(d.Messungen(), 2), (QStringList{QStringLiteral("0.213"), QString()}));
+  EXPECT_EQ(d.Probleme()->toPlainText(),
+            QStringLiteral("Zeile 6: Porosität 0.26 weicht von 0.25 der Probe B ab; die Probe bleibt ohne Porosität"));
+
+  // Chosen units say so, and what the column's name says when it differs.
+  d.Porositaetseinheit()->setCurrentIndex(d.Porositaetseinheit()->findText(QStringLiteral("Anteil (0 bis 1)")));
+  EXPECT_EQ(d.PorositaetHerkunft()->text(),
+            QStringLiteral("Anteil (gewählt; der Spaltenname „Porosität (%)“ nennt Prozent)"));
+  EXPECT_EQ(d.Zeilen()[0], "PERMEABILITAET: 1 A");
+  EXPECT_TRUE(d.Probleme()->toPlainText().startsWith(
+      QStringLiteral("Zeile 2: Porosität 21.3 liegt nicht zwischen 0 und 1 (in Prozent angegeben?)")));
+  d.Druckeinheit()->setCurrentIndex(d.Druckeinheit()->findText(QStringLiteral("bar")));
+  EXPECT_EQ(d.DruckHerkunft()->text(), QStringLiteral("bar (gewählt; der Spaltenname „Druck (psia)“ nennt psi)"));
+  d.Dezimal()->setCurrentIndex(d.Dezimal()->findText(QStringLiteral("Punkt (1.5)")));
+  EXPECT_EQ(d.DezimalHerkunft()->text(), QStringLiteral("gewählt; erkannt: Komma (9 Zahlen mit Komma, 0 mit Punkt)"));
+
+  // Without a porosity column the headers carry none and its unit says nothing.
+  d.Dezimal()->setCurrentIndex(d.Dezimal()->findText(QStringLiteral("Komma (1,5)")));
+  d.Spalte(labor::kPorositaet)->setCurrentIndex(0);
+  EXPECT_EQ(d.Zeilen()[0], "PERMEABILITAET: 1 A");
+  EXPECT_EQ(d.PorositaetHerkunft()->text(), QString());
+  EXPECT_EQ(d.Probleme()->toPlainText(), QString());
+}
+
+TEST_F(LabordatenTest, PorositaetsspalteUndEinheitBleibenInDenEinstellungen) {
+  {
+    CLabordatenDlg d("Kern;Perm;Pc;SHg;Wert\nA;1;1;0;21\nA;1;2;0,5;21\nA;1;3;0,6;21\n", QStringLiteral("a.csv"));
+    EXPECT_EQ(d.Spalte(labor::kPorositaet)->currentIndex(), 0);  // "Wert" is no known name
+    d.Spalte(labor::kPorositaet)->setCurrentIndex(5);
+    d.Porositaetseinheit()->setCurrentIndex(d.Porositaetseinheit()->findText(QStringLiteral("Prozent (0 bis 100)")));
+    EXPECT_EQ(d.PorositaetHerkunft()->text(), QStringLiteral("Prozent (gewählt)"));
+    EXPECT_EQ(d.Zeilen()[0], "PERMEABILITAET: 1 A POROSITAET: 0.21");
+    d.accept();
+  }
+  CLabordatenDlg d("Wert;Kern;Perm;Pc;SHg\n19,5;B;2;1;0\n19,5;B;2;2;0,5\n19,5;B;2;3;0,6\n", QStringLiteral("b.csv"));
+  EXPECT_EQ(d.Spalte(labor::kPorositaet)->currentText(), QStringLiteral("1: Wert"));
+  EXPECT_EQ(d.Porositaetseinheit()->currentText(), QStringLiteral("Prozent (0 bis 100)"));
+  EXPECT_EQ(d.Zeilen()[0], "PERMEABILITAET: 2 B POROSITAET: 0.195");
 }
 
 // The menu command's road: the import dialog, then the data dialog on the
