@@ -70,5 +70,10 @@ struct Datendiagramm {
   std::vector<Achsenmarke> ymarken;
   std::vector<Querlinie> querlinien;
   std::vector<Legendeneintrag> legende;
+  // The legend in as many columns as entries of its widest one fit side by
+  // side and as many rows as it then needs, the information and document
+  // lines moved below it; otherwise in at most two rows, the columns spread
+  // over the frame and its margins.
+  bool legendeMehrzeilig = false;
   std::string info;
 };

@@ -44,8 +44,8 @@ std::vector<std::size_t> Zeichengrenzen(std::string_view s) {
 
 }  // namespace
 
-void Diagramm::Dokumentzeile(Zeichenflaeche& dc) const {
-  const int y = -hoehe - 250;
+void Diagramm::Dokumentzeile(Zeichenflaeche& dc, int tiefer) const {
+  const int y = -hoehe - 250 - tiefer;
   const std::string& pfad = doc_.GetPathName();
   const std::string zeile = text::Format("Dokument %s", pfad);
   const int w = dc.TextAusdehnung(zeile).breite;
@@ -123,7 +123,13 @@ void Diagramm::draw(Zeichenflaeche& dc) const {
     dc.TextZentriertOben(W / 2, -H - 130, doc_.Legende2);
     dc.Linie(W / 2 + c2 - 100, -H - 150, W / 2 + c2 + 100, -H - 150);
   }
-  if (art == Diagrammart::Kurve) dc.Polylinie(m_ptRechen, Kurvenpunkte());
+  if (art == Diagrammart::Kurve && KurveLogarithmisch()) {
+    for (const auto& lauf : logRechen_) {
+      if (lauf.size() > 1) dc.Polylinie(lauf.data(), static_cast<int>(lauf.size()));
+    }
+  } else if (art == Diagrammart::Kurve) {
+    dc.Polylinie(m_ptRechen, Kurvenpunkte());
+  }
   if (art == Diagrammart::Parameter) dc.Polylinie(m_ptRechen2, Parameterpunkte());
   if (schar) {
     for (int k = 0; k < 5; ++k) {
@@ -136,7 +142,11 @@ void Diagramm::draw(Zeichenflaeche& dc) const {
   }
 
   dc.StiftWaehlen(kStiftC);
-  if (art == Diagrammart::Kurve) symbols(dc, m_ptMess, Kurvenpunkte());
+  if (art == Diagrammart::Kurve && KurveLogarithmisch()) {
+    symbols(dc, logMess_.data(), static_cast<int>(logMess_.size()));
+  } else if (art == Diagrammart::Kurve) {
+    symbols(dc, m_ptMess, Kurvenpunkte());
+  }
   if (art == Diagrammart::Parameter) symbols(dc, m_ptMess2, Parameterpunkte());
   const int c1 = dc.TextAusdehnung(doc_.Legende1).breite;
   if (!schar) {
@@ -171,6 +181,11 @@ void Diagramm::xaxis(Zeichenflaeche& dc) const {
 }
 
 void Diagramm::yaxis(Zeichenflaeche& dc) const {
+  // The logarithmic pressure axis is labelled as the data charts' are.
+  if (KurveLogarithmisch()) {
+    DatenYAchse(dc);
+    return;
+  }
   const char* format = ymax > 1000000 || ymin < -100000 ? "%6.2e" : "%6g";
   // The ticks run up to ymax, allowing for the rounding of the summed steps;
   // the allowance is a thousandth of a step, so the top tick is labelled
@@ -190,12 +205,20 @@ void Diagramm::yaxis(Zeichenflaeche& dc) const {
 void Diagramm::grid(Zeichenflaeche& dc) const {
   const int W = breite;
   const int H = hoehe;
-  // Inner ticks only: the frame covers the outer ones.
+  // Inner ticks only: the frame covers the outer ones; on the logarithmic
+  // pressure axis the inner decades.
   double t = ystart + deltay;
-  for (int n = 0; t < ymax && n < kMaxTicks; ++n) {
-    const int yt = YTick(t);
-    dc.Linie(0, yt, W, yt);
-    t += deltay;
+  if (KurveLogarithmisch()) {
+    for (double g : yachse_.Gitter()) {
+      const int yt = LogAbbilden(xmin, g).y;
+      dc.Linie(0, yt, W, yt);
+    }
+  } else {
+    for (int n = 0; t < ymax && n < kMaxTicks; ++n) {
+      const int yt = YTick(t);
+      dc.Linie(0, yt, W, yt);
+      t += deltay;
+    }
   }
   t = xmin + deltax;
   for (int n = 0; t < xmax && n < kMaxTicks; ++n) {
@@ -242,6 +265,8 @@ constexpr int kLegendeZeilen = 2;
 constexpr int kLegendeRand = 200;
 constexpr int kMusterAbstand = 30;
 constexpr int kMusterLaenge = 100;
+// The least gap between two columns of a legend of many rows.
+constexpr int kLegendeLuecke = 40;
 
 // Draws the sample of a series' look whose left end is at (x, y).
 void Muster(Zeichenflaeche& dc, Reihenart art, int x, int y) {
@@ -299,7 +324,11 @@ void Diagramm::DatenZeichnen(Zeichenflaeche& dc) const {
   dc.SchriftWaehlen(kSchriftF3);
   DatenXAchse(dc);
   DatenYAchse(dc);
-  Dokumentzeile(dc);
+  // A legend of more than two rows pushes the information and document
+  // lines down by its extra rows.
+  const Legendenraster raster = DatenLegendenraster(dc);
+  const int tiefer = kLegendeSchritt * std::max(0, raster.zeilen - kLegendeZeilen);
+  Dokumentzeile(dc, tiefer);
 
   for (std::size_t r = 0; r < daten_->reihen.size() && r < reihenPunkte_.size(); ++r) {
     const Datenreihe& reihe = daten_->reihen[r];
@@ -331,11 +360,11 @@ void Diagramm::DatenZeichnen(Zeichenflaeche& dc) const {
     dc.Linie(0, y, kMarkenLaenge, y);
   }
 
-  DatenLegende(dc);
+  DatenLegende(dc, raster);
 
   dc.StiftWaehlen(kStiftD);
   dc.SchriftWaehlen(kSchriftF4);
-  dc.TextZentriertOben(W / 2, -H - 210, daten_->info);
+  dc.TextZentriertOben(W / 2, -H - 210 - tiefer, daten_->info);
   DatenGitter(dc);
 }
 
@@ -414,12 +443,31 @@ void Diagramm::DatenGitter(Zeichenflaeche& dc) const {
   }
 }
 
-void Diagramm::DatenLegende(Zeichenflaeche& dc) const {
+Diagramm::Legendenraster Diagramm::DatenLegendenraster(Zeichenflaeche& dc) const {
+  const auto& legende = daten_->legende;
+  const int n = static_cast<int>(legende.size());
+  if (n == 0) return {};
+  if (!daten_->legendeMehrzeilig) {
+    const int zeilen = std::min(n, kLegendeZeilen);
+    return {zeilen, (n + zeilen - 1) / zeilen};
+  }
+  // As many columns as entries of the widest one fit side by side.
+  int breitester = 0;
+  for (const Legendeneintrag& e : legende) breitester = std::max(breitester, dc.TextAusdehnung(e.text).breite);
+  const int eintrag = breitester + kMusterAbstand + kMusterLaenge + kLegendeLuecke;
+  const int spalten = std::clamp((breite + 2 * kLegendeRand) / std::max(eintrag, 1), 1, n);
+  // Counted down the columns, the rows may leave the last columns empty:
+  // those are given to the others.
+  const int zeilen = (n + spalten - 1) / spalten;
+  return {zeilen, (n + zeilen - 1) / zeilen};
+}
+
+void Diagramm::DatenLegende(Zeichenflaeche& dc, const Legendenraster& raster) const {
   const auto& legende = daten_->legende;
   const int n = static_cast<int>(legende.size());
   if (n == 0) return;
-  const int zeilen = std::min(n, kLegendeZeilen);
-  const int spalten = (n + zeilen - 1) / zeilen;
+  const int zeilen = raster.zeilen;
+  const int spalten = raster.spalten;
   const int breiteGesamt = breite + 2 * kLegendeRand;
   const int spaltenBreite = breiteGesamt / spalten;
   // Entries too wide for their column are written in the smaller font.
