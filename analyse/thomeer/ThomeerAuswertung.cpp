@@ -8,7 +8,8 @@ void ThomeerAuswertung::Aktualisieren() {
   lauf_ = doc_.iLauf;
   ergebnisse_ = ThomeerAnpassen(doc_.Messkurven);
   ++anpassungen_;
-  liste_ = ThomeerListe(ergebnisse_);
+  hinweise_ = ThomeerHinweise(doc_.Messkurven, ergebnisse_);
+  liste_ = ThomeerListe(ergebnisse_, hinweise_);
   gewaehlt_ = -1;
   diagrammVon_ = -2;
 }
@@ -16,6 +17,11 @@ void ThomeerAuswertung::Aktualisieren() {
 const std::vector<ThomeerErgebnis>& ThomeerAuswertung::Ergebnisse() {
   Aktualisieren();
   return ergebnisse_;
+}
+
+const std::vector<std::string>& ThomeerAuswertung::Hinweise() {
+  Aktualisieren();
+  return hinweise_;
 }
 
 const Textliste& ThomeerAuswertung::Liste() {

@@ -18,6 +18,8 @@ class ThomeerAuswertung {
 
   const std::vector<ThomeerErgebnis>& Ergebnisse();
   const Textliste& Liste();
+  // The marks of each fit (ThomeerHinweis), in the order of Ergebnisse.
+  const std::vector<std::string>& Hinweise();
   // The chart of the chosen measurement.
   const Datendiagramm& Diagramm();
 
@@ -40,6 +42,7 @@ class ThomeerAuswertung {
   int lauf_ = -1;
   int anpassungen_ = 0;
   std::vector<ThomeerErgebnis> ergebnisse_;
+  std::vector<std::string> hinweise_;
   Textliste liste_;
   int gewaehlt_ = -1;
   int diagrammVon_ = -2;  // measurement the stored chart shows
