@@ -9,6 +9,8 @@
 #include "CHilfeFenster.h"
 #include "CKadrelView.h"
 #include "DruckAblauf.h"
+#include "Druckachsenbefehl.h"
+#include "KapillardruckkurvenAnsicht.h"
 #include "Kopierbefehl.h"
 #include "LagerstaettenAnsicht.h"
 #include "MessdatenOeffnen.h"
@@ -77,8 +79,10 @@ CMainFrame::CMainFrame(QWidget* parent)
   createMenus();
   ThomeerAnsichtEinrichten(*this);
   LagerstaettenAnsichtEinrichten(*this);
+  KapillardruckkurvenAnsichtEinrichten(*this);
   TabellenbefehleEinrichten(*this);
   AnsichtsbefehleEinrichten(*this);
+  DruckachsenbefehlEinrichten(*this);
   KopierbefehlEinrichten(*this);
   createToolBar();
   createStatusBar();
