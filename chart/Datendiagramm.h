@@ -70,10 +70,10 @@ struct Datendiagramm {
   std::vector<Achsenmarke> ymarken;
   std::vector<Querlinie> querlinien;
   std::vector<Legendeneintrag> legende;
-  // The legend in as many columns as entries of its widest one fit side by
-  // side and as many rows as it then needs, the information and document
-  // lines moved below it; otherwise in at most two rows, the columns spread
-  // over the frame and its margins.
+  // The legend in the most columns (each as wide as its widest entry) that
+  // fit between the margins and as many rows as it then needs, the
+  // information and document lines moved below it; otherwise in at most two
+  // rows, the columns spread over the frame and its margins.
   bool legendeMehrzeilig = false;
   std::string info;
 };

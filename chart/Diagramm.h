@@ -146,9 +146,13 @@ class Diagramm {
   void DatenGitter(Zeichenflaeche& dc) const;
   void DatenQuerlinien(Zeichenflaeche& dc) const;
   // Rows and columns of the legend; entries are counted down the columns.
+  // A legend of many rows gives each column the width of its widest entry
+  // with the sample (`breiten`), the first one starting at `links`.
   struct Legendenraster {
     int zeilen = 0;
     int spalten = 0;
+    std::vector<int> breiten;
+    int links = 0;
   };
   // Measures the legend's entries in the selected font (F3).
   Legendenraster DatenLegendenraster(Zeichenflaeche& dc) const;

@@ -449,17 +449,29 @@ Diagramm::Legendenraster Diagramm::DatenLegendenraster(Zeichenflaeche& dc) const
   if (n == 0) return {};
   if (!daten_->legendeMehrzeilig) {
     const int zeilen = std::min(n, kLegendeZeilen);
-    return {zeilen, (n + zeilen - 1) / zeilen};
+    return {zeilen, (n + zeilen - 1) / zeilen, {}, 0};
   }
-  // As many columns as entries of the widest one fit side by side.
-  int breitester = 0;
-  for (const Legendeneintrag& e : legende) breitester = std::max(breitester, dc.TextAusdehnung(e.text).breite);
-  const int eintrag = breitester + kMusterAbstand + kMusterLaenge + kLegendeLuecke;
-  const int spalten = std::clamp((breite + 2 * kLegendeRand) / std::max(eintrag, 1), 1, n);
-  // Counted down the columns, the rows may leave the last columns empty:
-  // those are given to the others.
-  const int zeilen = (n + spalten - 1) / spalten;
-  return {zeilen, (n + zeilen - 1) / zeilen};
+  std::vector<int> texte;
+  for (const Legendeneintrag& e : legende) texte.push_back(dc.TextAusdehnung(e.text).breite);
+  // The most columns whose widest entries fit side by side between the
+  // margins; counted down the columns, rows may leave the last columns
+  // empty, which are then not made.
+  const int platz = breite + 2 * kLegendeRand;
+  Legendenraster raster;
+  for (int versuch = n; versuch >= 1; --versuch) {
+    raster.zeilen = (n + versuch - 1) / versuch;
+    raster.spalten = (n + raster.zeilen - 1) / raster.zeilen;
+    raster.breiten.assign(static_cast<std::size_t>(raster.spalten), 0);
+    for (int i = 0; i < n; ++i) {
+      int& b = raster.breiten[static_cast<std::size_t>(i / raster.zeilen)];
+      b = std::max(b, texte[static_cast<std::size_t>(i)] + kMusterAbstand + kMusterLaenge);
+    }
+    int gesamt = kLegendeLuecke * (raster.spalten - 1);
+    for (const int b : raster.breiten) gesamt += b;
+    raster.links = -kLegendeRand + (platz - gesamt) / 2;
+    if (gesamt <= platz) break;
+  }
+  return raster;
 }
 
 void Diagramm::DatenLegende(Zeichenflaeche& dc, const Legendenraster& raster) const {
@@ -468,6 +480,25 @@ void Diagramm::DatenLegende(Zeichenflaeche& dc, const Legendenraster& raster) co
   if (n == 0) return;
   const int zeilen = raster.zeilen;
   const int spalten = raster.spalten;
+  if (!raster.breiten.empty()) {
+    // Each column: the texts from its left edge, the samples lined up after
+    // the widest.
+    dc.SchriftWaehlen(kSchriftF3);
+    int links = raster.links;
+    for (int spalte = 0; spalte < spalten; ++spalte) {
+      const int b = raster.breiten[static_cast<std::size_t>(spalte)];
+      for (int zeile = 0; zeile < zeilen && spalte * zeilen + zeile < n; ++zeile) {
+        const Legendeneintrag& e = legende[static_cast<std::size_t>(spalte * zeilen + zeile)];
+        const int c = dc.TextAusdehnung(e.text).breite;
+        const int oben = -hoehe - kLegendeOben - kLegendeSchritt * zeile;
+        dc.StiftWaehlen(e.stift);
+        dc.TextZentriertOben(links + (c + 1) / 2, oben, e.text);
+        Muster(dc, e.art, links + b - kMusterLaenge, oben - 20);
+      }
+      links += b + kLegendeLuecke;
+    }
+    return;
+  }
   const int breiteGesamt = breite + 2 * kLegendeRand;
   const int spaltenBreite = breiteGesamt / spalten;
   // Entries too wide for their column are written in the smaller font.

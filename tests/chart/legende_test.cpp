@@ -55,27 +55,30 @@ class Legende : public ::testing::Test {
   Aufzeichnungsflaeche flaeche;
 };
 
-// "AD-25x" (6 characters) is 135 wide in F3 (the recording's characters are
-// half the cell of 45): with the sample (30 + 100) and a gap of 40 an entry
-// takes 305 of the 1700 between the margins, so 5 columns of 340 hold the 13
-// entries in 3 rows, counted down the columns. Text and sample are centred:
-// the text at -200 + 340 * column + 170 - 65.
+// "AD-250" … "AD-259" (6 characters) are 135 wide in F3 (the recording's
+// characters are half the cell of 45), "AD-2510" … 157; with the sample (30 +
+// 100) an entry takes 265 or 287. Two rows would need 7 columns (2179 with
+// the gaps of 40), more than the 1700 between the margins; three rows take
+// 5 columns of 265, 265, 265, 287 and 287, 1529 with the gaps, centred from
+// -200 + (1700 - 1529) / 2 = -115. Texts start at their column's left edge,
+// the samples line up after the column's widest text.
 TEST_F(Legende, DreizehnEintraegeInFuenfSpaltenUndDreiZeilen) {
   const Datendiagramm daten = MitEintraegen(13, "AD-25");
   Aufnehmen(daten);
-  EXPECT_EQ(Ort("AD-250"), (Punkt{-95, -880}));
-  EXPECT_EQ(Ort("AD-251"), (Punkt{-95, -920}));
-  EXPECT_EQ(Ort("AD-252"), (Punkt{-95, -960}));
-  EXPECT_EQ(Ort("AD-253"), (Punkt{245, -880}));
-  EXPECT_EQ(Ort("AD-2512"), (Punkt{1265, -880}));
+  EXPECT_EQ(Ort("AD-250"), (Punkt{-115 + 68, -880}));
+  EXPECT_EQ(Ort("AD-251"), (Punkt{-115 + 68, -920}));
+  EXPECT_EQ(Ort("AD-252"), (Punkt{-115 + 68, -960}));
+  EXPECT_EQ(Ort("AD-253"), (Punkt{190 + 68, -880}));
+  EXPECT_EQ(Ort("AD-2512"), (Punkt{1127 + 79, -880}));
   EXPECT_EQ(flaeche.Text("AD-250")->schrift, zeichnung::kF3);
-  // The sample line starts 30 right of the text, 20 below its top.
-  bool muster = false;
-  for (const auto& e : flaeche.Alle(Art::Linie)) {
-    muster =
-        muster || (e.stift == kRot && e.punkte == std::vector<Punkt>{{-95 + 67 + 30, -900}, {-95 + 67 + 130, -900}});
-  }
-  EXPECT_TRUE(muster);
+  const auto muster = [this](Punkt von) {
+    for (const auto& e : flaeche.Alle(Art::Linie)) {
+      if (e.stift == kRot && e.punkte == std::vector<Punkt>{von, {von.x + 100, von.y}}) return true;
+    }
+    return false;
+  };
+  EXPECT_TRUE(muster({-115 + 135 + 30, -900}));
+  EXPECT_TRUE(muster({1127 + 157 + 30, -900}));
   // One row more than two: information and document lines 40 lower.
   EXPECT_EQ(Ort("Info"), (Punkt{650, -1000}));
   EXPECT_EQ(Ort("Dokument /daten/k.kdr"), (Punkt{100, -1040}));
