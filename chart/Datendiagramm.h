@@ -75,5 +75,10 @@ struct Datendiagramm {
   std::vector<Querlinie> querlinien;
   std::vector<Legendeneintrag> legende;
   Legendenlage legendenlage = Legendenlage::Unten;
+  // The legend in the most columns (each as wide as its widest entry) that
+  // fit between the margins and as many rows as it then needs, the
+  // information and document lines moved below it; otherwise in at most two
+  // rows, the columns spread over the frame and its margins.
+  bool legendeMehrzeilig = false;
   std::string info;
 };

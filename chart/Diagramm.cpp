@@ -74,11 +74,17 @@ void Diagramm::OnGraf() {
   worldtrans();
 }
 
+bool Diagramm::KurveLogarithmisch() const { return druckLog_ && Art() == Diagrammart::Kurve; }
+
 void Diagramm::extreme() {
   Spanne x;
   Spanne y;
   switch (Art()) {
     case Diagrammart::Kurve:
+      if (druckLog_) {
+        LogKurveSkalieren();
+        return;
+      }
       // The computed curve Y1 does not widen the range: it may leave the frame.
       for (int i = 0; i < Kurvenpunkte(); ++i) {
         x.Erweitern(doc_.X[i]);
@@ -165,14 +171,16 @@ void Diagramm::scale() {
   // The data chart's axes are scaled whole by DatenSkalieren.
   if (Art() == Diagrammart::Daten) return;
   deltax = delta(xmax - xmin);
-  deltay = delta(ymax - ymin);
   xstart = start(xmin, deltax);
-  ystart = start(ymin, deltay);
   if (xstart < xmin) xmin = xstart;
-  if (ystart < ymin) ymin = ystart;
   // The axis ends on the first whole tick at or above the largest value;
   // xaxis repeats these very additions, so its last tick equals xmax.
   xmax = Achsenende(xstart, deltax, xmax, 0.00001);
+  // A logarithmic pressure axis spans its decades already (extreme).
+  if (KurveLogarithmisch()) return;
+  deltay = delta(ymax - ymin);
+  ystart = start(ymin, deltay);
+  if (ystart < ymin) ymin = ystart;
   ymax = Achsenende(ystart, deltay, ymax, 0.000001);
   if (ymax == ymin) {
     ymax += deltay;
@@ -196,6 +204,10 @@ void Diagramm::worldtrans() {
 
   switch (Art()) {
     case Diagrammart::Kurve:
+      if (druckLog_) {
+        LogKurveAbbilden();
+        break;
+      }
       for (int i = 0; i < Kurvenpunkte(); ++i) {
         m_ptMess[i] = Abbilden(doc_.X[i], doc_.Y[i]);
         m_ptRechen[i] = Abbilden(doc_.X[i], doc_.Y1[i]);
@@ -311,5 +323,46 @@ void Diagramm::DatenAbbilden() {
       offen = true;
       laeufe.back().push_back(DatenPunkt(reihe.x[i], reihe.y[i]));
     }
+  }
+}
+
+void Diagramm::LogKurveSkalieren() {
+  // The x axis as on the linear chart; the computed curve Y1 does not widen
+  // the pressure axis either.
+  Spanne x;
+  std::vector<double> ys;
+  for (int i = 0; i < Kurvenpunkte(); ++i) {
+    x.Erweitern(doc_.X[i]);
+    ys.push_back(doc_.Y[i]);
+  }
+  if (x.belegt) {
+    xmin = x.min;
+    xmax = x.max;
+  }
+  yachse_ = Achse::Logarithmisch(ys);
+  ymin = yachse_.Min();
+  ymax = yachse_.Max();
+  ystart = ymin;
+  deltay = yachse_.Schritt();
+}
+
+Punkt Diagramm::LogAbbilden(double vx, double vy) const {
+  return {Abbilden(vx, 0.0).x, Koordinate(hoehe * yachse_.Anteil(vy) - hoehe)};
+}
+
+void Diagramm::LogKurveAbbilden() {
+  logMess_.clear();
+  logRechen_.clear();
+  bool offen = false;
+  for (int i = 0; i < Kurvenpunkte(); ++i) {
+    const double x = doc_.X[i];
+    if (std::isfinite(x) && yachse_.Darstellbar(doc_.Y[i])) logMess_.push_back(LogAbbilden(x, doc_.Y[i]));
+    if (!std::isfinite(x) || !yachse_.Darstellbar(doc_.Y1[i])) {
+      offen = false;
+      continue;
+    }
+    if (!offen) logRechen_.emplace_back();
+    offen = true;
+    logRechen_.back().push_back(LogAbbilden(x, doc_.Y1[i]));
   }
 }

@@ -34,13 +34,28 @@ class Diagramm {
   // the one the display options choose. The chart must outlive its use here.
   void SetDatendiagramm(const Datendiagramm* daten) { daten_ = daten; }
   const Datendiagramm* GetDatendiagramm() const { return daten_; }
-  // The scaled axes of the data chart, valid after OnGraf.
+  // "Druckachse logarithmisch": the curve chart (Diagrammart::Kurve) draws
+  // its pressure axis logarithmically, over the whole decades of its
+  // positive measured values; points at or below 0 have no place on it. Off
+  // by default; the other charts are not affected.
+  void SetDruckLogarithmisch(bool an) { druckLog_ = an; }
+  bool DruckLogarithmisch() const { return druckLog_; }
+  // Tells whether the chart scaled now has that logarithmic pressure axis.
+  bool KurveLogarithmisch() const;
+
+  // The scaled axes of the data chart, valid after OnGraf; YAchse is also
+  // the logarithmic pressure axis of the curve chart.
   const Achse& XAchse() const { return xachse_; }
   const Achse& YAchse() const { return yachse_; }
   // The data chart's series in chart coordinates, after OnGraf: one list of
   // runs per series; a run breaks where a point has no place on a
   // logarithmic axis.
   const std::vector<std::vector<std::vector<Punkt>>>& Reihenpunkte() const { return reihenPunkte_; }
+  // The curve chart on the logarithmic pressure axis, after OnGraf: the
+  // measured points that have a place on it, and the computed curve in runs
+  // broken where a value has none.
+  const std::vector<Punkt>& LogMesspunkte() const { return logMess_; }
+  const std::vector<std::vector<Punkt>>& LogRechenlaeufe() const { return logRechen_; }
 
   // Sets the screen state: tall layout, not printing.
   void OnInitialUpdate();
@@ -109,10 +124,15 @@ class Diagramm {
   int YTick(double t) const;
   bool XBereichGueltig() const;
   bool YBereichGueltig() const;
-  // The line naming the document file below the chart: centred at x = 100
-  // while it fits on the page from there, else from the page's left edge,
-  // shortened in the middle when wider than the page.
-  void Dokumentzeile(Zeichenflaeche& dc) const;
+  // The line naming the document file below the chart, `tiefer` units below
+  // its usual place: centred at x = 100 while it fits on the page from
+  // there, else from the page's left edge, shortened in the middle when
+  // wider than the page.
+  void Dokumentzeile(Zeichenflaeche& dc, int tiefer = 0) const;
+  // The curve chart on the logarithmic pressure axis: its scaling and mapping.
+  void LogKurveSkalieren();
+  void LogKurveAbbilden();
+  Punkt LogAbbilden(double vx, double vy) const;
 
   const CKadrelDoc& doc_;
 
@@ -125,11 +145,26 @@ class Diagramm {
   void DatenYAchse(Zeichenflaeche& dc) const;
   void DatenGitter(Zeichenflaeche& dc) const;
   void DatenQuerlinien(Zeichenflaeche& dc) const;
-  void DatenLegende(Zeichenflaeche& dc) const;
+  // Rows and columns of the legend; entries are counted down the columns.
+  // A legend of many rows gives each column the width of its widest entry
+  // with the sample (`breiten`), the first one starting at `links`.
+  struct Legendenraster {
+    int zeilen = 0;
+    int spalten = 0;
+    std::vector<int> breiten;
+    int links = 0;
+  };
+  // Measures the legend's entries in the selected font (F3).
+  Legendenraster DatenLegendenraster(Zeichenflaeche& dc) const;
+  void DatenLegende(Zeichenflaeche& dc, const Legendenraster& raster) const;
   void LegendeRechts(Zeichenflaeche& dc) const;
 
   const Datendiagramm* daten_ = nullptr;
   Achse xachse_;
   Achse yachse_;
   std::vector<std::vector<std::vector<Punkt>>> reihenPunkte_;
+
+  bool druckLog_ = false;
+  std::vector<Punkt> logMess_;
+  std::vector<std::vector<Punkt>> logRechen_;
 };

@@ -44,8 +44,8 @@ std::vector<std::size_t> Zeichengrenzen(std::string_view s) {
 
 }  // namespace
 
-void Diagramm::Dokumentzeile(Zeichenflaeche& dc) const {
-  const int y = -hoehe - 250;
+void Diagramm::Dokumentzeile(Zeichenflaeche& dc, int tiefer) const {
+  const int y = -hoehe - 250 - tiefer;
   const std::string& pfad = doc_.GetPathName();
   const std::string zeile = text::Format("Dokument %s", pfad);
   const int w = dc.TextAusdehnung(zeile).breite;
@@ -123,7 +123,13 @@ void Diagramm::draw(Zeichenflaeche& dc) const {
     dc.TextZentriertOben(W / 2, -H - 130, doc_.Legende2);
     dc.Linie(W / 2 + c2 - 100, -H - 150, W / 2 + c2 + 100, -H - 150);
   }
-  if (art == Diagrammart::Kurve) dc.Polylinie(m_ptRechen, Kurvenpunkte());
+  if (art == Diagrammart::Kurve && KurveLogarithmisch()) {
+    for (const auto& lauf : logRechen_) {
+      if (lauf.size() > 1) dc.Polylinie(lauf.data(), static_cast<int>(lauf.size()));
+    }
+  } else if (art == Diagrammart::Kurve) {
+    dc.Polylinie(m_ptRechen, Kurvenpunkte());
+  }
   if (art == Diagrammart::Parameter) dc.Polylinie(m_ptRechen2, Parameterpunkte());
   if (schar) {
     for (int k = 0; k < 5; ++k) {
@@ -136,7 +142,11 @@ void Diagramm::draw(Zeichenflaeche& dc) const {
   }
 
   dc.StiftWaehlen(kStiftC);
-  if (art == Diagrammart::Kurve) symbols(dc, m_ptMess, Kurvenpunkte());
+  if (art == Diagrammart::Kurve && KurveLogarithmisch()) {
+    symbols(dc, logMess_.data(), static_cast<int>(logMess_.size()));
+  } else if (art == Diagrammart::Kurve) {
+    symbols(dc, m_ptMess, Kurvenpunkte());
+  }
   if (art == Diagrammart::Parameter) symbols(dc, m_ptMess2, Parameterpunkte());
   const int c1 = dc.TextAusdehnung(doc_.Legende1).breite;
   if (!schar) {
@@ -171,6 +181,11 @@ void Diagramm::xaxis(Zeichenflaeche& dc) const {
 }
 
 void Diagramm::yaxis(Zeichenflaeche& dc) const {
+  // The logarithmic pressure axis is labelled as the data charts' are.
+  if (KurveLogarithmisch()) {
+    DatenYAchse(dc);
+    return;
+  }
   const char* format = ymax > 1000000 || ymin < -100000 ? "%6.2e" : "%6g";
   // The ticks run up to ymax, allowing for the rounding of the summed steps;
   // the allowance is a thousandth of a step, so the top tick is labelled
@@ -190,12 +205,20 @@ void Diagramm::yaxis(Zeichenflaeche& dc) const {
 void Diagramm::grid(Zeichenflaeche& dc) const {
   const int W = breite;
   const int H = hoehe;
-  // Inner ticks only: the frame covers the outer ones.
+  // Inner ticks only: the frame covers the outer ones; on the logarithmic
+  // pressure axis the inner decades.
   double t = ystart + deltay;
-  for (int n = 0; t < ymax && n < kMaxTicks; ++n) {
-    const int yt = YTick(t);
-    dc.Linie(0, yt, W, yt);
-    t += deltay;
+  if (KurveLogarithmisch()) {
+    for (double g : yachse_.Gitter()) {
+      const int yt = LogAbbilden(xmin, g).y;
+      dc.Linie(0, yt, W, yt);
+    }
+  } else {
+    for (int n = 0; t < ymax && n < kMaxTicks; ++n) {
+      const int yt = YTick(t);
+      dc.Linie(0, yt, W, yt);
+      t += deltay;
+    }
   }
   t = xmin + deltax;
   for (int n = 0; t < xmax && n < kMaxTicks; ++n) {
@@ -252,6 +275,8 @@ constexpr int kRechtsMuster = 60;
 constexpr int kRechtsText = 15;
 constexpr int kRechtsSchritt = 50;
 constexpr int kRechtsSchrittKlein = 40;
+// The least gap between two columns of a legend of many rows.
+constexpr int kLegendeLuecke = 40;
 
 // Draws the sample of a series' look whose left end is at (x, y).
 void Muster(Zeichenflaeche& dc, Reihenart art, int x, int y, int laenge = kMusterLaenge) {
@@ -309,7 +334,11 @@ void Diagramm::DatenZeichnen(Zeichenflaeche& dc) const {
   dc.SchriftWaehlen(kSchriftF3);
   DatenXAchse(dc);
   DatenYAchse(dc);
-  Dokumentzeile(dc);
+  // A legend of more than two rows pushes the information and document
+  // lines down by its extra rows.
+  const Legendenraster raster = DatenLegendenraster(dc);
+  const int tiefer = kLegendeSchritt * std::max(0, raster.zeilen - kLegendeZeilen);
+  Dokumentzeile(dc, tiefer);
 
   for (std::size_t r = 0; r < daten_->reihen.size() && r < reihenPunkte_.size(); ++r) {
     const Datenreihe& reihe = daten_->reihen[r];
@@ -341,11 +370,11 @@ void Diagramm::DatenZeichnen(Zeichenflaeche& dc) const {
     dc.Linie(0, y, kMarkenLaenge, y);
   }
 
-  DatenLegende(dc);
+  DatenLegende(dc, raster);
 
   dc.StiftWaehlen(kStiftD);
   dc.SchriftWaehlen(kSchriftF4);
-  dc.TextZentriertOben(W / 2, -H - 210, daten_->info);
+  dc.TextZentriertOben(W / 2, -H - 210 - tiefer, daten_->info);
   DatenGitter(dc);
 }
 
@@ -424,7 +453,39 @@ void Diagramm::DatenGitter(Zeichenflaeche& dc) const {
   }
 }
 
-void Diagramm::DatenLegende(Zeichenflaeche& dc) const {
+Diagramm::Legendenraster Diagramm::DatenLegendenraster(Zeichenflaeche& dc) const {
+  const auto& legende = daten_->legende;
+  const int n = static_cast<int>(legende.size());
+  // A legend right of the frame takes no rows below it.
+  if (n == 0 || daten_->legendenlage == Legendenlage::Rechts) return {};
+  if (!daten_->legendeMehrzeilig) {
+    const int zeilen = std::min(n, kLegendeZeilen);
+    return {zeilen, (n + zeilen - 1) / zeilen, {}, 0};
+  }
+  std::vector<int> texte;
+  for (const Legendeneintrag& e : legende) texte.push_back(dc.TextAusdehnung(e.text).breite);
+  // The most columns whose widest entries fit side by side between the
+  // margins; counted down the columns, rows may leave the last columns
+  // empty, which are then not made.
+  const int platz = breite + 2 * kLegendeRand;
+  Legendenraster raster;
+  for (int versuch = n; versuch >= 1; --versuch) {
+    raster.zeilen = (n + versuch - 1) / versuch;
+    raster.spalten = (n + raster.zeilen - 1) / raster.zeilen;
+    raster.breiten.assign(static_cast<std::size_t>(raster.spalten), 0);
+    for (int i = 0; i < n; ++i) {
+      int& b = raster.breiten[static_cast<std::size_t>(i / raster.zeilen)];
+      b = std::max(b, texte[static_cast<std::size_t>(i)] + kMusterAbstand + kMusterLaenge);
+    }
+    int gesamt = kLegendeLuecke * (raster.spalten - 1);
+    for (const int b : raster.breiten) gesamt += b;
+    raster.links = -kLegendeRand + (platz - gesamt) / 2;
+    if (gesamt <= platz) break;
+  }
+  return raster;
+}
+
+void Diagramm::DatenLegende(Zeichenflaeche& dc, const Legendenraster& raster) const {
   const auto& legende = daten_->legende;
   const int n = static_cast<int>(legende.size());
   if (n == 0) return;
@@ -432,8 +493,27 @@ void Diagramm::DatenLegende(Zeichenflaeche& dc) const {
     LegendeRechts(dc);
     return;
   }
-  const int zeilen = std::min(n, kLegendeZeilen);
-  const int spalten = (n + zeilen - 1) / zeilen;
+  const int zeilen = raster.zeilen;
+  const int spalten = raster.spalten;
+  if (!raster.breiten.empty()) {
+    // Each column: the texts from its left edge, the samples lined up after
+    // the widest.
+    dc.SchriftWaehlen(kSchriftF3);
+    int links = raster.links;
+    for (int spalte = 0; spalte < spalten; ++spalte) {
+      const int b = raster.breiten[static_cast<std::size_t>(spalte)];
+      for (int zeile = 0; zeile < zeilen && spalte * zeilen + zeile < n; ++zeile) {
+        const Legendeneintrag& e = legende[static_cast<std::size_t>(spalte * zeilen + zeile)];
+        const int c = dc.TextAusdehnung(e.text).breite;
+        const int oben = -hoehe - kLegendeOben - kLegendeSchritt * zeile;
+        dc.StiftWaehlen(e.stift);
+        dc.TextZentriertOben(links + (c + 1) / 2, oben, e.text);
+        Muster(dc, e.art, links + b - kMusterLaenge, oben - 20);
+      }
+      links += b + kLegendeLuecke;
+    }
+    return;
+  }
   const int breiteGesamt = breite + 2 * kLegendeRand;
   const int spaltenBreite = breiteGesamt / spalten;
   // Entries too wide for their column are written in the smaller font.

@@ -1,5 +1,6 @@
 #include "CliAuswertung.h"
 #include "CliGrundlage.h"
+#include "KurvenCli.h"
 #include "LagerstaettenCli.h"
 #include "PetrophysikCli.h"
 #include "ThomeerCli.h"
@@ -11,5 +12,6 @@ std::vector<std::unique_ptr<CliAuswertung>> CliAuswertungen() {
   a.push_back(std::make_unique<ThomeerCli>(grundlage));
   a.push_back(std::make_unique<LagerstaettenCli>(grundlage));
   a.push_back(std::make_unique<PetrophysikCli>(grundlage));
+  a.push_back(std::make_unique<KurvenCli>());
   return a;
 }

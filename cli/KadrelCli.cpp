@@ -211,7 +211,7 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
   if (o.grafikDatei) {
     std::string grund = "Diese Ausgabe von kadrel-cli kann keine Grafiken schreiben.";
     const Datendiagramm* daten = listen.empty() ? nullptr : &listen.front().diagramm();
-    if (!exporter || !exporter(doc, daten, *o.grafikDatei, grund)) {
+    if (!exporter || !exporter(doc, daten, Grafikoptionen{o.druckLogarithmisch}, *o.grafikDatei, grund)) {
       fehler << "kadrel-cli: " << grund << "\n";
       nichtGeschrieben = true;
     }

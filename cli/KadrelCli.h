@@ -7,15 +7,17 @@
 #include <vector>
 
 #include "CliAuswertung.h"
+#include "Grafikoptionen.h"
 
 class CKadrelDoc;
 struct Datendiagramm;
 
-// Writes the chosen chart of a document, or the data chart `daten` when it is
-// not null, to a picture file; false with the reason on failure. The batch
-// program passes one that needs the toolkit.
-using GrafikExporter = std::function<bool(const CKadrelDoc& doc, const Datendiagramm* daten, const std::string& pfad,
-                                          std::string& fehler)>;
+// Writes the chosen chart of a document, drawn with `optionen`, or the data
+// chart `daten` when it is not null, to a picture file; false with the
+// reason on failure. The batch program passes one that needs the toolkit.
+using GrafikExporter =
+    std::function<bool(const CKadrelDoc& doc, const Datendiagramm* daten, const Grafikoptionen& optionen,
+                       const std::string& pfad, std::string& fehler)>;
 
 // The batch front end: evaluates an input file like the desktop program's
 // "Daten ändern" with OK, and prints the chosen list or a JSON object.

@@ -31,7 +31,7 @@ void Laufoptionen::Anmelden(Befehlszeile& b) {
   b.Aufruf(
       "[--tabelle N] [--grafik N] [--polynom3] [--testwerte] [--testdaten]\n"
       "[--einzelmessung PERM] [--json] [--speichern DATEI]\n"
-      "[--ergebnisse-ausgeben] [--ergebnisse-einlesen] [--grafik-datei DATEI]\n"
+      "[--ergebnisse-ausgeben] [--ergebnisse-einlesen] [--grafik-datei DATEI [--druck-log]]\n"
       "[--import DATEI [--nein]]");
   const struct {
     const char* name;
@@ -77,11 +77,16 @@ void Laufoptionen::Anmelden(Befehlszeile& b) {
   b.Schalter("--nein", "Fragen des Imports mit Nein beantworten", [this] { nein = true; });
   b.Wert("--grafik-datei", "DATEI", "die gewählte Grafik als PNG, SVG oder PDF (nach der Endung) schreiben",
          "--grafik-datei erwartet einen Dateinamen", Dateiname(grafikDatei));
+  b.Schalter("--druck-log",
+             "mit --grafik-datei: die Druckachse der Kapillardruckkurve (--tabelle 0,\n"
+             "--grafik 0 bis 3) logarithmisch zeichnen",
+             [this] { druckLogarithmisch = true; });
   b.Eingabe("EINGABE", [this](const std::string& pfad) { eingabe = pfad; });
 }
 
 std::optional<std::string> Laufoptionen::Zusammenspiel(bool labordaten) const {
   if (!eingabe && !testdaten && !import && !labordaten) return "Keine Eingabedatei angegeben";
   if (nein && !import) return "--nein gilt nur zusammen mit --import";
+  if (druckLogarithmisch && !grafikDatei) return "--druck-log gilt nur zusammen mit --grafik-datei";
   return std::nullopt;
 }

@@ -18,6 +18,7 @@ struct Laufoptionen {
   std::optional<std::string> eingabe;
   std::optional<std::string> speichern;
   std::optional<std::string> grafikDatei;
+  bool druckLogarithmisch = false;
   std::optional<std::string> import;
   bool nein = false;
 

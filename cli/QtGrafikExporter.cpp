@@ -17,7 +17,8 @@ void StilleMeldungen(QtMsgType art, const QMessageLogContext&, const QString& te
 }  // namespace
 
 GrafikExporter QtGrafikExporter() {
-  return [](const CKadrelDoc& doc, const Datendiagramm* daten, const std::string& pfad, std::string& fehler) {
+  return [](const CKadrelDoc& doc, const Datendiagramm* daten, const Grafikoptionen& optionen, const std::string& pfad,
+            std::string& fehler) {
     if (!QGuiApplication::instance()) {
       qInstallMessageHandler(StilleMeldungen);
       if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -27,6 +28,6 @@ GrafikExporter QtGrafikExporter() {
       // Lives until the process ends, like any application object.
       static std::unique_ptr<QGuiApplication> anwendung = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
     }
-    return GrafikExportieren(doc, daten, pfad, fehler);
+    return GrafikExportieren(doc, daten, optionen, pfad, fehler);
   };
 }

@@ -42,7 +42,9 @@ std::optional<std::string> ThomeerCli::Beginnen(const CKadrelDoc& doc) {
 void ThomeerCli::JsonErgaenzen(nlohmann::ordered_json& zusatz) {
   if (!thomeer_) return;
   nlohmann::ordered_json a = nlohmann::ordered_json::array();
-  for (const auto& e : auswertung_->Ergebnisse()) {
+  const std::vector<std::string>& hinweise = auswertung_->Hinweise();
+  for (std::size_t k = 0; k < auswertung_->Ergebnisse().size(); ++k) {
+    const ThomeerErgebnis& e = auswertung_->Ergebnisse()[k];
     nlohmann::ordered_json systeme = nlohmann::ordered_json::array();
     for (const auto& s : e.Systeme) {
       systeme.push_back({{"Pd", DoubleWert(s.Pd)}, {"G", DoubleWert(s.G)}, {"Sinf", DoubleWert(s.Sinf)}});
@@ -52,11 +54,13 @@ void ThomeerCli::JsonErgaenzen(nlohmann::ordered_json& zusatz) {
                  {"Systeme", systeme},
                  {"RMS", DoubleWert(e.RMS)},
                  {"R2", DoubleWert(e.R2)},
-                 {"Grund", e.Grund}});
+                 {"Grund", e.Grund},
+                 {"Hinweis", hinweise[k]}});
   }
   zusatz["Thomeer"] = a;
 }
 
 void ThomeerCli::CsvTabellen(std::vector<csv::Tabelle>& tabellen) {
-  for (csv::Tabelle& t : ThomeerTabellen(auswertung_->Ergebnisse())) tabellen.push_back(std::move(t));
+  for (csv::Tabelle& t : ThomeerTabellen(auswertung_->Ergebnisse(), auswertung_->Hinweise()))
+    tabellen.push_back(std::move(t));
 }

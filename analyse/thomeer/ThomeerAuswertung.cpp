@@ -12,7 +12,9 @@ void ThomeerAuswertung::Aktualisieren() {
   stand_ = stand;
   ergebnisse_ = ThomeerAnpassen(k.kurven);
   ++anpassungen_;
-  liste_ = ThomeerListe(ergebnisse_, korrektur::Hinweis(k));
+  // The marks count the points of the curve that was fitted: the corrected one.
+  hinweise_ = ThomeerHinweise(k.kurven, ergebnisse_);
+  liste_ = ThomeerListe(ergebnisse_, hinweise_, korrektur::Hinweis(k));
   gewaehlt_ = -1;
   diagrammVon_ = -2;
 }
@@ -25,6 +27,11 @@ const std::vector<ThomeerErgebnis>& ThomeerAuswertung::Ergebnisse() {
 const KorrigierteKurven& ThomeerAuswertung::Kurven() {
   Aktualisieren();
   return korrektur_->Kurven();
+}
+
+const std::vector<std::string>& ThomeerAuswertung::Hinweise() {
+  Aktualisieren();
+  return hinweise_;
 }
 
 const Textliste& ThomeerAuswertung::Liste() {

@@ -27,6 +27,8 @@ class ThomeerAuswertung {
   // The curves fitted, in the order of the results, with how each was corrected.
   const KorrigierteKurven& Kurven();
   const Textliste& Liste();
+  // The marks of each fit (ThomeerHinweis), in the order of Ergebnisse.
+  const std::vector<std::string>& Hinweise();
   // The chart of the chosen measurement.
   const Datendiagramm& Diagramm();
 
@@ -50,6 +52,7 @@ class ThomeerAuswertung {
   int stand_ = -1;  // of the curves last fitted
   int anpassungen_ = 0;
   std::vector<ThomeerErgebnis> ergebnisse_;
+  std::vector<std::string> hinweise_;
   Textliste liste_;
   int gewaehlt_ = -1;
   int diagrammVon_ = -2;  // measurement the stored chart shows

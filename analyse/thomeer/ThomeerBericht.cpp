@@ -45,9 +45,37 @@ Achsenvorgabe Druckachse() {
 
 }  // namespace
 
-Textliste ThomeerListe(const std::vector<ThomeerErgebnis>& ergebnisse, const Textliste& hinweis) {
+std::string ThomeerHinweis(const Messkurve& kurve, const ThomeerErgebnis& e) {
+  if (!e.Angepasst()) return "";
+  std::vector<std::string> hinweise;
+  const double pd = e.Systeme.front().Pd;
+  std::size_t ueber = 0;
+  for (std::size_t i = 0; i < std::min(kurve.Pc.size(), kurve.Shg.size()); ++i) {
+    if (kurve.Pc[i] > pd && std::isfinite(kurve.Pc[i])) ++ueber;
+  }
+  if (ueber <= 3 * e.Systeme.size() + 1) hinweise.emplace_back(kThomeerWenigePunkte);
+  double sinf = 0.0;
+  for (const auto& s : e.Systeme) sinf += s.Sinf;
+  if (sinf > 1.0) hinweise.emplace_back(kThomeerSinfUeber1);
+  std::string text;
+  for (const auto& h : hinweise) text += (text.empty() ? "" : ", ") + h;
+  return text;
+}
+
+std::vector<std::string> ThomeerHinweise(const std::vector<Messkurve>& kurven,
+                                         const std::vector<ThomeerErgebnis>& ergebnisse) {
+  std::vector<std::string> hinweise;
+  for (std::size_t k = 0; k < ergebnisse.size(); ++k) {
+    hinweise.push_back(k < kurven.size() ? ThomeerHinweis(kurven[k], ergebnisse[k]) : std::string());
+  }
+  return hinweise;
+}
+
+Textliste ThomeerListe(const std::vector<ThomeerErgebnis>& ergebnisse, const std::vector<std::string>& hinweise,
+                       const Textliste& hinweis) {
   Textliste liste{"", kThomeerKopf, ""};
-  for (const auto& e : ergebnisse) {
+  for (std::size_t k = 0; k < ergebnisse.size(); ++k) {
+    const ThomeerErgebnis& e = ergebnisse[k];
     std::string zeile = text::Format(" %13g", e.Perm);
     if (!e.Angepasst()) {
       zeile += "   ";
@@ -64,6 +92,7 @@ Textliste ThomeerListe(const std::vector<ThomeerErgebnis>& ergebnisse, const Tex
       zeile += text::Format(" %8.5f %7.4f", e.RMS, e.R2);
     }
     zeile += "  " + e.Kern;
+    if (k < hinweise.size() && !hinweise[k].empty()) zeile += "  (" + hinweise[k] + ")";
     liste.push_back(std::move(zeile));
   }
   liste.insert(liste.end(), hinweis.begin(), hinweis.end());

@@ -9,6 +9,8 @@
 #include "CHilfeFenster.h"
 #include "CKadrelView.h"
 #include "DruckAblauf.h"
+#include "Druckachsenbefehl.h"
+#include "KapillardruckkurvenAnsicht.h"
 #include "Kopierbefehl.h"
 #include "LagerstaettenAnsicht.h"
 #include "MessdatenOeffnen.h"
@@ -78,8 +80,10 @@ CMainFrame::CMainFrame(QWidget* parent)
   ThomeerAnsichtEinrichten(*this);
   LagerstaettenAnsichtEinrichten(*this);
   PetrophysikAnsichtEinrichten(*this);
+  KapillardruckkurvenAnsichtEinrichten(*this);
   TabellenbefehleEinrichten(*this);
   AnsichtsbefehleEinrichten(*this);
+  DruckachsenbefehlEinrichten(*this);
   KopierbefehlEinrichten(*this);
   createToolBar();
   createStatusBar();

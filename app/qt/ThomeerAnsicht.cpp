@@ -25,5 +25,6 @@ void ThomeerAnsichtEinrichten(CMainFrame& frame) {
   };
   ansicht.ausgabeMeldung = kThomeerAusgegeben;
   menue->AnsichtHinzufuegen(QStringLiteral("Thomeer-Parameter"), std::move(ansicht));
-  CsvTabellenquelleHinzufuegen(frame, [thomeer] { return ThomeerTabellen(thomeer().Ergebnisse()); });
+  CsvTabellenquelleHinzufuegen(frame,
+                               [thomeer] { return ThomeerTabellen(thomeer().Ergebnisse(), thomeer().Hinweise()); });
 }

@@ -143,6 +143,12 @@ void CGrafik::SetDatenquelle(std::function<const Datendiagramm*()> quelle) {
   viewport()->update();
 }
 
+void CGrafik::SetDruckLogarithmisch(bool an) {
+  if (an == m_diagramm.DruckLogarithmisch()) return;
+  m_diagramm.SetDruckLogarithmisch(an);
+  viewport()->update();
+}
+
 void CGrafik::DatenAbfragen() { m_diagramm.SetDatendiagramm(quelle_ ? quelle_() : nullptr); }
 
 bool CGrafik::Grafiklupe() const { return m_diagramm.m_bGrafiklupe == 1; }

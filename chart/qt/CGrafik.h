@@ -62,6 +62,11 @@ class CGrafik : public QAbstractScrollArea {
 
   const Diagramm& GetDiagramm() const { return m_diagramm; }
 
+  // "Druckachse logarithmisch" for the curve chart (the other charts keep
+  // their axes); repaints.
+  void SetDruckLogarithmisch(bool an);
+  bool DruckLogarithmisch() const { return m_diagramm.DruckLogarithmisch(); }
+
   // Sets where a chart given by its data comes from: asked at every paint and
   // every printed page; an empty function or a null answer shows the chart
   // of the display options. Repaints.

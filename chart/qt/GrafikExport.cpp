@@ -79,6 +79,11 @@ bool GrafikExportieren(const CKadrelDoc& doc, const std::string& pfad, std::stri
 
 bool GrafikExportieren(const CKadrelDoc& doc, const Datendiagramm* daten, const std::string& pfad,
                        std::string& fehler) {
+  return GrafikExportieren(doc, daten, Grafikoptionen{}, pfad, fehler);
+}
+
+bool GrafikExportieren(const CKadrelDoc& doc, const Datendiagramm* daten, const Grafikoptionen& optionen,
+                       const std::string& pfad, std::string& fehler) {
   const QString name = QString::fromUtf8(pfad);
   const QString endung = QFileInfo(name).suffix().toLower();
   if (endung != QStringLiteral("png") && endung != QStringLiteral("svg") && endung != QStringLiteral("pdf")) {
@@ -94,6 +99,7 @@ bool GrafikExportieren(const CKadrelDoc& doc, const Datendiagramm* daten, const 
   // Print quality: the layout of a page taller than wide.
   Diagramm d(doc);
   d.SetDatendiagramm(daten);
+  d.SetDruckLogarithmisch(optionen.druckLogarithmisch);
   d.OnInitialUpdate();
   d.DruckBeginnen(kSeiteBreite, kSeiteHoehe);
 

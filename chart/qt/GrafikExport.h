@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "Grafikoptionen.h"
+
 class CKadrelDoc;
 struct Datendiagramm;
 
@@ -13,3 +15,6 @@ struct Datendiagramm;
 bool GrafikExportieren(const CKadrelDoc& doc, const std::string& pfad, std::string& fehler);
 // As above, but draws `daten` instead when it is not null.
 bool GrafikExportieren(const CKadrelDoc& doc, const Datendiagramm* daten, const std::string& pfad, std::string& fehler);
+// As above, the document's chart drawn with `optionen`.
+bool GrafikExportieren(const CKadrelDoc& doc, const Datendiagramm* daten, const Grafikoptionen& optionen,
+                       const std::string& pfad, std::string& fehler);

@@ -19,16 +19,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The usage text: as kadrel-cli has always printed it, with the closure
-// pressure and the petrophysics after the reservoir conditions.
+// The usage text: as kadrel-cli has always printed it, with the options of
+// the analyses added since after the reservoir conditions.
 const char* const kHilfe =
     "Aufruf: kadrel-cli [--tabelle N] [--grafik N] [--polynom3] [--testwerte] [--testdaten]\n"
     "                   [--einzelmessung PERM] [--json] [--speichern DATEI]\n"
-    "                   [--ergebnisse-ausgeben] [--ergebnisse-einlesen] [--grafik-datei DATEI]\n"
+    "                   [--ergebnisse-ausgeben] [--ergebnisse-einlesen] [--grafik-datei DATEI [--druck-log]]\n"
     "                   [--import DATEI [--nein]] [--thomeer [--kern KERN]]\n"
     "                   [--saettigungshoehe] [--porenradien]\n"
     "                   [--labor SIGMA,THETA] [--lagerstaette SIGMA,THETA] [--dichten RHOW,RHOKW]\n"
     "                   [--schliessdruck BAR] [--petrophysik]\n"
+    "                   [--kurven-grafik [KERN,...]]\n"
     "                   [--csv DATEI [--csv-deutsch]] [EINGABE]\n"
     "       kadrel-cli [Optionen] --labordaten DATEI [--spalten KERN,PERM,DRUCK,SAETTIGUNG[,POROSITAET]]\n"
     "                  [--druck-einheit psi|bar|kpa|mpa] [--saettigung-einheit anteil|prozent]\n"
@@ -54,6 +55,8 @@ const char* const kHilfe =
     "                       (Fragen werden mit Ja beantwortet)\n"
     "  --nein               Fragen des Imports mit Nein beantworten\n"
     "  --grafik-datei DATEI die gewählte Grafik als PNG, SVG oder PDF (nach der Endung) schreiben\n"
+    "  --druck-log          mit --grafik-datei: die Druckachse der Kapillardruckkurve (--tabelle 0,\n"
+    "                       --grafik 0 bis 3) logarithmisch zeichnen\n"
     "  --thomeer            Thomeer-Parameter je Messung anpassen und ihre Liste statt der\n"
     "                       Tabelle ausgeben (mit --json zusätzlich unter \"Thomeer\");\n"
     "                       --grafik-datei schreibt dann die Thomeer-Grafik,\n"
@@ -74,6 +77,11 @@ const char* const kHilfe =
     "  --petrophysik        statt der Tabelle die Petrophysik ausgeben (Liste, Grafik, JSON,\n"
     "                       aus.txt); --grafik wählt die Grafik: 0 Porosität–Permeabilität,\n"
     "                       1 J-Funktion, 2 Thomeer-Permeabilität\n"
+    "  --kurven-grafik [KERN,...]  statt der Tabelle die gemessenen Kurven aller\n"
+    "                       Messungen (oder der mit diesen Kernbezeichnungen) ausgeben;\n"
+    "                       --grafik-datei schreibt die Grafik \"Kapillardruckkurven\",\n"
+    "                       --ergebnisse-ausgeben ihre Liste, --json zusätzlich\n"
+    "                       \"Kapillardruckkurven\"; ohne KERN nicht direkt vor EINGABE\n"
     "  --csv DATEI          nach dem Lauf die Zahlen der Ergebnisse als CSV-Datei (UTF-8) schreiben\n"
     "  --csv-deutsch        die CSV-Datei für deutsches Excel (Semikolon, Dezimalkomma, BOM)\n"
     "  --labordaten DATEI   statt EINGABE eine Labortabelle (CSV, Semikolon oder Tabulator) einlesen\n"
@@ -169,12 +177,12 @@ Ergebnis MitProbe(const std::vector<std::string>& argumente, const GrafikExporte
 TEST(CliAuswertungen, EineWeitereAuswertungFindetIhrenPlatz) {
   const Ergebnis h = MitProbe({"--help"});
   // Its piece of the usage line and its options after the analyses', before CSV.
-  EXPECT_NE(h.aus.find("[--schliessdruck BAR] [--petrophysik]\n"
+  EXPECT_NE(h.aus.find("[--kurven-grafik [KERN,...]]\n"
                        "                   [--probe [--probe-wert W]...]\n"
                        "                   [--csv DATEI [--csv-deutsch]] [EINGABE]\n"),
             std::string::npos)
       << h.aus;
-  EXPECT_NE(h.aus.find("1 J-Funktion, 2 Thomeer-Permeabilität\n"
+  EXPECT_NE(h.aus.find("ohne KERN nicht direkt vor EINGABE\n"
                        "  --probe              die Probeliste statt der Tabelle ausgeben\n"
                        "  --probe-wert W       ein Wert; mehrmals erlaubt\n"
                        "  --csv DATEI  "),
@@ -192,11 +200,12 @@ TEST(CliAuswertungen, EineWeitereAuswertungFindetIhrenPlatz) {
   EXPECT_TRUE(json.contains("Thomeer"));
 
   std::string untertitel;
-  const Ergebnis g = MitProbe({"--probe", "--grafik-datei", "p.png", "--testdaten"},
-                              [&](const CKadrelDoc&, const Datendiagramm* daten, const std::string&, std::string&) {
-                                untertitel = daten ? daten->untertitel : "";
-                                return true;
-                              });
+  const Ergebnis g = MitProbe(
+      {"--probe", "--grafik-datei", "p.png", "--testdaten"},
+      [&](const CKadrelDoc&, const Datendiagramm* daten, const Grafikoptionen&, const std::string&, std::string&) {
+        untertitel = daten ? daten->untertitel : "";
+        return true;
+      });
   EXPECT_EQ(g.status, 0) << g.fehler;
   EXPECT_EQ(untertitel, "Probe");
 }
@@ -237,14 +246,15 @@ INSTANTIATE_TEST_SUITE_P(
         // Its values are checked after the choice of one chart file, as the conditions are.
         Fehlerfall{"WerteNachDerWahl",
                    {"--probe", "--probe-wert", "falsch", "--porenradien", "--grafik-datei", "x.png", "--testdaten"},
-                   "--grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe, --porenradien, --petrophysik "
+                   "--grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe, --porenradien, --petrophysik, "
+                   "--kurven-grafik "
                    "oder --probe"},
         Fehlerfall{
             "Werte", {"--probe", "--probe-wert", "falsch", "--testdaten"}, "--probe-wert: falsch ist nicht erlaubt"},
         Fehlerfall{"ListeInAusTxt",
                    {"--probe", "--thomeer", "--ergebnisse-ausgeben", "--testdaten"},
                    "--ergebnisse-ausgeben schreibt eine Liste: --thomeer, --saettigungshoehe, --porenradien, "
-                   "--petrophysik oder --probe"},
+                   "--petrophysik, --kurven-grafik oder --probe"},
         Fehlerfall{"Beginnen", {"--probe", "--probe-wert", "fehlt", "--testdaten"}, "Kein Wert fehlt"}),
     [](const auto& info) { return std::string(info.param.name); });
 

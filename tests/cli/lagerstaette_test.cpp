@@ -186,16 +186,16 @@ INSTANTIATE_TEST_SUITE_P(
                    "Erlaubt: 0 bis 180 Grad, außer 90 Grad."},
         Falschfall{"ZweiGrafiken",
                    {"--saettigungshoehe", "--porenradien", "--grafik-datei", "x.png"},
-                   "kadrel-cli: --grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe, --porenradien oder "
-                   "--petrophysik"},
+                   "kadrel-cli: --grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe, --porenradien, "
+                   "--petrophysik oder --kurven-grafik"},
         Falschfall{"ZweiListenInAusTxt",
                    {"--saettigungshoehe", "--porenradien", "--ergebnisse-ausgeben"},
                    "kadrel-cli: --ergebnisse-ausgeben schreibt eine Liste: --thomeer, --saettigungshoehe, "
-                   "--porenradien oder --petrophysik"},
+                   "--porenradien, --petrophysik oder --kurven-grafik"},
         Falschfall{"ThomeerUndPorenradien",
                    {"--thomeer", "--porenradien", "--grafik-datei", "x.png"},
-                   "kadrel-cli: --grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe, --porenradien oder "
-                   "--petrophysik"}),
+                   "kadrel-cli: --grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe, --porenradien, "
+                   "--petrophysik oder --kurven-grafik"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The CSV file holds the analyses' tables after the document's, under the

@@ -128,11 +128,12 @@ TEST(PetrophysikCli, GrafikWaehltEineDerDrei) {
   const std::string eingabe = Eingabe(d);
   for (int g = 0; g < 3; ++g) {
     std::string titel;
-    const auto r = Aufruf({"--petrophysik", "--grafik", std::to_string(g), "--grafik-datei", "p.png", eingabe},
-                          [&](const CKadrelDoc&, const Datendiagramm* daten, const std::string&, std::string&) {
-                            titel = daten ? daten->titel : "";
-                            return true;
-                          });
+    const auto r = Aufruf(
+        {"--petrophysik", "--grafik", std::to_string(g), "--grafik-datei", "p.png", eingabe},
+        [&](const CKadrelDoc&, const Datendiagramm* daten, const Grafikoptionen&, const std::string&, std::string&) {
+          titel = daten ? daten->titel : "";
+          return true;
+        });
     EXPECT_EQ(r.status, 0) << r.fehler;
     EXPECT_EQ(titel, (std::vector<std::string>{"Porosität–Permeabilität", "J-Funktion", "Thomeer-Permeabilität"}[g]));
   }
@@ -162,11 +163,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Falschfall{"GrafikDrei",
                                  {"--petrophysik", "--grafik", "3"},
                                  "--grafik erwartet mit --petrophysik eine Zahl von 0 bis 2"},
-                      Falschfall{
-                          "ZweiGrafiken",
-                          {"--petrophysik", "--thomeer", "--grafik-datei", "x.png"},
-                          "--grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe, --porenradien oder "
-                          "--petrophysik"},
+                      Falschfall{"ZweiGrafiken",
+                                 {"--petrophysik", "--thomeer", "--grafik-datei", "x.png"},
+                                 "--grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe, --porenradien, "
+                                 "--petrophysik oder --kurven-grafik"},
                       Falschfall{"SchliessdruckNull", {"--schliessdruck", "0"}, kSchliessdruck},
                       Falschfall{"SchliessdruckNegativ", {"--schliessdruck", "-0.35"}, kSchliessdruck},
                       Falschfall{"SchliessdruckKomma", {"--schliessdruck", "0,35"}, kSchliessdruck},

@@ -73,7 +73,7 @@ TEST_F(CliThomeer, JsonAddsOneObjectPerCurveAndChangesNothingElse) {
   for (const auto& e : t) {
     std::vector<std::string> schluessel;
     for (const auto& [k, v] : e.items()) schluessel.push_back(k);
-    EXPECT_EQ(schluessel, (std::vector<std::string>{"Grund", "Kern", "Perm", "R2", "RMS", "Systeme"}));
+    EXPECT_EQ(schluessel, (std::vector<std::string>{"Grund", "Hinweis", "Kern", "Perm", "R2", "RMS", "Systeme"}));
   }
   EXPECT_EQ(t[0]["Kern"], "EINS");
   EXPECT_EQ(t[0]["Perm"].get<float>(), 120.0f);
@@ -90,6 +90,8 @@ TEST_F(CliThomeer, JsonAddsOneObjectPerCurveAndChangesNothingElse) {
   EXPECT_EQ(t[2]["Kern"], "DICHT");
   EXPECT_TRUE(t[2]["Systeme"].empty());
   EXPECT_EQ(t[2]["Grund"], "Weniger als 3 Messwerte über dem Sperrdruck!");
+  // Fits on many points within the pore volume, and no fit, carry no mark.
+  for (const auto& e : t) EXPECT_EQ(e["Hinweis"], "");
 }
 
 // "Ergebnisse ausgeben" writes the list that is printed, in the results
@@ -153,17 +155,60 @@ TEST_F(CliThomeer, GrafikDateiWritesTheChartOfTheChosenCurve) {
     SCOPED_TRACE(f.name);
     int aufrufe = 0;
     std::string untertitel;
-    const auto r =
-        Aufruf(f.argumente, [&](const CKadrelDoc&, const Datendiagramm* daten, const std::string& pfad, std::string&) {
-          ++aufrufe;
-          EXPECT_EQ(pfad, "t.png");
-          if (daten) untertitel = daten->untertitel;
-          return true;
-        });
+    const auto r = Aufruf(f.argumente, [&](const CKadrelDoc&, const Datendiagramm* daten, const Grafikoptionen&,
+                                           const std::string& pfad, std::string&) {
+      ++aufrufe;
+      EXPECT_EQ(pfad, "t.png");
+      if (daten) untertitel = daten->untertitel;
+      return true;
+    });
     EXPECT_EQ(r.status, 0) << r.fehler;
     EXPECT_EQ(aufrufe, 1);
     EXPECT_EQ(untertitel, f.untertitel);
   }
+}
+
+// A fit on four points above the entry pressure (VIER: Pd 0.3 bar, points at
+// 0.4 to 3.2 bar after a dry one at 0.25 bar) and one whose S∞ of 1.3 lies
+// beyond the pore volume (UEBER, sampled up to 1638 bar where S = 0.83) are
+// marked in the list, in JSON and in the CSV table; EINS is not.
+TEST_F(CliThomeer, MarksFitsOnFewPointsAndSinfAboveOne) {
+  std::vector<std::string> z = Kurvenzeilen({{0.5, 0.3, 0.85}}, "EINS", 120.0);
+  for (const auto& k : {Kurvenzeilen({{0.3, 0.2, 0.8}}, "VIER", 3.0, {0.25, 0.4, 0.8, 1.6, 3.2}),
+                        Kurvenzeilen({{0.5, 1.5, 1.3}}, "UEBER", 7.0)}) {
+    z.insert(z.end(), k.begin(), k.end());
+  }
+  {
+    std::ofstream aus(ordner_ / "h.txt", std::ios::binary);
+    for (const auto& zeile : z) aus << zeile << "\n";
+  }
+  const std::string eingabe = (ordner_ / "h.txt").string();
+
+  const auto liste = Aufruf({"--thomeer", eingabe});
+  ASSERT_EQ(liste.status, 0) << liste.fehler;
+  std::vector<std::string> zeilen;
+  std::istringstream ein(liste.aus);
+  for (std::string zeile; std::getline(ein, zeile);) zeilen.push_back(zeile);
+  ASSERT_EQ(zeilen.size(), 6u) << liste.aus;
+  EXPECT_EQ(zeilen[3].substr(zeilen[3].size() - 6), "  EINS");
+  EXPECT_TRUE(zeilen[4].ends_with("  VIER  (wenige Punkte)")) << zeilen[4];
+  EXPECT_TRUE(zeilen[5].ends_with("  UEBER  (Sinf über 1)")) << zeilen[5];
+
+  const Json t = Json::parse(Aufruf({"--json", "--thomeer", eingabe}).aus)["Thomeer"];
+  ASSERT_EQ(t.size(), 3u);
+  EXPECT_EQ(t[0]["Hinweis"], "");
+  EXPECT_EQ(t[1]["Hinweis"], "wenige Punkte");
+  EXPECT_EQ(t[2]["Hinweis"], "Sinf über 1");
+  EXPECT_TRUE(Nahe(t[2]["Systeme"][0]["Sinf"], 1.3, 0.01));
+
+  const fs::path csv = ordner_ / "h.csv";
+  ASSERT_EQ(Aufruf({"--csv", csv.string(), eingabe}).status, 0);
+  std::ifstream csvEin(csv, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(csvEin)), std::istreambuf_iterator<char>());
+  EXPECT_NE(bytes.find(",Kern,Grund,Hinweis\r\n"), std::string::npos);
+  EXPECT_NE(bytes.find(",VIER,,wenige Punkte\r\n"), std::string::npos);
+  EXPECT_NE(bytes.find(",UEBER,,Sinf über 1\r\n"), std::string::npos);
+  EXPECT_NE(bytes.find(",EINS,,\r\n"), std::string::npos);
 }
 
 }  // namespace

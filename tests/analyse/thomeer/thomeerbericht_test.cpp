@@ -70,6 +70,80 @@ TEST(ThomeerListe, HeaderLinesThenOneRowPerMeasurement) {
                 std::string(71 - 3 - 44, ' ') + "  AD-351");
 }
 
+// A curve of `ueber` points above 0.5 bar after two dry ones at 0.2 and
+// 0.5 bar (the one at the entry pressure itself does not count).
+Messkurve Kurve(int ueber) {
+  Messkurve k;
+  k.Kern = "K";
+  k.Pc = {0.2f, 0.5f};
+  k.Shg = {0.0f, 0.0f};
+  for (int i = 0; i < ueber; ++i) {
+    k.Pc.push_back(0.8f * static_cast<float>(1 << i));
+    k.Shg.push_back(0.1f * static_cast<float>(i + 1));
+  }
+  return k;
+}
+
+ThomeerErgebnis Anpassung(std::vector<ThomeerSystem> systeme) {
+  ThomeerErgebnis e;
+  e.Kern = "K";
+  e.Perm = 3.0f;
+  e.Systeme = std::move(systeme);
+  e.RMS = 0.0;
+  e.R2 = 1.0;
+  return e;
+}
+
+struct Hinweisfall {
+  const char* name;
+  int ueber;
+  std::vector<ThomeerSystem> systeme;
+  const char* hinweis;
+};
+
+class ThomeerHinweisFaelle : public ::testing::TestWithParam<Hinweisfall> {};
+
+// One system has 3 parameters, two have 6: up to 4 or 7 points above the
+// first entry pressure say "wenige Punkte"; S∞ of all systems above 1
+// "Sinf über 1".
+TEST_P(ThomeerHinweisFaelle, MarksOfTheFit) {
+  const Hinweisfall& f = GetParam();
+  EXPECT_EQ(ThomeerHinweis(Kurve(f.ueber), Anpassung(f.systeme)), f.hinweis);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, ThomeerHinweisFaelle,
+    ::testing::Values(Hinweisfall{"EinSystemVierPunkte", 4, {{0.5, 0.3, 0.8}}, "wenige Punkte"},
+                      Hinweisfall{"EinSystemFuenfPunkte", 5, {{0.5, 0.3, 0.8}}, ""},
+                      Hinweisfall{"EinSystemSinfUeber1", 9, {{0.5, 0.3, 1.2}}, "Sinf über 1"},
+                      Hinweisfall{"EinSystemSinfGenau1", 9, {{0.5, 0.3, 1.0}}, ""},
+                      Hinweisfall{"Beides", 3, {{0.5, 0.3, 1.5}}, "wenige Punkte, Sinf über 1"},
+                      Hinweisfall{"ZweiSystemeSiebenPunkte", 7, {{0.5, 0.3, 0.4}, {5.0, 0.4, 0.35}}, "wenige Punkte"},
+                      Hinweisfall{"ZweiSystemeAchtPunkte", 8, {{0.5, 0.3, 0.4}, {5.0, 0.4, 0.35}}, ""},
+                      Hinweisfall{"ZweiSystemeZusammenUeber1", 9, {{0.5, 0.3, 0.6}, {5.0, 0.4, 0.45}}, "Sinf über 1"},
+                      // Below a lower entry pressure the dry point at 0.5 bar counts too.
+                      Hinweisfall{"TieferesPd", 4, {{0.4, 0.3, 0.8}}, ""}, Hinweisfall{"NichtAngepasst", 2, {}, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ThomeerHinweisListe, OnePerFitInTheOrderOfTheCurves) {
+  const std::vector<std::string> h =
+      ThomeerHinweise({Kurve(4), Kurve(9)}, {Anpassung({{0.5, 0.3, 0.8}}), Anpassung({{0.5, 0.3, 1.1}})});
+  EXPECT_EQ(h, (std::vector<std::string>{"wenige Punkte", "Sinf über 1"}));
+}
+
+// A marked row ends with its marks; every other row stays as it was.
+TEST(ThomeerListe, MarkedRowsEndWithTheirMarks) {
+  const Textliste ohne = ThomeerListe({Einsystem(), Zweisysteme(), Ohne()});
+  const Textliste mit = ThomeerListe({Einsystem(), Zweisysteme(), Ohne()}, {"wenige Punkte", "", ""});
+  ASSERT_EQ(mit.size(), ohne.size());
+  EXPECT_EQ(mit[3], ohne[3] + "  (wenige Punkte)");
+  for (std::size_t i = 0; i < mit.size(); ++i) {
+    if (i != 3) {
+      EXPECT_EQ(mit[i], ohne[i]) << i;
+    }
+  }
+}
+
 TEST(ThomeerDiagramm, PointsFittedCurveEntryMarksAndLegend) {
   Messkurve k;
   k.Kern = "AD-001";

@@ -302,7 +302,7 @@ TEST_F(LabordatenTest, ErgebnisseAlsCsvFuerDeutschesExcel) {
   // 0.1 mD), but the saturation height evaluates the other three rocks.
   for (const char* titel : {"\r\n\r\nThomeer-Parameter\r\nPermeabilit\xC3\xA4t (mD);Pd1 (bar);",
                             "\r\n10;;;;;;;;;B;Weniger als 3 Messwerte \xC3\xBC"
-                            "ber dem Sperrdruck!\r\n",
+                            "ber dem Sperrdruck!;\r\n",
                             "\r\n\r\nPorenradien: Punkte\r\nKern;Druck (bar);"}) {
     EXPECT_TRUE(inhalt.contains(titel)) << titel;
   }

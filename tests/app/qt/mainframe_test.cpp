@@ -113,12 +113,13 @@ TEST_F(MainFrameTest, MenuesMitIhrenTexten) {
                          QStringLiteral("Ergebnisse als &CSV...")}));
   EXPECT_EQ(Menuetexte(menues[2]->menu()),
             (QStringList{QStringLiteral("&Symbolleiste"), QStringLiteral("S&tatusleiste"), QStringLiteral("&Grafik"),
-                         QStringLiteral("T&ext"), QStringLiteral("-"), QStringLiteral("An &Fenster anpassen")}));
+                         QStringLiteral("T&ext"), QStringLiteral("-"), QStringLiteral("An &Fenster anpassen"),
+                         QStringLiteral("&Druckachse logarithmisch")}));
   EXPECT_EQ(Menuetexte(menues[3]->menu()),
-            (QStringList{QStringLiteral("&Lagerstättenbedingungen..."), QStringLiteral("-"),
-                         QStringLiteral("&Thomeer-Parameter"), QStringLiteral("&Sättigungshöhe"),
+            (QStringList{QStringLiteral("&Lagerstättenbedingungen..."), QStringLiteral("Kurven &wählen..."),
+                         QStringLiteral("-"), QStringLiteral("&Thomeer-Parameter"), QStringLiteral("&Sättigungshöhe"),
                          QStringLiteral("&Porenradien"), QStringLiteral("P&etrophysik"),
-                         QStringLiteral("Petrophysik-&Grafik")}));
+                         QStringLiteral("Petrophysik-&Grafik"), QStringLiteral("&Kapillardruckkurven")}));
   EXPECT_EQ(Menuetexte(menues[4]->menu()),
             (QStringList{QStringLiteral("Inf&o über Kadrel..."), QStringLiteral("&Hilfe")}));
 }
