@@ -41,7 +41,8 @@ void PetrophysikFiguren() {
   std::vector<ThomeerErgebnis> thomeer;
   for (int m = 0; m < kMessungen; ++m) {
     Messkurve k;
-    k.Kern = "M" + std::to_string(m + 1);
+    k.Kern = "M";
+    k.Kern += std::to_string(m + 1);
     k.Perm = static_cast<float>(std::pow(10.0, -3.0 + 6.7 * gleich(zufall)));
     k.Zusatz.Porositaet = static_cast<float>(0.02 + 0.33 * gleich(zufall));
     const ThomeerSystem s{0.05 + 5.0 * gleich(zufall), 0.05 + 1.5 * gleich(zufall), 0.5 + 0.5 * gleich(zufall)};

@@ -75,9 +75,13 @@ std::vector<std::string> Zellen(const Petrophysikwerte& m) {
 }
 
 std::string Zeile(const std::string& kern, std::size_t kernbreite, const std::vector<std::string>& zellen) {
-  std::string z = " " + Links(kern, kernbreite);
+  // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) on
+  // a literal + a temporary string.
+  std::string z(1, ' ');
+  z += Links(kern, kernbreite);
   for (std::size_t i = 0; i < kSpaltenzahl && i < zellen.size(); ++i) {
-    z += "  " + (kSpalten[i].links ? Links(zellen[i], kSpalten[i].breite) : Rechts(zellen[i], kSpalten[i].breite));
+    z += "  ";
+    z += kSpalten[i].links ? Links(zellen[i], kSpalten[i].breite) : Rechts(zellen[i], kSpalten[i].breite);
   }
   // A left-aligned last column leaves no blanks at the end.
   while (!z.empty() && z.back() == ' ') z.pop_back();
