@@ -128,7 +128,7 @@ std::vector<CliListe> LagerstaettenCli::Listen() {
 
 std::optional<std::string> LagerstaettenCli::Beginnen(const CKadrelDoc& doc) {
   grundlage_->Beginnen(doc);
-  auswertung_.emplace(doc, grundlage_->Korrektur());
+  auswertung_.emplace(doc, grundlage_->Korrektur(), grundlage_->Thomeer());
   auswertung_->SetBedingungen(grundlage_->Bedingungen().bedingungen);
   return std::nullopt;
 }

@@ -9,9 +9,9 @@ double Rqi(double kMd, double phi) { return 0.0314 * std::sqrt(kMd / phi); }
 
 double Fzi(double kMd, double phi) { return Rqi(kMd, phi) * (1.0 - phi) / phi; }
 
-int Gesteinstyp(double kMd, double phi) {
-  return static_cast<int>(std::floor(2.0 * std::log(Fzi(kMd, phi)) + 10.6 + 0.5));
-}
+int Gesteinstyp(double kMd, double phi) { return GesteinstypAusFzi(Fzi(kMd, phi)); }
+
+int GesteinstypAusFzi(double fzi) { return static_cast<int>(std::floor(2.0 * std::log(fzi) + 10.6 + 0.5)); }
 
 bool Typisierbar(double kMd, double phi) {
   // Within these bounds FZI is positive and finite, so the type is a whole

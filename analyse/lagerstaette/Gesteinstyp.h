@@ -12,8 +12,10 @@ constexpr double kMilliDarcyInQuadratmeter = 9.869233e-16;
 double Rqi(double kMd, double phi);
 // Flow zone indicator FZI = RQI·(1 − φ)/φ, µm.
 double Fzi(double kMd, double phi);
-// The discrete rock type DRT = floor(2·ln FZI + 10.6 + 0.5).
+// The discrete rock type DRT = floor(2·ln FZI + 10.6 + 0.5), of a sample
+// and of an FZI above 0.
 int Gesteinstyp(double kMd, double phi);
+int GesteinstypAusFzi(double fzi);
 // Whether k and φ can be typed at all (k > 0, φ inside (0, 1), both finite).
 bool Typisierbar(double kMd, double phi);
 

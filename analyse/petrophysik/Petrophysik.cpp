@@ -1,25 +1,20 @@
 #include "Petrophysik.h"
 
 #include <cmath>
-#include <numbers>
 
+#include "Gesteinstyp.h"
 #include "Porenradien.h"
 
 namespace petrophysik {
 
-namespace {
-
-double AbsCos(double gradWinkel) { return std::fabs(std::cos(gradWinkel * std::numbers::pi / 180.0)); }
-
-}  // namespace
-
-double RQI(double k, double phi) { return 0.0314 * std::sqrt(k / phi); }
+// The rock type and J are those the saturation-height models fit with.
+double RQI(double k, double phi) { return lagerstaette::Rqi(k, phi); }
 
 double FZI(double rqi, double phi) { return rqi * (1.0 - phi) / phi; }
 
 std::optional<int> Gesteinstyp(double fzi) {
   if (!(fzi > 0.0) || !std::isfinite(fzi)) return std::nullopt;
-  return static_cast<int>(std::floor(2.0 * std::log(fzi) + 10.6 + 0.5));
+  return lagerstaette::GesteinstypAusFzi(fzi);
 }
 
 double R35Winland(double k, double phi) {
@@ -70,8 +65,7 @@ double Porenhalsmodus(const Lagerstaettenbedingungen& b, const ThomeerSystem& s)
 }
 
 double LeverettJ(const Lagerstaettenbedingungen& b, double pcBar, double k, double phi) {
-  const double sigma = b.SigmaLabor * 1e-3;  // mN/m to N/m
-  return pcBar * kPascalJeBar / (sigma * AbsCos(b.ThetaLabor)) * std::sqrt(k * kQuadratmeterJeMillidarcy / phi);
+  return lagerstaette::LeverettJ(pcBar * kPascalJeBar, k, phi, b.SigmaLabor, b.ThetaLabor);
 }
 
 Petrophysikwerte Berechnen(const Messkurve& kurve, const ThomeerErgebnis* thomeer, const Lagerstaettenbedingungen& b) {

@@ -46,7 +46,6 @@ struct Petrophysik {
 
 namespace petrophysik {
 
-inline constexpr double kQuadratmeterJeMillidarcy = 9.869233e-16;
 inline constexpr double kPsiJeBar = 14.5037738;
 inline constexpr double kPascalJeBar = 1e5;
 

@@ -25,7 +25,7 @@ Auswertungsgrundlage::Auswertungsgrundlage(CKadrelDoc& doc)
       vorgabe_(StudienvorgabeLaden()),
       korrektur_(doc),
       thomeer_(korrektur_),
-      lagerstaette_(doc, korrektur_) {}
+      lagerstaette_(doc, korrektur_, thomeer_) {}
 
 void Auswertungsgrundlage::Abgleichen() {
   if (abgeglichen_ && doc_.Studie == studie_) return;
