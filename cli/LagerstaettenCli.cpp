@@ -1,5 +1,6 @@
 #include "LagerstaettenCli.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -63,17 +64,86 @@ Json Feld(const std::vector<double>& werte, Json (*wert)(double) = Zahl) {
 
 Json Wahlweise(const std::optional<double>& w) { return w ? Zahl(*w) : Json(nullptr); }
 
+// A number with "." as decimal point, nothing else around it.
+bool ZahlLesen(std::string_view s, double& w) {
+  const auto r = std::from_chars(s.data(), s.data() + s.size(), w);
+  return !s.empty() && r.ec == std::errc() && r.ptr == s.data() + s.size() && std::isfinite(w);
+}
+
+struct Modelloption {
+  const char* wort;
+  ShfModell modell;
+};
+
+constexpr Modelloption kModelle[] = {
+    {"kadrel", ShfModell::Kadrel}, {"j", ShfModell::JFunktion}, {"thomeer", ShfModell::Thomeer}};
+
+const char* Modellwort(ShfModell m) {
+  for (const Modelloption& o : kModelle) {
+    if (o.modell == m) return o.wort;
+  }
+  return "";
+}
+
+// The option that sets a field of the choice.
+const char* WahlOption(lagerstaette::WahlFeld::Art art) {
+  switch (art) {
+    case lagerstaette::WahlFeld::Gesteinstyp:
+      return "--shf-gesteinstyp";
+    case lagerstaette::WahlFeld::HoeheMax:
+      return "--hoehe-max";
+    default:
+      return "--shf-gestein";
+  }
+}
+
+void Einzeilig(std::string& meldung) {
+  for (char& c : meldung) {
+    if (c == '\n') c = ' ';
+  }
+}
+
+Json Geraden(const Ausgleichsgerade& g, bool angepasst) {
+  return angepasst ? Json::array({Zahl(g.a), Zahl(g.b)}) : Json::array({nullptr, nullptr});
+}
+
+// The models' fit and quality: "SHF-Modelle".
+Json ShfModelle(const Saettigungshoehenmodelle& m, const Modellguete& g) {
+  const auto rms = [&](ShfModell modell) {
+    const Guetemodell& gm = g.modelle[static_cast<std::size_t>(modell)];
+    return m.Grund(modell).empty() && gm.Punkte > 0 ? Zahl(gm.RMS) : Json(nullptr);
+  };
+  const bool j = m.Grund(ShfModell::JFunktion).empty();
+  const bool t = m.Grund(ShfModell::Thomeer).empty();
+  Json modelle = Json::object();
+  modelle["J"] = {{"c", j ? Zahl(m.j.c()) : Json(nullptr)},
+                  {"d", j ? Zahl(m.j.d()) : Json(nullptr)},
+                  {"Punkte", m.j.Punkte()},
+                  {"R2", j ? Zahl(m.j.R2()) : Json(nullptr)},
+                  {"RMS", rms(ShfModell::JFunktion)}};
+  modelle["Thomeer"] = {{"Pd", Geraden(m.thomeer.LogPd(), t)},
+                        {"G", Geraden(m.thomeer.G(), t)},
+                        {"Sinf", Geraden(m.thomeer.Sinf(), t)},
+                        {"Messungen", m.thomeer.Messungen()},
+                        {"RMS", rms(ShfModell::Thomeer)}};
+  modelle["Kadrel"] = {{"RMS", rms(ShfModell::Kadrel)}};
+  return modelle;
+}
+
 }  // namespace
 
 void LagerstaettenCli::Anmelden(Befehlszeile& b) {
   b.Aufruf(
-      "\n[--saettigungshoehe] [--porenradien]\n"
+      "\n[--saettigungshoehe] [--porenradien] [--modellguete]\n"
       "[--labor SIGMA,THETA] [--lagerstaette SIGMA,THETA] [--dichten RHOW,RHOKW]\n"
       "[--schliessdruck BAR]");
   b.Schalter("--saettigungshoehe", "statt der Tabelle die Sättigungshöhe ausgeben (Liste, Grafik, JSON,\naus.txt)",
              [this] { saettigungshoehe_ = true; });
   b.Schalter("--porenradien", "statt der Tabelle die Porenradien ausgeben (Liste, Grafik, JSON,\naus.txt)",
              [this] { porenradien_ = true; });
+  b.Schalter("--modellguete",
+             "statt der Tabelle die Modellgüte der Sättigungshöhenmodelle ausgeben\n(Liste, Grafik, JSON, aus.txt)",
+             [this] { modellguete_ = true; });
   for (const Paaroption& p : kPaare) {
     const std::string meldung =
         std::string(p.name) + " erwartet " + p.form + " (zwei Zahlen mit \".\", getrennt durch \",\")";
@@ -103,15 +173,94 @@ void LagerstaettenCli::Anmelden(Befehlszeile& b) {
            grundlage_->schliessdruck = wert;
            return std::optional<std::string>();
          });
+
+  b.Aufruf(
+      "\n[--shf-modell kadrel|j|thomeer] [--shf-gestein K[,PHI]]... [--shf-gesteinstyp N]\n"
+      "[--hoehe-max H]");
+  const std::string modell = "--shf-modell erwartet kadrel, j oder thomeer";
+  b.Wert("--shf-modell", "M",
+         "Sättigungshöhenmodell: kadrel (Vorgabe), j (J-Funktion) oder thomeer;\n"
+         "die Sättigungshöhe (Liste, Grafik, JSON, CSV) folgt ihm",
+         modell, [this, modell](const std::string& w) {
+           for (const Modelloption& o : kModelle) {
+             if (w == o.wort) {
+               grundlage_->modell = o.modell;
+               return std::optional<std::string>();
+             }
+           }
+           return std::optional(modell);
+         });
+  const std::string gestein =
+      "--shf-gestein erwartet K oder K,PHI (Permeabilität in mD, Porosität als Anteil, Zahlen mit \".\")";
+  b.Wert("--shf-gestein", "K[,PHI]",
+         "ein Gestein der Sättigungshöhe: Permeabilität (mD) und Porosität (Anteil),\n"
+         "mehrmals für mehrere; PHI nötig mit j und thomeer (Vorgabe: 0.01 bis\n"
+         "100 mD mit dem Median der Porositäten)",
+         gestein, [this, gestein](const std::string& w) {
+           const std::string_view t(w);
+           const std::size_t komma = t.find(',');
+           Gestein g;
+           if (!ZahlLesen(t.substr(0, komma), g.K)) return std::optional(gestein);
+           if (komma != std::string_view::npos) {
+             double phi = 0.0;
+             if (!ZahlLesen(t.substr(komma + 1), phi)) return std::optional(gestein);
+             g.Porositaet = phi;
+           }
+           grundlage_->gesteine.push_back(g);
+           return std::optional<std::string>();
+         });
+  const std::string typ = "--shf-gesteinstyp erwartet eine ganze Zahl (DRT)";
+  b.Wert("--shf-gesteinstyp", "N",
+         "J-Funktion und Thomeer nur über die Messungen dieses Gesteinstyps (DRT)\n"
+         "anpassen (Vorgabe: alle)",
+         typ, [this, typ](const std::string& w) {
+           int wert = 0;
+           const auto r = std::from_chars(w.data(), w.data() + w.size(), wert);
+           if (w.empty() || r.ec != std::errc() || r.ptr != w.data() + w.size()) return std::optional(typ);
+           grundlage_->gesteinstyp = wert;
+           return std::optional<std::string>();
+         });
+  const std::string hoehe = "--hoehe-max erwartet eine Zahl (m, mit \".\")";
+  b.Wert("--hoehe-max", "H", "größte Höhe (m) der Sättigungshöhe, Tabelle und Grafik (Vorgabe 200)", hoehe,
+         [this, hoehe](const std::string& w) {
+           double wert = 0.0;
+           if (!ZahlLesen(w, wert)) return std::optional(hoehe);
+           grundlage_->hoeheMax = wert;
+           return std::optional<std::string>();
+         });
+}
+
+std::optional<std::string> LagerstaettenCli::WahlWerte() const {
+  const CliGrundlage& g = *grundlage_;
+  if (!g.WahlOptionen()) return std::nullopt;
+  const ShfModell modell = g.modell.value_or(ShfModell::Kadrel);
+  for (std::size_t i = 0; i < g.gesteine.size(); ++i) {
+    if (modell == ShfModell::Kadrel || g.gesteine[i].Porositaet) continue;
+    std::string meldung = "--shf-gestein: Mit --shf-modell ";
+    meldung += Modellwort(modell);
+    meldung += " braucht jedes Gestein die Porosität: K,PHI (Gestein ";
+    meldung += std::to_string(i + 1);
+    meldung += "; PHI als Anteil größer 0 und kleiner 1).";
+    return meldung;
+  }
+  // The values as such; the default rocks come with the document and are
+  // checked then.
+  SaettigungshoehenWahl w;
+  w.gesteine = g.gesteine.empty() ? std::vector<Gestein>{{1.0, std::nullopt}} : g.gesteine;
+  w.gesteinstyp = g.gesteinstyp;
+  w.hoeheMax = g.hoeheMax.value_or(lagerstaette::kStandardHoeheMax);
+  std::string meldung;
+  lagerstaette::WahlFeld feld;
+  if (lagerstaette::Pruefen(w, meldung, &feld)) return std::nullopt;
+  Einzeilig(meldung);
+  return std::string(WahlOption(feld.art)) + ": " + meldung;
 }
 
 std::optional<std::string> LagerstaettenCli::Werte() const {
   std::string meldung;
-  if (lagerstaette::Pruefen(bedingungen_, meldung)) return std::nullopt;
+  if (lagerstaette::Pruefen(bedingungen_, meldung)) return WahlWerte();
   const int feld = lagerstaette::UngueltigesFeld(bedingungen_);
-  for (char& c : meldung) {
-    if (c == '\n') c = ' ';
-  }
+  Einzeilig(meldung);
   return std::string(kPaare[feld / 2].name) + ": " + meldung;
 }
 
@@ -123,13 +272,16 @@ std::vector<CliListe> LagerstaettenCli::Listen() {
       {"--porenradien", porenradien_, kPorenradienAusgegeben,
        [this]() -> const Textliste& { return auswertung_->PorenradienListe(); },
        [this]() -> const Datendiagramm& { return auswertung_->PorenradienDiagramm(); }},
+      {"--modellguete", modellguete_, kModellgueteAusgegeben,
+       [this]() -> const Textliste& { return auswertung_->GueteListe(); },
+       [this]() -> const Datendiagramm& { return auswertung_->GueteDiagramm(); }},
   };
 }
 
 std::optional<std::string> LagerstaettenCli::Beginnen(const CKadrelDoc& doc) {
   grundlage_->Beginnen(doc);
-  auswertung_.emplace(doc, grundlage_->Korrektur(), grundlage_->Thomeer());
-  auswertung_->SetBedingungen(grundlage_->Bedingungen().bedingungen);
+  if (!grundlage_->WahlFehler().empty()) return grundlage_->WahlFehler();
+  auswertung_ = &grundlage_->Lagerstaette();
   return std::nullopt;
 }
 
@@ -163,10 +315,40 @@ void LagerstaettenCli::JsonErgaenzen(nlohmann::ordered_json& j) {
       sw.push_back(Feld(k.SwTabelle));
       eintritt.push_back(Zahl(k.Eintrittshoehe));
     }
-    j["Saettigungshoehe"] = {{"F", Zahl(s.F)},   {"Dichtedifferenz", Zahl(s.Dichtedifferenz)},
-                             {"Kurven", kurven}, {"Hoehen", Feld(s.Hoehen)},
-                             {"Sw", sw},         {"Eintrittshoehe", eintritt}};
+    if (s.standard) {
+      j["Saettigungshoehe"] = {{"F", Zahl(s.F)},   {"Dichtedifferenz", Zahl(s.Dichtedifferenz)},
+                               {"Kurven", kurven}, {"Hoehen", Feld(s.Hoehen)},
+                               {"Sw", sw},         {"Eintrittshoehe", eintritt}};
+    } else {
+      // Per chosen rock, in the choice's order: null where the model
+      // cannot evaluate it.
+      Json gesteine = Json::array();
+      sw = Json::array();
+      eintritt = Json::array();
+      for (std::size_t i = 0; i < s.wahl.gesteine.size(); ++i) {
+        const Gestein& g = s.wahl.gesteine[i];
+        gesteine.push_back({{"Perm", Zahl(g.K)}, {"Porositaet", Wahlweise(g.Porositaet)}});
+        const auto k = std::find_if(s.kurven.begin(), s.kurven.end(),
+                                    [i](const Saettigungshoehenkurve& k) { return k.iSchar == static_cast<int>(i); });
+        if (k == s.kurven.end()) {
+          sw.push_back(Json(std::vector<std::nullptr_t>(s.Hoehen.size(), nullptr)));
+          eintritt.push_back(nullptr);
+        } else {
+          sw.push_back(Feld(k->SwTabelle));
+          eintritt.push_back(Zahl(k->Eintrittshoehe));
+        }
+      }
+      j["Saettigungshoehe"] = {{"F", Zahl(s.F)},
+                               {"Dichtedifferenz", Zahl(s.Dichtedifferenz)},
+                               {"Modell", lagerstaette::Modellname(s.wahl.modell)},
+                               {"Gesteine", gesteine},
+                               {"Kurven", kurven},
+                               {"Hoehen", Feld(s.Hoehen)},
+                               {"Sw", sw},
+                               {"Eintrittshoehe", eintritt}};
+    }
   }
+  if ((saettigungshoehe_ || modellguete_) && ModelleAusgeben(a)) j["SHF-Modelle"] = ShfModelle(a.Modelle(), a.Guete());
   if (porenradien_) {
     Json kurven = Json::array();
     for (const auto& k : a.PorenradienErgebnis().kurven) {

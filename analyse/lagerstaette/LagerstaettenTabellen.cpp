@@ -1,5 +1,6 @@
 #include "LagerstaettenTabellen.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -154,8 +155,17 @@ std::vector<csv::Tabelle> PorenradienTabellen(const Porenradien& p) {
   return tabellen;
 }
 
+bool ModelleAusgeben(Lagerstaettenauswertung& a) {
+  if (!lagerstaette::IstStandard(a.Wahl())) return true;
+  const auto& messungen = a.Guete().messungen;
+  return std::any_of(messungen.begin(), messungen.end(), [](const Guetemessung& m) { return m.Porositaet; });
+}
+
 std::vector<csv::Tabelle> LagerstaettenTabellen(Lagerstaettenauswertung& a) {
   std::vector<csv::Tabelle> tabellen = SaettigungshoeheTabellen(a.SaettigungshoeheErgebnis());
+  if (ModelleAusgeben(a)) {
+    for (csv::Tabelle& t : ModellTabellen(a.Modelle(), a.Guete())) tabellen.push_back(std::move(t));
+  }
   for (csv::Tabelle& t : PorenradienTabellen(a.PorenradienErgebnis())) tabellen.push_back(std::move(t));
   return tabellen;
 }

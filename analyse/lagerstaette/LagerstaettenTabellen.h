@@ -26,6 +26,11 @@ std::vector<csv::Tabelle> ModellTabellen(const Saettigungshoehenmodelle& m, cons
 // point with its radius.
 std::vector<csv::Tabelle> PorenradienTabellen(const Porenradien& p);
 
-// The saturation-height tables, then the pore radii, under the analysis's
-// conditions.
+// Whether the models' fit and quality belong in the output: when a
+// measurement carries a porosity or the choice is not the default, so that
+// runs without porosity under the default choice export what they did.
+bool ModelleAusgeben(Lagerstaettenauswertung& a);
+
+// The saturation-height tables, then (see ModelleAusgeben) the models' tables,
+// then the pore radii, under the analysis's conditions and choice.
 std::vector<csv::Tabelle> LagerstaettenTabellen(Lagerstaettenauswertung& a);

@@ -19,6 +19,7 @@ class ThomeerAuswertung;
 // What "Ergebnisse ausgeben" says after writing the lists to aus.txt.
 inline constexpr const char* kSaettigungshoeheAusgegeben = "Die Sättigungshöhe wurde in die Datei aus.txt geschrieben!";
 inline constexpr const char* kPorenradienAusgegeben = "Die Porenradien wurden in die Datei aus.txt geschrieben!";
+inline constexpr const char* kModellgueteAusgegeben = "Die Modellgüte wurde in die Datei aus.txt geschrieben!";
 
 // The reservoir analyses of a document, computed on first request and kept
 // while the document's run (iLauf), the corrected curves, the conditions and

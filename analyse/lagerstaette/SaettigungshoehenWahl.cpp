@@ -6,6 +6,7 @@
 #include <iterator>
 #include <utility>
 
+#include "Gesteinstyp.h"
 #include "Lagerstaettenbedingungen.h"
 #include "Saettigungshoehe.h"
 #include "TextFormat.h"
@@ -182,9 +183,23 @@ std::vector<double> Tabellenhoehen(double hoeheMax) {
   return h;
 }
 
-bool Pruefen(const SaettigungshoehenWahl& w, std::string& fehler) {
-  WahlFeld feld;
-  return Pruefen(w, fehler, feld);
+bool Pruefen(const SaettigungshoehenWahl& w, std::string& fehler, WahlFeld* feld) {
+  WahlFeld f;
+  const bool gut = Pruefen(w, fehler, f);
+  if (!gut && feld) *feld = f;
+  return gut;
+}
+
+std::vector<int> VorhandeneGesteinstypen(const std::vector<Messkurve>& kurven) {
+  std::vector<int> typen;
+  for (const Messkurve& k : kurven) {
+    if (!k.Zusatz.Porositaet || !Typisierbar(k.Perm, *k.Zusatz.Porositaet)) continue;
+    const int typ = Gesteinstyp(k.Perm, *k.Zusatz.Porositaet);
+    if (TypErlaubt(typ)) typen.push_back(typ);
+  }
+  std::sort(typen.begin(), typen.end());
+  typen.erase(std::unique(typen.begin(), typen.end()), typen.end());
+  return typen;
 }
 
 bool TexteLesen(const SaettigungshoehenTexte& t, SaettigungshoehenWahl& w, std::string& fehler, WahlFeld* feld) {

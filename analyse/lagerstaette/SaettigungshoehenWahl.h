@@ -57,9 +57,6 @@ bool IstStandard(const SaettigungshoehenWahl& w);
 // height, and that height itself when it is not one of them.
 std::vector<double> Tabellenhoehen(double hoeheMax);
 
-// Checks the choice; false with a message naming the field and its range.
-bool Pruefen(const SaettigungshoehenWahl& w, std::string& fehler);
-
 // The dialog's texts: numbers with "." or "," as decimal separator; an empty
 // porosity is none; the rock type "alle" (or empty) or a whole number.
 struct SaettigungshoehenTexte {
@@ -74,6 +71,15 @@ struct WahlFeld {
   enum Art { Gesteinstyp, Permeabilitaet, Porositaet, Gesteine, HoeheMax } art = Gesteinstyp;
   int zeile = -1;  // the rock's row from 0, for Permeabilitaet and Porositaet
 };
+
+// Checks the choice; false with a message naming the field and its range,
+// and that field.
+bool Pruefen(const SaettigungshoehenWahl& w, std::string& fehler, WahlFeld* feld = nullptr);
+
+// The rock types (DRT) of the measurements that carry a porosity, each once,
+// in ascending order, those inside the allowed range: what the dialog
+// offers to fit on.
+std::vector<int> VorhandeneGesteinstypen(const std::vector<Messkurve>& kurven);
 
 // Reads and checks the texts; on failure false with the message and the
 // field, and `w` unchanged.

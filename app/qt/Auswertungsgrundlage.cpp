@@ -1,10 +1,13 @@
 #include "Auswertungsgrundlage.h"
 
+#include <string>
+
 #include <QObject>
 #include <QString>
 
 #include "CMainFrame.h"
 #include "LagerstaettenAnsicht.h"
+#include "SaettigungshoehenAnsicht.h"
 
 namespace {
 
@@ -23,6 +26,7 @@ class Grundlagenhalter : public QObject {
 Auswertungsgrundlage::Auswertungsgrundlage(CKadrelDoc& doc)
     : doc_(doc),
       vorgabe_(StudienvorgabeLaden()),
+      vorgabeWahl_(SaettigungshoehenwahlLaden()),
       korrektur_(doc),
       thomeer_(korrektur_),
       lagerstaette_(doc, korrektur_, thomeer_) {}
@@ -34,6 +38,15 @@ void Auswertungsgrundlage::Abgleichen() {
   gueltig_ = lagerstaette::StudieLesen(studie_).value_or(vorgabe_);
   korrektur_.SetSchliessdruck(gueltig_.schliessdruck);
   lagerstaette_.SetBedingungen(gueltig_.bedingungen);
+  // A choice in the study that cannot be used gives way to the user's, as
+  // the conditions do.
+  wahl_ = vorgabeWahl_;
+  if (lagerstaette::StudieEnthaelt(studie_)) {
+    SaettigungshoehenWahl w = lagerstaette::StandardWahl(doc_.Messkurven);
+    std::string fehler;
+    if (lagerstaette::StudieLesen(studie_, w, fehler)) wahl_ = w;
+  }
+  lagerstaette_.SetWahl(wahl_);
 }
 
 const Studienbedingungen& Auswertungsgrundlage::Bedingungen() {
@@ -47,6 +60,22 @@ bool Auswertungsgrundlage::Aendern(const Studienbedingungen& neu) {
   vorgabe_ = neu;
   StudienvorgabeSpeichern(neu);
   lagerstaette::StudieSchreiben(doc_.Studie, neu);
+  doc_.SetModifiedFlag();
+  Abgleichen();
+  return true;
+}
+
+const std::optional<SaettigungshoehenWahl>& Auswertungsgrundlage::Wahl() {
+  Abgleichen();
+  return wahl_;
+}
+
+bool Auswertungsgrundlage::WahlAendern(const SaettigungshoehenWahl& neu) {
+  Abgleichen();
+  if (neu == lagerstaette_.Wahl()) return false;
+  vorgabeWahl_ = neu;
+  SaettigungshoehenwahlSpeichern(neu);
+  lagerstaette::StudieSchreiben(neu, doc_.Studie);
   doc_.SetModifiedFlag();
   Abgleichen();
   return true;

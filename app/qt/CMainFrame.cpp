@@ -13,6 +13,7 @@
 #include "KapillardruckkurvenAnsicht.h"
 #include "Kopierbefehl.h"
 #include "LagerstaettenAnsicht.h"
+#include "SaettigungshoehenAnsicht.h"
 #include "MessdatenOeffnen.h"
 #include "Textdatei.h"
 #include "Tabellenbefehle.h"
@@ -81,6 +82,7 @@ CMainFrame::CMainFrame(QWidget* parent)
   LagerstaettenAnsichtEinrichten(*this);
   PetrophysikAnsichtEinrichten(*this);
   KapillardruckkurvenAnsichtEinrichten(*this);
+  SaettigungshoehenAnsichtEinrichten(*this);
   TabellenbefehleEinrichten(*this);
   AnsichtsbefehleEinrichten(*this);
   DruckachsenbefehlEinrichten(*this);

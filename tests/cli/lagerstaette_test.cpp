@@ -191,7 +191,7 @@ INSTANTIATE_TEST_SUITE_P(
         Falschfall{"ZweiListenInAusTxt",
                    {"--saettigungshoehe", "--porenradien", "--ergebnisse-ausgeben"},
                    "kadrel-cli: --ergebnisse-ausgeben schreibt eine Liste: --thomeer, --saettigungshoehe, "
-                   "--porenradien, --petrophysik oder --kurven-grafik"},
+                   "--porenradien, --modellguete, --petrophysik oder --kurven-grafik"},
         Falschfall{"ThomeerUndPorenradien",
                    {"--thomeer", "--porenradien", "--grafik-datei", "x.png"},
                    "kadrel-cli: --grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe, --porenradien, "

@@ -334,4 +334,53 @@ TEST(Studie, TooManyRocksStopReading) {
             "Die Einstellung \"SHF-Gestein-mD-Anteil=1,0.2\" der Studie ist ungültig!\nErlaubt: 1 bis 50 Gesteine.");
 }
 
+// The field a refusal is about, so that the dialog and the command line can
+// name it; nothing is written when the choice is allowed.
+TEST(Wahl, RefusalNamesItsField) {
+  struct Fall {
+    SaettigungshoehenWahl wahl;
+    WahlFeld::Art art;
+    int zeile;
+  };
+  const Fall faelle[] = {
+      {Mit([](auto& w) { w.gesteinstyp = 41; }), WahlFeld::Gesteinstyp, -1},
+      {Mit([](auto& w) { w.gesteine.clear(); }), WahlFeld::Gesteine, -1},
+      {Mit([](auto& w) { w.gesteine[1].K = 0.0; }), WahlFeld::Permeabilitaet, 1},
+      {Mit([](auto& w) { w.gesteine[2].Porositaet.reset(); }), WahlFeld::Porositaet, 2},
+      {Mit([](auto& w) { w.hoeheMax = -1.0; }), WahlFeld::HoeheMax, -1},
+  };
+  for (const Fall& f : faelle) {
+    std::string fehler;
+    WahlFeld feld{WahlFeld::Gesteine, 7};
+    EXPECT_FALSE(Pruefen(f.wahl, fehler, &feld));
+    EXPECT_EQ(feld.art, f.art) << fehler;
+    EXPECT_EQ(feld.zeile, f.zeile) << fehler;
+  }
+  WahlFeld feld{WahlFeld::Gesteine, 7};
+  std::string fehler;
+  EXPECT_TRUE(Pruefen(Gueltig(), fehler, &feld));
+  EXPECT_EQ(feld.art, WahlFeld::Gesteine);
+  EXPECT_EQ(feld.zeile, 7);
+}
+
+// DRT = floor(2·ln FZI + 11.1): 1 mD at 0.2 gives 8.56 → 8, 100 mD at 0.25
+// 12.37 → 12, 0.01 mD at 0.1 6.27 → 6; 1e6 mD at 1e-6 gives 59, outside
+// the range the dialog offers.
+TEST(Wahl, RockTypesPresentOnceAscending) {
+  const struct {
+    float k;
+    std::optional<float> phi;
+  } proben[] = {{100.0f, 0.25f}, {1.0f, 0.2f},  {0.01f, 0.1f}, {1.0f, 0.2f},
+                {5.0f, {}},      {1e6f, 1e-6f}, {0.0f, 0.2f},  {1.0f, 1.0f}};
+  std::vector<Messkurve> kurven;
+  for (const auto& p : proben) {
+    Messkurve k;
+    k.Perm = p.k;
+    k.Zusatz.Porositaet = p.phi;
+    kurven.push_back(k);
+  }
+  EXPECT_EQ(VorhandeneGesteinstypen(kurven), (std::vector<int>{6, 8, 12}));
+  EXPECT_TRUE(VorhandeneGesteinstypen({}).empty());
+}
+
 }  // namespace
