@@ -103,8 +103,11 @@ void DiagrammKurve(const Saettigungshoehenmodelle& m, const SaettigungshoehenWah
     return;
   }
   const double start = he > 0.0 ? he : 0.0;
+  // The curve bends hardest just above the entry height and runs nearly
+  // straight up at the top: the steps grow with the square of their number.
   for (int i = start > 0.0 ? 0 : 1; i <= kDiagrammSchritte; ++i) {
-    const double h = i == kDiagrammSchritte ? hmax : start + (hmax - start) * i / kDiagrammSchritte;
+    const double t = static_cast<double>(i) / kDiagrammSchritte;
+    const double h = i == kDiagrammSchritte ? hmax : start + (hmax - start) * t * t;
     k.DiagrammSw.push_back(i == 0 ? 1.0 : m.Sw(w.modell, g.K, g.Porositaet, h));
     k.DiagrammHoehe.push_back(h);
   }

@@ -165,8 +165,15 @@ TEST_F(AusDemLauf, DiagrammInDenFarbenDerSchar) {
       EXPECT_LE(r.x[i], r.x[i - 1]);
     }
     const double he = s.kurven[j].Eintrittshoehe;
-    EXPECT_NE(std::find(r.y.begin(), r.y.end(), he), r.y.end());
+    const auto eintritt = std::find(r.y.begin(), r.y.end(), he);
+    ASSERT_NE(eintritt, r.y.end());
     EXPECT_EQ(d.ymarken[j].y, he);
+    // Where the curve bends hardest, just above the entry height, the
+    // points lie closest: the first step is 1/100² of the way to the top,
+    // the last 199/100².
+    ASSERT_GE(r.y.end() - eintritt, 3);
+    EXPECT_TRUE(Nahe(eintritt[1] - he, (200.0 - he) * 1e-4, 1e-9));
+    EXPECT_TRUE(Nahe(r.y.back() - r.y[r.y.size() - 2], (200.0 - he) * 199e-4, 1e-9));
   }
   EXPECT_EQ(schar::kStifte[0].farbe, (Farbe{255, 0, 0}));
 }
