@@ -258,15 +258,17 @@ INSTANTIATE_TEST_SUITE_P(
         // Its values are checked after the choice of one chart file, as the conditions are.
         Fehlerfall{"WerteNachDerWahl",
                    {"--probe", "--probe-wert", "falsch", "--porenradien", "--grafik-datei", "x.png", "--testdaten"},
-                   "--grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe, --porenradien, --petrophysik, "
+                   "--grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe, --porenradien, --modellguete, "
+                   "--petrophysik, "
                    "--kurven-grafik "
                    "oder --probe"},
         Fehlerfall{
             "Werte", {"--probe", "--probe-wert", "falsch", "--testdaten"}, "--probe-wert: falsch ist nicht erlaubt"},
-        Fehlerfall{"ListeInAusTxt",
-                   {"--probe", "--thomeer", "--ergebnisse-ausgeben", "--testdaten"},
-                   "--ergebnisse-ausgeben schreibt eine Liste: --thomeer, --saettigungshoehe, --porenradien, "
-                   "--petrophysik, --kurven-grafik oder --probe"},
+        Fehlerfall{
+            "ListeInAusTxt",
+            {"--probe", "--thomeer", "--ergebnisse-ausgeben", "--testdaten"},
+            "--ergebnisse-ausgeben schreibt eine Liste: --thomeer, --saettigungshoehe, --porenradien, --modellguete, "
+            "--petrophysik, --kurven-grafik oder --probe"},
         Fehlerfall{"Beginnen", {"--probe", "--probe-wert", "fehlt", "--testdaten"}, "Kein Wert fehlt"}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -171,7 +171,7 @@ TEST_F(CliKurven, FehlerMitStatusZwei) {
        "kadrel-cli: --kurven-grafik erwartet Kernbezeichnungen, getrennt durch \",\" (KERN,...)\n"},
       {"zweiGrafiken",
        {"--kurven-grafik", "--thomeer", "--grafik-datei", "k.png", eingabe_},
-       "kadrel-cli: --grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe, --porenradien, "
+       "kadrel-cli: --grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe, --porenradien, --modellguete, "
        "--petrophysik oder --kurven-grafik\n"},
       {"druckLogOhneGrafikdatei",
        {"--druck-log", eingabe_},

@@ -187,6 +187,7 @@ INSTANTIATE_TEST_SUITE_P(
         Falschfall{"ZweiGrafiken",
                    {"--saettigungshoehe", "--porenradien", "--grafik-datei", "x.png"},
                    "kadrel-cli: --grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe, --porenradien, "
+                   "--modellguete, "
                    "--petrophysik oder --kurven-grafik"},
         Falschfall{"ZweiListenInAusTxt",
                    {"--saettigungshoehe", "--porenradien", "--ergebnisse-ausgeben"},
@@ -195,6 +196,7 @@ INSTANTIATE_TEST_SUITE_P(
         Falschfall{"ThomeerUndPorenradien",
                    {"--thomeer", "--porenradien", "--grafik-datei", "x.png"},
                    "kadrel-cli: --grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe, --porenradien, "
+                   "--modellguete, "
                    "--petrophysik oder --kurven-grafik"}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -160,20 +160,21 @@ const std::string kSchliessdruck = "--schliessdruck erwartet eine Zahl größer 
 
 INSTANTIATE_TEST_SUITE_P(
     Optionen, FalschePetrophysik,
-    ::testing::Values(Falschfall{"GrafikDrei",
-                                 {"--petrophysik", "--grafik", "3"},
-                                 "--grafik erwartet mit --petrophysik eine Zahl von 0 bis 2"},
-                      Falschfall{"ZweiGrafiken",
-                                 {"--petrophysik", "--thomeer", "--grafik-datei", "x.png"},
-                                 "--grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe, --porenradien, "
-                                 "--petrophysik oder --kurven-grafik"},
-                      Falschfall{"SchliessdruckNull", {"--schliessdruck", "0"}, kSchliessdruck},
-                      Falschfall{"SchliessdruckNegativ", {"--schliessdruck", "-0.35"}, kSchliessdruck},
-                      Falschfall{"SchliessdruckKomma", {"--schliessdruck", "0,35"}, kSchliessdruck},
-                      Falschfall{"SchliessdruckText", {"--schliessdruck", "bar"}, kSchliessdruck},
-                      Falschfall{"SchliessdruckUeberFloat", {"--schliessdruck", "1e39"}, kSchliessdruck},
-                      Falschfall{"SchliessdruckNan", {"--schliessdruck", "nan"}, kSchliessdruck},
-                      Falschfall{"SchliessdruckFehlt", {"--schliessdruck"}, kSchliessdruck}),
+    ::testing::Values(
+        Falschfall{"GrafikDrei",
+                   {"--petrophysik", "--grafik", "3"},
+                   "--grafik erwartet mit --petrophysik eine Zahl von 0 bis 2"},
+        Falschfall{"ZweiGrafiken",
+                   {"--petrophysik", "--thomeer", "--grafik-datei", "x.png"},
+                   "--grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe, --porenradien, --modellguete, "
+                   "--petrophysik oder --kurven-grafik"},
+        Falschfall{"SchliessdruckNull", {"--schliessdruck", "0"}, kSchliessdruck},
+        Falschfall{"SchliessdruckNegativ", {"--schliessdruck", "-0.35"}, kSchliessdruck},
+        Falschfall{"SchliessdruckKomma", {"--schliessdruck", "0,35"}, kSchliessdruck},
+        Falschfall{"SchliessdruckText", {"--schliessdruck", "bar"}, kSchliessdruck},
+        Falschfall{"SchliessdruckUeberFloat", {"--schliessdruck", "1e39"}, kSchliessdruck},
+        Falschfall{"SchliessdruckNan", {"--schliessdruck", "nan"}, kSchliessdruck},
+        Falschfall{"SchliessdruckFehlt", {"--schliessdruck"}, kSchliessdruck}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PetrophysikCli, SchliessdruckKorrigiertDieKurvenDerAuswertungen) {
