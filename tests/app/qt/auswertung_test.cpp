@@ -82,12 +82,14 @@ TEST_F(Auswertung, MenueNachAnsichtVorHilfe) {
   // The frame's own analyses come first; the test's items join the commands
   // before the separator and the views after it. Each gets the first free
   // mnemonic of its menu, a word's initial where one is free.
-  EXPECT_EQ(punkte, (QStringList{QStringLiteral("&Lagerstättenbedingungen..."), QStringLiteral("Kurven &wählen..."),
-                                 QStringLiteral("L&agerstättenbedingungen..."), QStringLiteral("-"),
-                                 QStringLiteral("&Thomeer-Parameter"), QStringLiteral("&Sättigungshöhe"),
-                                 QStringLiteral("&Porenradien"), QStringLiteral("P&etrophysik"),
-                                 QStringLiteral("Petrophysik-&Grafik"), QStringLiteral("&Kapillardruckkurven"),
-                                 QStringLiteral("T&homeer-Parameter"), QStringLiteral("P&orenradien")}));
+  EXPECT_EQ(punkte,
+            (QStringList{QStringLiteral("&Lagerstättenbedingungen..."), QStringLiteral("Kurven &wählen..."),
+                         QStringLiteral("Sätt&igungshöhenmodell..."), QStringLiteral("L&agerstättenbedingungen..."),
+                         QStringLiteral("-"), QStringLiteral("&Thomeer-Parameter"), QStringLiteral("&Sättigungshöhe"),
+                         QStringLiteral("&Porenradien"), QStringLiteral("P&etrophysik"),
+                         QStringLiteral("Petrophysik-&Grafik"), QStringLiteral("&Kapillardruckkurven"),
+                         QStringLiteral("&Modellgüte"), QStringLiteral("T&homeer-Parameter"),
+                         QStringLiteral("P&orenradien")}));
   EXPECT_FALSE(befehl_->isCheckable());
   EXPECT_TRUE(a_->isCheckable());
   EXPECT_FALSE(a_->isChecked());

@@ -117,9 +117,11 @@ TEST_F(MainFrameTest, MenuesMitIhrenTexten) {
                          QStringLiteral("&Druckachse logarithmisch")}));
   EXPECT_EQ(Menuetexte(menues[3]->menu()),
             (QStringList{QStringLiteral("&Lagerstättenbedingungen..."), QStringLiteral("Kurven &wählen..."),
-                         QStringLiteral("-"), QStringLiteral("&Thomeer-Parameter"), QStringLiteral("&Sättigungshöhe"),
+                         QStringLiteral("Sätt&igungshöhenmodell..."), QStringLiteral("-"),
+                         QStringLiteral("&Thomeer-Parameter"), QStringLiteral("&Sättigungshöhe"),
                          QStringLiteral("&Porenradien"), QStringLiteral("P&etrophysik"),
-                         QStringLiteral("Petrophysik-&Grafik"), QStringLiteral("&Kapillardruckkurven")}));
+                         QStringLiteral("Petrophysik-&Grafik"), QStringLiteral("&Kapillardruckkurven"),
+                         QStringLiteral("&Modellgüte")}));
   EXPECT_EQ(Menuetexte(menues[4]->menu()),
             (QStringList{QStringLiteral("Inf&o über Kadrel..."), QStringLiteral("&Hilfe")}));
 }
