@@ -148,7 +148,14 @@ const char* Modellname(ShfModell m) { return kModellnamen[static_cast<int>(m)]; 
 std::optional<double> MedianPorositaet(const std::vector<Messkurve>& kurven) {
   std::vector<double> werte;
   for (const Messkurve& k : kurven) {
-    if (k.Zusatz.Porositaet && PorositaetErlaubt(*k.Zusatz.Porositaet)) werte.push_back(*k.Zusatz.Porositaet);
+    if (!k.Zusatz.Porositaet || !PorositaetErlaubt(*k.Zusatz.Porositaet)) continue;
+    // The float as it was read (0.23883, not 0.2388300001621246), so that
+    // the dialog and the study show the measured number.
+    char puffer[32];
+    const auto r = std::to_chars(puffer, puffer + sizeof puffer, *k.Zusatz.Porositaet);
+    double phi = 0.0;
+    std::from_chars(puffer, r.ptr, phi);
+    werte.push_back(phi);
   }
   if (werte.empty()) return std::nullopt;
   std::sort(werte.begin(), werte.end());

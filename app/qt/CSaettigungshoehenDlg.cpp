@@ -65,7 +65,10 @@ CSaettigungshoehenDlg::CSaettigungshoehenDlg(QWidget* parent) : QDialog(parent) 
   auto* form = new QFormLayout;
   form->addRow(QStringLiteral("&Modell:"), modell_);
   form->addRow(QStringLiteral("Gesteins&typ (DRT) der Anpassung:"), typ_);
-  form->addRow(QStringLiteral("&Größte Höhe:"), hoehe);
+  // A label of a row that holds a layout needs its buddy set by hand.
+  auto* hoeheText = new QLabel(QStringLiteral("&Größte Höhe:"), this);
+  hoeheText->setBuddy(hoehe_);
+  form->addRow(hoeheText, hoehe);
   auto* hinweis = new QLabel(QStringLiteral("Gesteine: Permeabilität in mD, Porosität als Anteil (0.213 für 21,3 %; "
                                             "Kadrel braucht keine). Dezimalzeichen \".\" oder \",\". J-Funktion und "
                                             "Thomeer werden über alle Messungen mit Porosität angepasst, oder nur "

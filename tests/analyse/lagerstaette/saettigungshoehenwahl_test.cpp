@@ -105,11 +105,10 @@ TEST(Wahl, DefaultIsTheFamilyWithTheMedianPorosity) {
   kurven[2].Zusatz.Porositaet = 0.1f;
   kurven[3].Zusatz.Porositaet = 0.2f;
   kurven[4].Zusatz.Porositaet = 0.25f;
-  // Median of 0.1, 0.2, 0.25, 0.3 (as floats): the mean of the middle two.
-  const double median = 0.5 * (static_cast<double>(0.2f) + static_cast<double>(0.25f));
-  EXPECT_EQ(MedianPorositaet(kurven), median);
+  // Median of 0.1, 0.2, 0.25, 0.3 (the floats as read): the mean of the middle two.
+  EXPECT_EQ(MedianPorositaet(kurven), 0.5 * (0.2 + 0.25));
   kurven[1].Zusatz.Porositaet = 0.22f;
-  EXPECT_EQ(MedianPorositaet(kurven), static_cast<double>(0.22f));
+  EXPECT_EQ(MedianPorositaet(kurven), 0.22);
   const SaettigungshoehenWahl w = StandardWahl(kurven);
   EXPECT_EQ(w.modell, ShfModell::Kadrel);
   EXPECT_FALSE(w.gesteinstyp);
@@ -118,7 +117,7 @@ TEST(Wahl, DefaultIsTheFamilyWithTheMedianPorosity) {
   const double k[5] = {0.01, 0.1, 1, 10, 100};
   for (int j = 0; j < 5; ++j) {
     EXPECT_EQ(w.gesteine[j].K, k[j]);
-    EXPECT_EQ(w.gesteine[j].Porositaet, static_cast<double>(0.22f));
+    EXPECT_EQ(w.gesteine[j].Porositaet, 0.22);
   }
   EXPECT_TRUE(IstStandard(w));
   std::string fehler;
