@@ -46,6 +46,9 @@ class CliAuswertung {
 
   // Takes up the evaluated document; a message ends the program with status 2.
   virtual std::optional<std::string> Beginnen(const CKadrelDoc& doc) = 0;
+  // Writes the files its own options ask for; the message when one was not
+  // written (the run then ends with status 3).
+  virtual std::optional<std::string> DateienSchreiben() { return std::nullopt; }
   // Adds its keys to the JSON object, as far as its options ask for them.
   virtual void JsonErgaenzen(nlohmann::ordered_json& zusatz) = 0;
   // Adds its tables to the CSV export.

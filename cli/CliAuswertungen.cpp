@@ -1,3 +1,4 @@
+#include "BohrungCli.h"
 #include "CliAuswertung.h"
 #include "CliGrundlage.h"
 #include "KurvenCli.h"
@@ -12,6 +13,7 @@ std::vector<std::unique_ptr<CliAuswertung>> CliAuswertungen() {
   a.push_back(std::make_unique<ThomeerCli>(grundlage));
   a.push_back(std::make_unique<LagerstaettenCli>(grundlage));
   a.push_back(std::make_unique<PetrophysikCli>(grundlage));
+  a.push_back(std::make_unique<BohrungCli>(grundlage));
   a.push_back(std::make_unique<KurvenCli>());
   return a;
 }

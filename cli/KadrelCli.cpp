@@ -29,7 +29,7 @@ constexpr const char* kSchluss =
     "Rückgabewert: 0 nach einem Lauf (auch wenn er Fehler meldete), 2 bei falschem\n"
     "Aufruf oder unlesbarer Eingabe (auch aus.txt beim Einlesen und eine unbrauchbare\n"
     "Labortabelle), 3 wenn eine verlangte Ausgabedatei (aus.txt, --speichern,\n"
-    "--grafik-datei, --csv) nicht geschrieben werden konnte.\n";
+    "--grafik-datei, --csv, --las-ausgabe) nicht geschrieben werden konnte.\n";
 
 // "--a, --b oder --c".
 std::string Aufzaehlung(const std::vector<std::string>& namen) {
@@ -204,6 +204,13 @@ int KadrelCliAusfuehren(const std::vector<std::string>& argumente, std::ostream&
     std::string grund;
     if (!doc.DokumentSpeichern(bytes, grund) || !text::DateiSchreiben(*o.speichern, bytes, grund)) {
       fehler << "kadrel-cli: " << grund << "\n";
+      nichtGeschrieben = true;
+    }
+  }
+
+  for (const auto& a : p.auswertungen) {
+    if (const auto f = a->DateienSchreiben()) {
+      fehler << "kadrel-cli: " << *f << "\n";
       nichtGeschrieben = true;
     }
   }

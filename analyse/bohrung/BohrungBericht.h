@@ -10,6 +10,9 @@
 // The list "Bohrung" and the depth track of an evaluated log.
 namespace bohrung {
 
+// What "Ergebnisse ausgeben" says after writing the list to aus.txt.
+inline constexpr const char* kBohrungAusgegeben = "Die Bohrung wurde in die Datei aus.txt geschrieben!";
+
 // The list: the file, the curves used, the FWL and the model, then per
 // depth row depth, h, φ, k and Sw ("-" where a value does not exist), the
 // summary above the FWL and the rows without Sw with their reasons.

@@ -31,6 +31,7 @@ const char* const kHilfe =
     "                   [--schliessdruck BAR]\n"
     "                   [--shf-modell kadrel|j|thomeer] [--shf-gestein K[,PHI]]... [--shf-gesteinstyp N]\n"
     "                   [--hoehe-max H] [--petrophysik]\n"
+    "                   [--bohrung LAS --fwl TIEFE [--las-kurven PHI,PERM] [--las-ausgabe DATEI]]\n"
     "                   [--kurven-grafik [KERN,...]]\n"
     "                   [--csv DATEI [--csv-deutsch]] [EINGABE]\n"
     "       kadrel-cli [Optionen] --labordaten DATEI [--spalten KERN,PERM,DRUCK,SAETTIGUNG[,POROSITAET]]\n"
@@ -89,6 +90,13 @@ const char* const kHilfe =
     "  --petrophysik        statt der Tabelle die Petrophysik ausgeben (Liste, Grafik, JSON,\n"
     "                       aus.txt); --grafik wählt die Grafik: 0 Porosität–Permeabilität,\n"
     "                       1 J-Funktion, 2 Thomeer-Permeabilität\n"
+    "  --bohrung LAS        Bohrung (LAS 2.0): Sw je Tiefe aus dem gewählten Sättigungshöhenmodell\n"
+    "                       (--shf-modell); statt der Tabelle die Liste der Bohrung (Grafik, JSON,\n"
+    "                       aus.txt)\n"
+    "  --fwl TIEFE          Tiefe des freien Wasserspiegels (FWL) in der Tiefeneinheit der Bohrung\n"
+    "  --las-kurven PHI,PERM  Kurven der Porosität und Permeabilität (Kürzel; leer: die Vorgabe,\n"
+    "                       z.B. \"PHIE,\")\n"
+    "  --las-ausgabe DATEI  die Bohrung mit den Kurven SW und HAFWL als LAS 2.0 schreiben\n"
     "  --kurven-grafik [KERN,...]  statt der Tabelle die gemessenen Kurven aller\n"
     "                       Messungen (oder der mit diesen Kernbezeichnungen) ausgeben;\n"
     "                       --grafik-datei schreibt die Grafik \"Kapillardruckkurven\",\n"
@@ -109,7 +117,7 @@ const char* const kHilfe =
     "Rückgabewert: 0 nach einem Lauf (auch wenn er Fehler meldete), 2 bei falschem\n"
     "Aufruf oder unlesbarer Eingabe (auch aus.txt beim Einlesen und eine unbrauchbare\n"
     "Labortabelle), 3 wenn eine verlangte Ausgabedatei (aus.txt, --speichern,\n"
-    "--grafik-datei, --csv) nicht geschrieben werden konnte.\n";
+    "--grafik-datei, --csv, --las-ausgabe) nicht geschrieben werden konnte.\n";
 
 TEST(CliAuswertungen, HilfeIstDerBisherigeText) {
   for (const char* option : {"--help", "-h"}) {
@@ -259,16 +267,14 @@ INSTANTIATE_TEST_SUITE_P(
         Fehlerfall{"WerteNachDerWahl",
                    {"--probe", "--probe-wert", "falsch", "--porenradien", "--grafik-datei", "x.png", "--testdaten"},
                    "--grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe, --porenradien, --modellguete, "
-                   "--petrophysik, "
-                   "--kurven-grafik "
-                   "oder --probe"},
+                   "--petrophysik, --bohrung, --kurven-grafik oder --probe"},
         Fehlerfall{
             "Werte", {"--probe", "--probe-wert", "falsch", "--testdaten"}, "--probe-wert: falsch ist nicht erlaubt"},
         Fehlerfall{
             "ListeInAusTxt",
             {"--probe", "--thomeer", "--ergebnisse-ausgeben", "--testdaten"},
             "--ergebnisse-ausgeben schreibt eine Liste: --thomeer, --saettigungshoehe, --porenradien, --modellguete, "
-            "--petrophysik, --kurven-grafik oder --probe"},
+            "--petrophysik, --bohrung, --kurven-grafik oder --probe"},
         Fehlerfall{"Beginnen", {"--probe", "--probe-wert", "fehlt", "--testdaten"}, "Kein Wert fehlt"}),
     [](const auto& info) { return std::string(info.param.name); });
 

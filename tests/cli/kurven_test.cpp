@@ -172,7 +172,7 @@ TEST_F(CliKurven, FehlerMitStatusZwei) {
       {"zweiGrafiken",
        {"--kurven-grafik", "--thomeer", "--grafik-datei", "k.png", eingabe_},
        "kadrel-cli: --grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe, --porenradien, --modellguete, "
-       "--petrophysik oder --kurven-grafik\n"},
+       "--petrophysik, --bohrung oder --kurven-grafik\n"},
       {"druckLogOhneGrafikdatei",
        {"--druck-log", eingabe_},
        "kadrel-cli: --druck-log gilt nur zusammen mit --grafik-datei\n"},

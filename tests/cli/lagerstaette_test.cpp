@@ -188,16 +188,16 @@ INSTANTIATE_TEST_SUITE_P(
                    {"--saettigungshoehe", "--porenradien", "--grafik-datei", "x.png"},
                    "kadrel-cli: --grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe, --porenradien, "
                    "--modellguete, "
-                   "--petrophysik oder --kurven-grafik"},
+                   "--petrophysik, --bohrung oder --kurven-grafik"},
         Falschfall{"ZweiListenInAusTxt",
                    {"--saettigungshoehe", "--porenradien", "--ergebnisse-ausgeben"},
                    "kadrel-cli: --ergebnisse-ausgeben schreibt eine Liste: --thomeer, --saettigungshoehe, "
-                   "--porenradien, --modellguete, --petrophysik oder --kurven-grafik"},
+                   "--porenradien, --modellguete, --petrophysik, --bohrung oder --kurven-grafik"},
         Falschfall{"ThomeerUndPorenradien",
                    {"--thomeer", "--porenradien", "--grafik-datei", "x.png"},
                    "kadrel-cli: --grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe, --porenradien, "
                    "--modellguete, "
-                   "--petrophysik oder --kurven-grafik"}),
+                   "--petrophysik, --bohrung oder --kurven-grafik"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The CSV file holds the analyses' tables after the document's, under the

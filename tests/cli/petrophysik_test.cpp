@@ -167,7 +167,7 @@ INSTANTIATE_TEST_SUITE_P(
         Falschfall{"ZweiGrafiken",
                    {"--petrophysik", "--thomeer", "--grafik-datei", "x.png"},
                    "--grafik-datei schreibt eine Grafik: --thomeer, --saettigungshoehe, --porenradien, --modellguete, "
-                   "--petrophysik oder --kurven-grafik"},
+                   "--petrophysik, --bohrung oder --kurven-grafik"},
         Falschfall{"SchliessdruckNull", {"--schliessdruck", "0"}, kSchliessdruck},
         Falschfall{"SchliessdruckNegativ", {"--schliessdruck", "-0.35"}, kSchliessdruck},
         Falschfall{"SchliessdruckKomma", {"--schliessdruck", "0,35"}, kSchliessdruck},
