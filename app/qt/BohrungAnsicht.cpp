@@ -103,6 +103,7 @@ class Bohrungsgrundlage : public QObject {
   }
 
   const bohrung::Bohrung* Bohrung() const { return bohrung_.get(); }
+  double Fwl() const { return fwl_; }
 
   QAction* ansicht = nullptr;  // the view's item in "A&uswertung"
 
@@ -202,6 +203,12 @@ bool BohrungLaden(CMainFrame& frame, const QString& pfad) {
     return false;
   }
   CBohrungDlg dlg(kopf, Dateiname(absolut), &frame);
+  // The log loaded again: its curves and FWL as they were.
+  Bohrungsgrundlage* g = GrundlageVon(frame);
+  if (const bohrung::Bohrung* bisher = g->Bohrung(); bisher && bisher->pfad == Dateiname(absolut)) {
+    dlg.SetKurven({bisher->Porositaetskurve().kuerzel, bisher->Permeabilitaetskurve().kuerzel});
+    dlg.SetFwl(QString::fromStdString(bohrung::Zahltext(g->Fwl())));
+  }
   // With both curves preset the dialog can only confirm what the reader
   // refuses: the log itself is at fault, and is reported straight away.
   if (!dlg.Bohrung() && kopf.vorschlagPorositaet >= 0 && kopf.vorschlagPermeabilitaet >= 0) {
@@ -209,7 +216,6 @@ bool BohrungLaden(CMainFrame& frame, const QString& pfad) {
     return false;
   }
   if (dlg.exec() != QDialog::Accepted) return false;
-  Bohrungsgrundlage* g = GrundlageVon(frame);
   g->Setzen(dlg.BohrungNehmen(), dlg.Fwl(), absolut.toStdString());
   // The log just loaded is what the user wants to see.
   if (g->ansicht && !g->ansicht->isChecked()) g->ansicht->trigger();
