@@ -9,6 +9,8 @@
 #include "BohrungStudie.h"
 #include "CAuswertungMenue.h"
 #include "CBohrungDlg.h"
+#include "CKadrelApp.h"
+#include <QApplication>
 #include "CMainFrame.h"
 #include "FrameFixture.h"
 #include "LasLesen.h"
@@ -19,6 +21,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QTest>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -42,8 +46,11 @@ ModalSkript::Schritt DateiWaehlen(const QString& pfad) {
   return [pfad](QWidget* w) {
     auto* dlg = qobject_cast<QFileDialog*>(w);
     ASSERT_NE(dlg, nullptr) << w->metaObject()->className();
-    dlg->selectFile(pfad);
-    dlg->accept();
+    dlg->setDirectory(QFileInfo(pfad).absolutePath());
+    auto* name = dlg->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(name, nullptr);
+    name->setText(QFileInfo(pfad).fileName());
+    QTest::keyClick(name, Qt::Key_Return);
   };
 }
 
@@ -125,11 +132,12 @@ TEST_F(Bohrungsansicht, LadenUeberDasMenueMitDialogUndFwlVerweigerung) {
                         EXPECT_EQ(dlg->PermeabilitaetFeld()->currentText(), QStringLiteral("PERM (MD)"));
                         for (int i = 0; i < dlg->LueckenFeld()->count(); ++i)
                           luecken << dlg->LueckenFeld()->item(i)->text();
-                        // GR as the porosity: every row outside (0, 1), the list follows.
+                        // GR as the porosity: its unit is none the reader takes; the list says why.
                         dlg->PorositaetFeld()->setCurrentIndex(0);
-                        EXPECT_EQ(dlg->LueckenFeld()->count(), 1);
-                        EXPECT_TRUE(dlg->LueckenFeld()->item(0)->text().endsWith(
-                            QString::fromStdString(bohrung::Grundtext(bohrung::Grund::PorositaetAusserhalb))));
+                        EXPECT_EQ(dlg->Bohrung(), nullptr);
+                        ASSERT_EQ(dlg->LueckenFeld()->count(), 1);
+                        EXPECT_FALSE(dlg->Lesefehler().empty());
+                        EXPECT_EQ(dlg->LueckenFeld()->item(0)->text(), QString::fromStdString(dlg->Lesefehler()));
                         dlg->PorositaetFeld()->setCurrentIndex(1);
                         dlg->FwlFeld()->setText(QStringLiteral("2140 m"));
                         dlg->accept();
@@ -228,7 +236,9 @@ TEST_F(Bohrungsansicht, FolgtDemModellUndSpeichertAlsLas) {
   bohrung::Bohrung sw;
   ASSERT_TRUE(bohrung::LasLesenDatei(aus.toStdString(), {"SW", "PERM"}, sw, fehler)) << fehler;
   for (std::size_t i = 0; i < a->sw.size(); ++i) {
-    if (a->sw[i] > 0.0 && a->sw[i] < 1.0) EXPECT_NEAR(sw.phi[i], a->sw[i], 1e-6) << i;
+    if (a->sw[i] > 0.0 && a->sw[i] < 1.0) {
+      EXPECT_NEAR(sw.phi[i], a->sw[i], 5e-5) << i;
+    }
   }
 
   // A failed save is reported with its reason.
@@ -332,3 +342,10 @@ TEST_F(Bohrungsansicht, DokumentOhneBohrungBleibtByteGleich) {
 }
 
 }  // namespace
+
+int main(int argc, char** argv) {
+  QApplication anwendung(argc, argv);
+  CKadrelApp::AnwendungBenennen();
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
