@@ -63,7 +63,9 @@ bool StudieEnthaelt(const Textliste& studie) {
 
 void StudieSchreiben(const Bohrungsstudie& s, Textliste& studie) {
   StudieEntfernen(studie);
-  studie.push_back(std::string(kStudieDatei) + "=" + s.datei);
+  std::string datei = std::string(kStudieDatei) + "=";
+  datei += s.datei;
+  studie.push_back(std::move(datei));
   std::string fwl = std::string(kStudieFwl) + "=";
   fwl += Zahltext(s.fwl);
   fwl += ' ';
@@ -128,7 +130,12 @@ bool GleicheTiefeneinheit(std::string_view fwlEinheit, const Kopf& kopf) {
   return e && *e == kopf.tiefeneinheit;
 }
 
-std::string FwlFeld(const Kopf& kopf) { return "FWL (" + kopf.Tiefeneinheitstext() + ")"; }
+std::string FwlFeld(const Kopf& kopf) {
+  std::string feld = "FWL (";
+  feld += kopf.Tiefeneinheitstext();
+  feld += ')';
+  return feld;
+}
 
 bool FwlLesen(std::string_view text, const Kopf& kopf, double& fwl, std::string& fehler) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);

@@ -77,8 +77,13 @@ class Bohrungsgrundlage : public QObject {
     } else if (!bohrung::LasLesenDatei(Dateiname(QString::fromStdString(s.datei)), bohrung::Wahl(s), *b, fehler)) {
       fehler = "Die Bohrung der Studie wird nicht geladen.\n" + fehler;
     } else if (!bohrung::GleicheTiefeneinheit(s.fwlEinheit, b->kopf)) {
-      fehler = "Die Bohrung der Studie wird nicht geladen.\nDas FWL der Studie ist in " + s.fwlEinheit +
-               " angegeben, die Tiefen des Logs " + s.datei + " in " + b->kopf.Tiefeneinheitstext() + ".";
+      fehler = "Die Bohrung der Studie wird nicht geladen.\nDas FWL der Studie ist in ";
+      fehler += s.fwlEinheit;
+      fehler += " angegeben, die Tiefen des Logs ";
+      fehler += s.datei;
+      fehler += " in ";
+      fehler += b->kopf.Tiefeneinheitstext();
+      fehler += '.';
     } else {
       bohrung_ = std::move(b);
       fwl_ = s.fwl;

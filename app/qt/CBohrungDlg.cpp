@@ -26,7 +26,11 @@ QString Text(const std::string& s) { return QString::fromStdString(s); }
 void Fuellen(QComboBox* feld, const bohrung::Kopf& kopf, int vorschlag) {
   for (std::size_t i = 1; i < kopf.kurven.size(); ++i) {
     const bohrung::Kurve& k = kopf.kurven[i];
-    feld->addItem(Text(k.kuerzel + " (" + (k.einheit.empty() ? "-" : k.einheit) + ")"), static_cast<int>(i));
+    std::string text = k.kuerzel;
+    text += " (";
+    text += k.einheit.empty() ? std::string("-") : k.einheit;
+    text += ')';
+    feld->addItem(Text(text), static_cast<int>(i));
   }
   feld->setCurrentIndex(feld->findData(vorschlag));
 }
