@@ -2,6 +2,7 @@
 
 #include "Archiv.h"
 #include "Befehlstexte.h"
+#include "BohrungAnsicht.h"
 #include "Ansichtsbefehle.h"
 #include "CAboutDlg.h"
 #include "CAuswertungMenue.h"
@@ -84,6 +85,7 @@ CMainFrame::CMainFrame(QWidget* parent)
   KapillardruckkurvenAnsichtEinrichten(*this);
   SaettigungshoehenAnsichtEinrichten(*this);
   TabellenbefehleEinrichten(*this);
+  BohrungAnsichtEinrichten(*this);
   AnsichtsbefehleEinrichten(*this);
   DruckachsenbefehlEinrichten(*this);
   KopierbefehlEinrichten(*this);

@@ -88,8 +88,8 @@ TEST_F(Auswertung, MenueNachAnsichtVorHilfe) {
                          QStringLiteral("-"), QStringLiteral("&Thomeer-Parameter"), QStringLiteral("&Sättigungshöhe"),
                          QStringLiteral("&Porenradien"), QStringLiteral("P&etrophysik"),
                          QStringLiteral("Petrophysik-&Grafik"), QStringLiteral("&Kapillardruckkurven"),
-                         QStringLiteral("&Modellgüte"), QStringLiteral("T&homeer-Parameter"),
-                         QStringLiteral("P&orenradien")}));
+                         QStringLiteral("&Modellgüte"), QStringLiteral("&Bohrung"),
+                         QStringLiteral("T&homeer-Parameter"), QStringLiteral("P&orenradien")}));
   EXPECT_FALSE(befehl_->isCheckable());
   EXPECT_TRUE(a_->isCheckable());
   EXPECT_FALSE(a_->isChecked());

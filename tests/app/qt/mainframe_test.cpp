@@ -102,7 +102,8 @@ TEST_F(MainFrameTest, MenuesMitIhrenTexten) {
   EXPECT_EQ(
       Menuetexte(menues[0]->menu()),
       (QStringList{QStringLiteral("&Neu\tStrg+N"), QStringLiteral("Ö&ffnen...\tStrg+O"),
-                   QStringLiteral("&Labordaten importieren..."), QStringLiteral("S&peichern\tStrg+S"),
+                   QStringLiteral("&Labordaten importieren..."), QStringLiteral("B&ohrung laden..."),
+                   QStringLiteral("Bohrung speichern &als LAS..."), QStringLiteral("S&peichern\tStrg+S"),
                    QStringLiteral("Speichern &unter..."), QStringLiteral("-"), QStringLiteral("&Drucken...\tStrg+P"),
                    QStringLiteral("Sei&tenansicht"), QStringLiteral("Drucker&einrichtung..."), QStringLiteral("-"),
                    QStringLiteral("Let&zte Datei"), QStringLiteral("-"), QStringLiteral("&Beenden")}));
@@ -121,7 +122,7 @@ TEST_F(MainFrameTest, MenuesMitIhrenTexten) {
                          QStringLiteral("&Thomeer-Parameter"), QStringLiteral("&Sättigungshöhe"),
                          QStringLiteral("&Porenradien"), QStringLiteral("P&etrophysik"),
                          QStringLiteral("Petrophysik-&Grafik"), QStringLiteral("&Kapillardruckkurven"),
-                         QStringLiteral("&Modellgüte")}));
+                         QStringLiteral("&Modellgüte"), QStringLiteral("&Bohrung")}));
   EXPECT_EQ(Menuetexte(menues[4]->menu()),
             (QStringList{QStringLiteral("Inf&o über Kadrel..."), QStringLiteral("&Hilfe")}));
 }
