@@ -7,9 +7,6 @@
 
 class CMainFrame;
 
-// What "Ergebnisse ausgeben" says after writing the list "Bohrung" to aus.txt.
-inline constexpr const char* kBohrungAusgegeben = "Die Bohrung wurde in die Datei aus.txt geschrieben!";
-
 // The well: "Bohrung laden..." and "Bohrung speichern als LAS..." in
 // "&Datei" after the import, the view "Bohrung" in "A&uswertung" (list,
 // depth track, CSV tables) and the well kept in the document's study block
