@@ -294,6 +294,7 @@ void BohrungAnsichtEinrichten(CMainFrame& frame) {
   });
 
   g->ansicht = menue->AnsichtHinzufuegen(
-      QStringLiteral("Bohrung"), {[g] { return &g->Liste(); }, [g] { return &g->Diagramm(); }, {}, bohrung::kBohrungAusgegeben});
+      QStringLiteral("Bohrung"),
+      {[g] { return &g->Liste(); }, [g] { return &g->Diagramm(); }, {}, bohrung::kBohrungAusgegeben});
   CsvTabellenquelleHinzufuegen(frame, [g] { return g->Tabellen(); });
 }
